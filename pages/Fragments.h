@@ -1,0 +1,31 @@
+#pragma once
+
+#include "PageFile.h"
+
+#include <QString>
+
+// The pieces several pages share.
+namespace pages {
+
+// Where a page is written and the absolute path of the bullet picture it shows.
+struct Target {
+    QString page;
+    QString bullet;
+};
+
+// "<html>", empty, "<head>", the title line, "</head>", empty.
+void headBlock(PageFile& page, const QString& titleLine);
+// The body tag that keeps the reader from opening the context menu, dragging
+// or selecting text, then an empty line.
+void bodyTag(PageFile& page);
+// The bullet picture and a heading; tail closes the line ("><b>注解</b></p>").
+void headingLine(PageFile& page, const QString& bullet, const QString& tail);
+QString boldTail(const QString& heading);
+
+QString paragraphLine();
+QString fontLine();
+// The paragraph line, the font line and the text lines of text.
+void textBlock(PageFile& page, QStringView text);
+void closingLines(PageFile& page);  // "</body>", empty, "</html>"
+
+} // namespace pages

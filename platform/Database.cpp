@@ -1,0 +1,83 @@
+#include "Database.h"
+
+#include "Error.h"
+#include "PinyinCollation.h"
+#include "Statement.h"
+
+#include <sqlite3.h>
+
+namespace platform {
+
+Database::Database(const QString& path, Mode mode) {
+    // The reader never changes its content, so it opens the file read-only:
+    // nothing it does can damage it, and two copies can share it.
+    const int flags = mode == Mode::Create ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
+                                           : SQLITE_OPEN_READONLY;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &m_db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const Error error(rc, QStringLiteral("无法打开数据库 %1：%2")
+                                  .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw error;
+    }
+    try {
+        registerPinyinCollation(m_db);
+        // Fail now, not at the first query, when the file is no database.
+        Statement(m_db, QStringLiteral("SELECT count(*) FROM sqlite_master")).step();
+    } catch (...) {
+        Close();
+        throw;
+    }
+}
+
+Database::~Database() { Close(); }
+
+sqlite3* Database::handle() const {
+    if (!m_db)
+        throw Error(3420, QStringLiteral("数据库已关闭。"));
+    return m_db;
+}
+
+Recordset Database::OpenRecordset(const QString& sql) const {
+    Statement statement(handle(), sql);
+    QStringList names;
+    for (int i = 0; i < statement.columnCount(); ++i)
+        names << statement.columnName(i);
+    std::vector<std::vector<Value>> rows;
+    while (statement.step()) {
+        std::vector<Value> row;
+        row.reserve(size_t(names.size()));
+        for (int i = 0; i < names.size(); ++i)
+            row.push_back(statement.column(i));
+        rows.push_back(std::move(row));
+    }
+    return Recordset(std::move(names), std::move(rows));
+}
+
+void Database::Execute(const QString& sql) {
+    char* message = nullptr;
+    if (sqlite3_exec(handle(), sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
+        sqlite3_free(message);
+        throwSqliteError(m_db, QStringLiteral("执行失败 [%1]").arg(sql));
+    }
+}
+
+void Database::Insert(const QString& sql, const std::vector<std::vector<Value>>& rows) {
+    Statement statement(handle(), sql);
+    for (const auto& row : rows) {
+        for (size_t i = 0; i < row.size(); ++i)
+            statement.bind(int(i) + 1, row[i]);
+        statement.step();
+        statement.reset();
+    }
+}
+
+void Database::Close() {
+    if (m_db) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+}
+
+} // namespace platform

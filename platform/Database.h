@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Recordset.h"
+
+#include <QString>
+
+#include <memory>
+
+struct sqlite3;
+
+namespace platform {
+
+// The content database: an SQLite file whose Chinese text columns sort in
+// pinyin order through the PINYIN collation registered on every connection.
+class Database final {
+public:
+    enum class Mode { ReadOnly, Create };
+
+    // Opens an existing file (ReadOnly) or makes a new, empty one (Create).
+    Database(const QString& path, Mode mode = Mode::ReadOnly);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    Recordset OpenRecordset(const QString& sql) const;
+    // Runs statements that return no rows (used to build the file).
+    void Execute(const QString& sql);
+    // Runs one statement for each row of values, bound to ?1, ?2, ...
+    void Insert(const QString& sql, const std::vector<std::vector<Value>>& rows);
+    void Close();
+    bool isOpen() const { return m_db != nullptr; }
+
+private:
+    sqlite3* handle() const;
+
+    sqlite3* m_db = nullptr;
+};
+
+} // namespace platform

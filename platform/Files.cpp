@@ -1,0 +1,112 @@
+#include "Files.h"
+
+#include "Error.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform::files {
+namespace {
+
+QByteArray native(const QString& path) { return QFile::encodeName(path); }
+
+void writeAll(int fd, const QByteArray& bytes, const QString& path) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw Error::fromErrno(QStringLiteral("写入文件失败 %1").arg(path));
+        done += n;
+    }
+}
+
+void changeMode(const QString& path, mode_t add, mode_t remove) {
+    struct stat st {};
+    if (::stat(native(path).constData(), &st) != 0)
+        throw Error::fromErrno(QStringLiteral("无法读取文件属性 %1").arg(path));
+    const mode_t mode = (st.st_mode & 07777 & ~remove) | add;
+    if (::chmod(native(path).constData(), mode) != 0)
+        throw Error::fromErrno(QStringLiteral("无法设置文件属性 %1").arg(path));
+}
+
+} // namespace
+
+bool exists(const QString& path, Kind kind) {
+    struct stat st {};
+    if (::stat(native(path).constData(), &st) != 0)
+        return false;
+    return kind == Kind::Directory ? S_ISDIR(st.st_mode) : S_ISREG(st.st_mode);
+}
+
+void makeDirectory(const QString& path) {
+    if (::mkdir(native(path).constData(), 0700) != 0)
+        throw Error::fromErrno(QStringLiteral("无法创建文件夹 %1").arg(path));
+}
+
+void removeDirectory(const QString& path) {
+    if (::rmdir(native(path).constData()) != 0)
+        throw Error::fromErrno(QStringLiteral("无法删除文件夹 %1").arg(path));
+}
+
+void writeAtomically(const QString& path, const QByteArray& bytes) {
+    const QFileInfo target(path);
+    QByteArray temp = native(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+                             QStringLiteral(".XXXXXX"));
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        throw Error::fromErrno(QStringLiteral("无法创建文件 %1").arg(path));
+    try {
+        writeAll(fd, bytes, path);
+    } catch (...) {
+        ::close(fd);
+        ::unlink(temp.constData());
+        throw;
+    }
+    if (::close(fd) != 0) {
+        const Error error = Error::fromErrno(QStringLiteral("写入文件失败 %1").arg(path));
+        ::unlink(temp.constData());
+        throw error;
+    }
+    if (::rename(temp.constData(), native(path).constData()) != 0) {
+        const Error error = Error::fromErrno(QStringLiteral("无法保存文件 %1").arg(path));
+        ::unlink(temp.constData());
+        throw error;
+    }
+}
+
+QByteArray read(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(file.error(), QStringLiteral("无法读取文件 %1：%2").arg(path, file.errorString()));
+    return file.readAll();
+}
+
+void setHidden(const QString& path) {
+    // Nothing to record on POSIX, but the file must exist, as it must where
+    // the attribute is real.
+    if (!QFileInfo::exists(path))
+        throw Error(ENOENT, QStringLiteral("无法设置文件属性 %1：文件不存在").arg(path));
+}
+
+void setReadOnly(const QString& path) { changeMode(path, 0, 0222); }
+
+void setNormal(const QString& path) { changeMode(path, 0200, 0); }
+
+QStringList listFiles(const QString& directory) {
+    return QDir(directory).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+void deleteFile(const QString& path) {
+    if (::unlink(native(path).constData()) != 0)
+        throw Error::fromErrno(QStringLiteral("无法删除文件 %1").arg(path));
+}
+
+} // namespace platform::files

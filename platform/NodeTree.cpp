@@ -1,0 +1,111 @@
+#include "NodeTree.h"
+
+#include "Error.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QStringList>
+
+namespace platform {
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kTagRole = Qt::UserRole + 1;
+// The tree control's own code for a key already in use / a missing relative.
+constexpr int kDuplicateKey = 35602;
+constexpr int kNoSuchNode = 35601;
+
+QFont treeFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
+                      QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("WenQuanYi Micro Hei")});
+    font.setPointSizeF(10.5);
+    return font;
+}
+
+} // namespace
+
+NodeTree::NodeTree(QWidget* parent) : QTreeWidget(parent) {
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setIconSize(QSize(18, 18));
+    setFont(treeFont());
+    setUniformRowHeights(true);
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
+                if (current)
+                    emit nodeChosen(infoOf(current));
+            });
+}
+
+QIcon NodeTree::icon(int image, int selectedImage) const {
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/quillora/icon%1").arg(image), QSize(18, 18), QIcon::Normal);
+    icon.addFile(QStringLiteral(":/quillora/icon%1").arg(selectedImage), QSize(18, 18),
+                 QIcon::Selected);
+    return icon;
+}
+
+void NodeTree::Add(const QString& relative, const QString& key, const QString& text, int image,
+                   int selectedImage) {
+    if (m_items.contains(key))
+        throw Error(kDuplicateKey, QStringLiteral("键不唯一：%1").arg(key));
+    QTreeWidgetItem* node = nullptr;
+    if (relative.isEmpty()) {
+        node = new QTreeWidgetItem(this);
+    } else {
+        QTreeWidgetItem* parent = m_items.value(relative);
+        if (!parent)
+            throw Error(kNoSuchNode, QStringLiteral("找不到元素：%1").arg(relative));
+        node = new QTreeWidgetItem(parent);
+    }
+    node->setText(0, text);
+    node->setData(0, kKeyRole, key);
+    node->setIcon(0, icon(image, selectedImage));
+    m_items.insert(key, node);
+}
+
+void NodeTree::SetTag(const QString& key, const QString& tag) { item(key)->setData(0, kTagRole, tag); }
+
+QTreeWidgetItem* NodeTree::item(const QString& key) const {
+    QTreeWidgetItem* found = m_items.value(key);
+    if (!found)
+        throw Error(kNoSuchNode, QStringLiteral("找不到元素：%1").arg(key));
+    return found;
+}
+
+void NodeTree::select(const QString& key) {
+    QTreeWidgetItem* node = item(key);
+    if (currentItem() == node)
+        emit nodeChosen(infoOf(node));
+    else
+        setCurrentItem(node);
+}
+
+NodeInfo NodeTree::info(const QString& key) const { return infoOf(item(key)); }
+
+QString NodeTree::selectedKey() const {
+    return currentItem() ? currentItem()->data(0, kKeyRole).toString() : QString();
+}
+
+NodeInfo NodeTree::infoOf(const QTreeWidgetItem* node) const {
+    QStringList path;
+    for (const QTreeWidgetItem* up = node; up; up = up->parent())
+        path.prepend(up->text(0));
+    return {node->data(0, kKeyRole).toString(), node->data(0, kTagRole).toString(), node->text(0),
+            path.join(u'\\'), node->childCount()};
+}
+
+void NodeTree::mousePressEvent(QMouseEvent* event) {
+    QTreeWidgetItem* before = currentItem();
+    QTreeWidget::mousePressEvent(event);
+    // A click on the node already chosen shows its page again, built anew.
+    QTreeWidgetItem* under = itemAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && under && under == before && under == currentItem())
+        emit nodeChosen(infoOf(under));
+}
+
+} // namespace platform

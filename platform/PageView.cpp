@@ -1,0 +1,72 @@
+#include "PageView.h"
+
+#include "Files.h"
+
+#include <QFileInfo>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineView>
+
+namespace platform {
+
+class LocalFilesOnly final : public QWebEngineUrlRequestInterceptor {
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+
+    void setFolder(const QString& folder) {
+        m_folder = QFileInfo(folder).absoluteFilePath();
+        if (!m_folder.endsWith(u'/'))
+            m_folder += u'/';
+    }
+
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
+        const QUrl url = info.requestUrl();
+        if (url.scheme() == QLatin1String("data") || url.scheme() == QLatin1String("about"))
+            return;
+        const bool inside = url.isLocalFile() && !m_folder.isEmpty() &&
+                            QFileInfo(url.toLocalFile()).absoluteFilePath().startsWith(m_folder);
+        if (!inside)
+            info.block(true);
+    }
+
+private:
+    QString m_folder;
+};
+
+PageView::PageView(QWidget* parent)
+    : QWidget(parent), m_view(new QWebEngineView(this)), m_filter(new LocalFilesOnly(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+    // A private, off-the-record profile: no cache or cookies left on disk.
+    auto* profile = new QWebEngineProfile(this);
+    profile->setUrlRequestInterceptor(m_filter);
+    auto* page = new QWebEnginePage(profile, m_view);
+    page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    m_view->setPage(page);
+    m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    connect(m_view, &QWebEngineView::loadFinished, this, &PageView::loadFinished);
+}
+
+PageView::~PageView() = default;
+
+void PageView::setAllowedFolder(const QString& folder) { m_filter->setFolder(folder); }
+
+void PageView::Navigate(const QString& path) {
+    const QByteArray bytes = files::read(path);
+    m_view->setContent(bytes, QStringLiteral("text/html;charset=GBK"),
+                       QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}
+
+QString PageView::title() const { return m_view->title(); }
+
+void PageView::plainText(const std::function<void(const QString&)>& callback) const {
+    m_view->page()->toPlainText(callback);
+}
+
+} // namespace platform

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QWebEngineView;
+
+namespace platform {
+
+class LocalFilesOnly;
+
+// The page view: shows one page file of the working folder at a time.
+class PageView final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PageView)
+
+public:
+    explicit PageView(QWidget* parent = nullptr);
+    ~PageView() override;
+
+    // Shows the file's current bytes, even when the path is the one shown
+    // last. The pages are code page 936 without a charset declaration, and
+    // the engine would guess UTF-8 for a page whose bytes happen to be valid
+    // UTF-8, so the bytes are handed over with the charset named.
+    void Navigate(const QString& path);
+
+    // Requests outside this folder are refused (the pages need no network).
+    void setAllowedFolder(const QString& folder);
+
+    QString title() const;
+    // The text the page shows, delivered to the callback once read.
+    void plainText(const std::function<void(const QString&)>& callback) const;
+
+signals:
+    void loadFinished(bool ok);
+
+private:
+    QWebEngineView* m_view;
+    LocalFilesOnly* m_filter;
+};
+
+} // namespace platform

@@ -1,0 +1,185 @@
+#include "Mainform.h"
+
+#include "ErrorReport.h"
+#include "Paths.h"
+#include "Placement.h"
+#include "SplitterBar.h"
+
+#include "nav/Classify.h"
+#include "nav/Selection.h"
+#include "nav/TreeBuilder.h"
+#include "pages/Builders.h"
+#include "platform/Error.h"
+#include "platform/Files.h"
+#include "platform/NodeTree.h"
+#include "platform/PageView.h"
+#include "platform/Settings.h"
+#include "store/ContentStore.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace shell {
+namespace {
+
+const QString kSection = QStringLiteral("Setting");
+
+nav::PageFiles pageFiles() {
+    return {{paths::inWorkingFolder(paths::kPage), paths::inWorkingFolder(paths::kBullet)},
+            paths::inWorkingFolder(paths::kAboutPage)};
+}
+
+} // namespace
+
+Mainform::Mainform(QWidget* parent)
+    : QWidget(parent), BtTree(new platform::NodeTree(this)), Ie(new platform::PageView(this)),
+      Picture1(new SplitterBar(this)) {
+    setWindowTitle(QStringLiteral("Vellumbra"));
+    connect(BtTree, &platform::NodeTree::nodeChosen, this, &Mainform::choose);
+    connect(Picture1, &SplitterBar::released, this, &Mainform::barReleased);
+}
+
+Mainform::~Mainform() = default;
+
+void Mainform::load() {
+    restorePlacement();
+    m_folder.prepare();
+    const QString about = paths::inWorkingFolder(paths::kAboutPage);
+    if (!platform::files::exists(about, platform::files::Kind::File))
+        pages::Guanyu(about);
+    m_folder.markHidden();
+    m_content = std::make_unique<store::ContentStore>(paths::inWorkingFolder(paths::kDatabase));
+    nav::buildTree(*BtTree, *m_content);
+    Ie->setAllowedFolder(paths::workingFolder());
+    {
+        // The About page is written already; showing it needs no builder.
+        const QSignalBlocker quiet(BtTree);
+        BtTree->select(QStringLiteral("Rdm"));
+    }
+    Ie->Navigate(about);
+}
+
+void Mainform::choose(const platform::NodeInfo& node) {
+    if (!m_content)
+        return;
+    try {
+        Ie->Navigate(nav::carryOut(nav::classify(node), *m_content, pageFiles()));
+    } catch (const platform::Error& error) {
+        // The reader goes on with the page it showed last.
+        reportError(this, error);
+    }
+}
+
+void Mainform::restorePlacement() {
+    const platform::Settings settings(platform::Settings::applicationName());
+    const Placement p = placementFromTexts(
+        settings.read(kSection, QStringLiteral("Left"), QStringLiteral("0")),
+        settings.read(kSection, QStringLiteral("Top"), QStringLiteral("0")),
+        settings.read(kSection, QStringLiteral("Width"), QStringLiteral("9285")),
+        settings.read(kSection, QStringLiteral("Height"), QStringLiteral("6270")),
+        settings.read(kSection, QStringLiteral("Window"), QStringLiteral("0")));
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->geometry();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect frame = keepOnScreen(toPixels(QRect(p.left, p.top, p.width, p.height)), screens,
+                                     primary ? primary->availableGeometry() : QRect());
+    move(frame.topLeft());
+    resize(frame.size());
+    m_savedOuterSize = frame.size();
+    if (p.state == WindowState::Minimised)
+        setWindowState(Qt::WindowMinimized);
+    else if (p.state == WindowState::Maximised)
+        setWindowState(Qt::WindowMaximized);
+}
+
+void Mainform::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_frameCorrected)
+        return;
+    m_frameCorrected = true;
+    // The saved size is the outer one; the frame is known only once shown.
+    QTimer::singleShot(0, this, [this] {
+        const QSize frame = frameGeometry().size() - size();
+        if (!frame.isEmpty() && windowState() == Qt::WindowNoState)
+            resize(m_savedOuterSize - frame);
+    });
+}
+
+void Mainform::savePlacement() {
+    platform::Settings settings(platform::Settings::applicationName());
+    WindowState state = WindowState::Normal;
+    if (windowState() & Qt::WindowMinimized)
+        state = WindowState::Minimised;
+    else if (windowState() & Qt::WindowMaximized)
+        state = WindowState::Maximised;
+    settings.write(kSection, QStringLiteral("Window"), QString::number(int(state)));
+    if (state == WindowState::Normal) {
+        const QRect frame = frameGeometry();
+        const double dpiX = logicalDpiX();
+        const double dpiY = logicalDpiY();
+        settings.write(kSection, QStringLiteral("Top"), QString::number(pixelsToTwips(frame.y(), dpiY)));
+        settings.write(kSection, QStringLiteral("Left"), QString::number(pixelsToTwips(frame.x(), dpiX)));
+        settings.write(kSection, QStringLiteral("Width"), QString::number(pixelsToTwips(frame.width(), dpiX)));
+        settings.write(kSection, QStringLiteral("Height"), QString::number(pixelsToTwips(frame.height(), dpiY)));
+    }
+    settings.flush();
+}
+
+void Mainform::closeEvent(QCloseEvent* event) {
+    if (m_content)
+        m_content->close();
+    // Each step reports its own failure and the next still runs: a file that
+    // cannot be deleted must not cost the user the window's placement.
+    try {
+        m_folder.remove();
+    } catch (const platform::Error& error) {
+        reportError(this, error);
+    }
+    try {
+        savePlacement();
+    } catch (const platform::Error& error) {
+        reportError(this, error);
+    }
+    event->accept();
+}
+
+QRect Mainform::toPixels(const QRect& twips) const {
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    return QRect(twipsToPixels(twips.x(), dpiX), twipsToPixels(twips.y(), dpiY),
+                 twipsToPixels(twips.width(), dpiX), twipsToPixels(twips.height(), dpiY));
+}
+
+int Mainform::clientWidthTwips() const { return pixelsToTwips(width(), logicalDpiX()); }
+
+void Mainform::layOut() {
+    const PaneLayout panes =
+        layoutPanes(m_treeWidth, clientWidthTwips(), pixelsToTwips(height(), logicalDpiY()));
+    BtTree->setGeometry(toPixels(panes.tree));
+    Picture1->setGeometry(toPixels(panes.bar));
+    // A window narrower than the tree leaves the view where it last fitted.
+    if (panes.view.width() >= 0)
+        Ie->setGeometry(toPixels(panes.view));
+}
+
+void Mainform::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void Mainform::barReleased() {
+    const int clientWidth = clientWidthTwips();
+    m_treeWidth = treeWidthOnRelease(pixelsToTwips(Picture1->x(), logicalDpiX()), clientWidth);
+    const PaneLayout panes = layoutPanes(m_treeWidth, clientWidth, pixelsToTwips(height(), logicalDpiY()));
+    BtTree->setGeometry(toPixels(panes.tree));
+    // Let go, the bar stands flush against the tree until the next resize.
+    Picture1->setGeometry(toPixels(QRect(m_treeWidth, 0, kBarWidth, panes.bar.height())));
+    if (panes.view.width() >= 0)
+        Ie->setGeometry(toPixels(panes.view));
+}
+
+} // namespace shell

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "PaneLayout.h"
+#include "WorkingFolder.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace platform {
+class NodeTree;
+class PageView;
+struct NodeInfo;
+} // namespace platform
+namespace store {
+class ContentStore;
+}
+
+namespace shell {
+
+class SplitterBar;
+
+// The reader's one window: the tree on the left, the page view on the right,
+// the bar between them. It wires events to the core and holds the open
+// content from start-up to exit.
+class Mainform final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Mainform)
+
+public:
+    explicit Mainform(QWidget* parent = nullptr);
+    ~Mainform() override;
+
+    // Start-up: placement, working folder, About page, database, tree, first
+    // page. Throws platform::Error at the first step that fails.
+    void load();
+
+    platform::NodeTree* tree() const { return BtTree; }
+    platform::PageView* view() const { return Ie; }
+    int treeWidthTwips() const { return m_treeWidth; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void restorePlacement();
+    void savePlacement();
+    void choose(const platform::NodeInfo& node);
+    void layOut();
+    void barReleased();
+    QRect toPixels(const QRect& twips) const;
+    int clientWidthTwips() const;
+
+    platform::NodeTree* BtTree;
+    platform::PageView* Ie;
+    SplitterBar* Picture1;
+    std::unique_ptr<store::ContentStore> m_content;
+    WorkingFolder m_folder;
+    int m_treeWidth = kDesignTreeWidth;
+    QSize m_savedOuterSize;
+    bool m_frameCorrected = false;
+};
+
+} // namespace shell

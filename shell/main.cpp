@@ -1,0 +1,22 @@
+#include "ErrorReport.h"
+#include "Mainform.h"
+
+#include "platform/Error.h"
+#include "platform/Process.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    platform::prepareProcess();
+    QApplication app(argc, argv);
+    platform::onTerminationRequest([] { QApplication::closeAllWindows(); });
+    shell::Mainform form;
+    try {
+        form.load();
+    } catch (const platform::Error& error) {
+        shell::reportError(nullptr, error);
+        return 1;
+    }
+    form.show();
+    return app.exec();
+}

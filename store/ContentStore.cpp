@@ -1,0 +1,24 @@
+#include "ContentStore.h"
+
+#include "Queries.h"
+
+#include "platform/Error.h"
+
+namespace store {
+
+ContentStore::ContentStore(const QString& path)
+    : m_database(path), m_authors(m_database.OpenRecordset(queries::authors())) {}
+
+void ContentStore::openCategory(int index) {
+    m_categories.at(size_t(index)) =
+        m_database.OpenRecordset(queries::category(categories().at(size_t(index)).table));
+}
+
+platform::Recordset& ContentStore::category(int index) {
+    auto& recordset = m_categories.at(size_t(index));
+    if (!recordset)
+        throw platform::Error(91, QStringLiteral("分类记录集尚未打开：%1").arg(index));
+    return *recordset;
+}
+
+} // namespace store

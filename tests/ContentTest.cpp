@@ -1,0 +1,142 @@
+// Checks over the content that ships: links, note markers and the facts of
+// the era table that can be computed.
+#include "store/Categories.h"
+#include "store/ContentStore.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class Content : public ::testing::Test {
+protected:
+    platform::Recordset all(const QString& sql) { return content.database().OpenRecordset(sql); }
+    store::ContentStore content{QStringLiteral(QUILLORA_TEST_DIC)};
+};
+
+// The markers of a text in order: ⑴..⒇ as 1..20, "<sup>(21)</sup>" as 21.
+std::vector<int> markers(const QString& text) {
+    static const QRegularExpression mark(u"([\u2474-\u2487])|<sup>\\((\\d+)\\)</sup>"_qs);
+    std::vector<int> found;
+    for (auto it = mark.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        found.push_back(m.capturedLength(1) ? m.captured(1)[0].unicode() - 0x2474 + 1
+                                            : m.captured(2).toInt());
+    }
+    return found;
+}
+
+// Sexagenary name of a year written "627" or "前206" (no year 0 before Christ).
+QString ganzhi(const QString& year) {
+    static const QString stems = u"甲乙丙丁戊己庚辛壬癸"_qs;
+    static const QString branches = u"子丑寅卯辰巳午未申酉戌亥"_qs;
+    const int y = year.startsWith(u"前"_qs) ? 1 - year.mid(1).toInt() : year.toInt();
+    const int index = ((y - 4) % 60 + 60) % 60;
+    return QString(stems[index % 10]) + branches[index % 12];
+}
+
+} // namespace
+
+TEST(ContentRules, SexagenaryYearsAreComputedRight) {
+    EXPECT_EQ(ganzhi(u"4"_qs), u"甲子"_qs);
+    EXPECT_EQ(ganzhi(u"627"_qs), u"丁亥"_qs);
+    EXPECT_EQ(ganzhi(u"1912"_qs), u"壬子"_qs);
+    EXPECT_EQ(ganzhi(u"前841"_qs), u"庚申"_qs);
+    EXPECT_EQ(ganzhi(u"前206"_qs), u"乙未"_qs);
+    EXPECT_EQ(ganzhi(u"前1"_qs), u"庚申"_qs);
+}
+
+TEST_F(Content, EveryMarkerHasItsNoteAndEveryNoteItsMarker) {
+    for (const auto& category : store::categories()) {
+        for (auto rows = all(u"SELECT * FROM "_qs + category.table); !rows.EndOfFile(); rows.MoveNext()) {
+            const QString id = category.table + u' ' + rows.Fields(u"ID"_qs).toString();
+            SCOPED_TRACE(id.toStdString());
+            const QString text = rows.Fields(u"NeiRong"_qs).toString();
+            EXPECT_FALSE(text.trimmed().isEmpty());
+            const std::vector<int> inText = markers(text);
+            std::vector<int> expected(inText.size());
+            for (size_t i = 0; i < expected.size(); ++i)
+                expected[i] = int(i) + 1;
+            EXPECT_EQ(inText, expected) << "markers must run 1, 2, 3 ... in the text";
+            std::vector<int> notes;
+            for (const QString& line : rows.Fields(u"ZhuShi"_qs).toString().split(u"\r\n"_qs)) {
+                const std::vector<int> lead = markers(line.left(line.startsWith(u"<sup>"_qs) ? 16 : 1));
+                if (!lead.empty())
+                    notes.push_back(lead.front());
+                else if (!line.isEmpty()) {
+                    EXPECT_TRUE(line.startsWith(QChar(0x3000))) << line.toStdString();
+                }
+            }
+            EXPECT_EQ(notes, inText) << "one note per marker, in order";
+        }
+    }
+}
+
+TEST_F(Content, NoApostropheAnywhere) {
+    for (const QString& table : {u"TangShi"_qs, u"SongCi"_qs, u"YuanQu"_qs, u"ZuoZhe"_qs, u"chengyugushi"_qs,
+                                u"ChaoDai"_qs, u"ChaoDai1"_qs, u"ChaoDai2"_qs, u"JiyuanBiao"_qs}) {
+        for (auto rows = all(u"SELECT * FROM "_qs + table); !rows.EndOfFile(); rows.MoveNext()) {
+            for (int i = 0; i < rows.FieldCount(); ++i)
+                EXPECT_FALSE(rows.Fields(i).toString().contains(u'\'')) << table.toStdString();
+        }
+    }
+}
+
+TEST_F(Content, EraEntriesLineUpAndTheirYearsAreRight) {
+    QString dynasty;
+    int lastYear = -100000;
+    for (auto rows = all(u"SELECT * FROM JiyuanBiao"_qs); !rows.EndOfFile(); rows.MoveNext()) {
+        const QString ruler = rows.Fields(u"朝代"_qs).toString() + rows.Fields(u"帝王"_qs).toString();
+        SCOPED_TRACE(ruler.toStdString());
+        if (rows.Fields(u"朝代"_qs).toString() != dynasty) {
+            dynasty = rows.Fields(u"朝代"_qs).toString();
+            lastYear = -100000;
+        }
+        if (rows.Fields(u"年份"_qs).IsNull()) {
+            EXPECT_TRUE(rows.Fields(u"干支"_qs).IsNull());
+            continue;
+        }
+        const QStringList years = rows.Fields(u"年份"_qs).toString().split(u"<p>"_qs);
+        const QStringList cycles = rows.Fields(u"干支"_qs).toString().split(u"<p>"_qs);
+        ASSERT_EQ(cycles.size(), years.size());
+        if (!rows.Fields(u"年号"_qs).IsNull()) {
+            EXPECT_EQ(rows.Fields(u"年号"_qs).toString().split(u"<p>"_qs).size(), years.size());
+        }
+        for (qsizetype i = 0; i < years.size(); ++i) {
+            EXPECT_EQ(cycles[i], ganzhi(years[i])) << years[i].toStdString();
+            const int y = years[i].startsWith(u"前"_qs) ? 1 - years[i].mid(1).toInt() : years[i].toInt();
+            EXPECT_GE(y, lastYear) << "years go back in " << dynasty.toStdString();
+            lastYear = y;
+        }
+    }
+}
+
+TEST_F(Content, EraRowsBelongToExactlyTheUndividedDynasties) {
+    std::set<QString> divided;
+    for (auto rows = all(u"SELECT * FROM ChaoDai1"_qs); !rows.EndOfFile(); rows.MoveNext())
+        divided.insert(rows.Fields(u"ID"_qs).toString());
+    std::set<QString> dividedNames;
+    std::set<QString> leaves;
+    for (auto rows = all(u"SELECT * FROM ChaoDai"_qs); !rows.EndOfFile(); rows.MoveNext())
+        (divided.count(rows.Fields(u"ID"_qs).toString()) ? dividedNames : leaves).insert(rows.Fields(u"名称"_qs).toString());
+    std::set<QString> dividedSubs;
+    for (auto rows = all(u"SELECT * FROM ChaoDai2"_qs); !rows.EndOfFile(); rows.MoveNext()) {
+        dividedSubs.insert(rows.Fields(u"ID"_qs).toString());
+        leaves.insert(rows.Fields(u"名称"_qs).toString());
+    }
+    for (auto rows = all(u"SELECT * FROM ChaoDai1"_qs); !rows.EndOfFile(); rows.MoveNext())
+        (dividedSubs.count(rows.Fields(u"ID1"_qs).toString()) ? dividedNames : leaves).insert(rows.Fields(u"名称"_qs).toString());
+    std::set<QString> withRows;
+    for (auto rows = all(u"SELECT 朝代 FROM JiyuanBiao"_qs); !rows.EndOfFile(); rows.MoveNext())
+        withRows.insert(rows.Fields(0).toString());
+    for (const QString& name : withRows)
+        EXPECT_TRUE(leaves.count(name)) << name.toStdString() << " is divided or unknown";
+    for (const QString& name : dividedNames)
+        EXPECT_FALSE(withRows.count(name)) << name.toStdString();
+    EXPECT_EQ(withRows, leaves);
+}

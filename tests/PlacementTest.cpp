@@ -1,0 +1,73 @@
+#include "shell/PaneLayout.h"
+#include "shell/Placement.h"
+
+#include "platform/Settings.h"
+
+#include <gtest/gtest.h>
+
+using namespace shell;
+using namespace Qt::Literals::StringLiterals;
+
+TEST(Placement, StoredTextsAreReadAsSixteenBitNumbers) {
+    const Placement p = placementFromTexts(QStringLiteral("-1200"), QStringLiteral("300"),
+                                           QStringLiteral("8000"), QStringLiteral("5000"),
+                                           QStringLiteral("2"));
+    EXPECT_EQ(p, (Placement{-1200, 300, 8000, 5000, WindowState::Maximised}));
+    EXPECT_EQ(placementFromTexts(u"0"_qs, u"0"_qs, u"9285"_qs, u"6270"_qs, u"0"_qs), Placement{});
+}
+
+TEST(Placement, GarbageGivesTheDefaults) {
+    const Placement p = placementFromTexts(QStringLiteral("abc"), QStringLiteral("40000"),
+                                           QStringLiteral("-32769"), QStringLiteral("12.5"),
+                                           QStringLiteral("7"));
+    EXPECT_EQ(p, Placement{});
+    EXPECT_EQ(placementFromTexts({}, {}, {}, {}, QStringLiteral("-1")).state, WindowState::Normal);
+    EXPECT_EQ(placementFromTexts(u"32767"_qs, u"-32768"_qs, {}, {}, u"1"_qs),
+              (Placement{32767, -32768, 9285, 6270, WindowState::Minimised}));
+}
+
+TEST(Placement, TwipsFollowTheLogicalResolution) {
+    EXPECT_EQ(twipsToPixels(9285, 96), 619);
+    EXPECT_EQ(twipsToPixels(1440, 120), 120);
+    EXPECT_EQ(pixelsToTwips(619, 96), 9285);
+    EXPECT_EQ(pixelsToTwips(-80, 96), -1200);
+}
+
+TEST(Placement, OnlyAWindowWhollyOffEveryScreenIsBroughtBack) {
+    const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    const QRect primary(0, 0, 1920, 1040);
+    const QRect partly(-300, -20, 619, 418);
+    EXPECT_EQ(keepOnScreen(partly, screens, primary), partly);
+    EXPECT_EQ(keepOnScreen(QRect(2500, 500, 619, 418), screens, primary), QRect(2500, 500, 619, 418));
+    EXPECT_EQ(keepOnScreen(QRect(-2000, 5000, 619, 418), screens, primary), QRect(0, 0, 619, 418));
+}
+
+TEST(Settings, EachExecutableNameKeepsItsOwnValues) {
+    {
+        platform::Settings reader(QStringLiteral("Quillora"));
+        reader.write(QStringLiteral("Setting"), QStringLiteral("Left"), QStringLiteral("-450"));
+        reader.flush();
+    }
+    platform::Settings copy(QStringLiteral("QuilloraCopy"));
+    EXPECT_EQ(copy.read(QStringLiteral("Setting"), QStringLiteral("Left"), QStringLiteral("0")),
+              QStringLiteral("0"));
+    platform::Settings again(QStringLiteral("Quillora"));
+    EXPECT_EQ(again.read(QStringLiteral("Setting"), QStringLiteral("Left"), QStringLiteral("0")),
+              QStringLiteral("-450"));
+}
+
+TEST(PaneLayout, DefaultWindowPutsBarAndViewBesideTheTree) {
+    const PaneLayout panes = layoutPanes(kDesignTreeWidth, 9105, 5865);
+    EXPECT_EQ(panes.tree, QRect(0, 0, 2715, 5865));
+    EXPECT_EQ(panes.bar, QRect(2725, 0, 30, 5865));
+    EXPECT_EQ(panes.view, QRect(2765, 0, 9105 - 2765, 5865));
+    EXPECT_LT(layoutPanes(2715, 2000, 100).view.width(), 0);  // narrower than the tree
+}
+
+TEST(PaneLayout, ReleasingTheBarKeepsTheTreeWithinItsLimits) {
+    EXPECT_EQ(treeWidthOnRelease(1500, 6000), 2000);
+    EXPECT_EQ(treeWidthOnRelease(4000, 9000), 3000);
+    EXPECT_EQ(treeWidthOnRelease(2500.4, 9000), 2500);
+    EXPECT_EQ(treeWidthOnRelease(100, 4500), 1500);   // a third wins over the minimum
+    EXPECT_EQ(treeWidthOnRelease(2600, 4500), 1500);
+}

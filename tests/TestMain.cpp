@@ -1,0 +1,26 @@
+// Every test binary runs inside a Qt application: the adapters use Qt's
+// strings, settings and resources, and the window tests need the GUI.
+#include "platform/Process.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    // Settings and the working folder go to a throw-away home, never the
+    // developer's own.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", (home.path() + QStringLiteral("/.cache")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());
+    // Without a display (listing tests at build time, a bare terminal) the
+    // window tests still run, off screen.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    platform::prepareProcess();
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,98 @@
+#include "nav/TreeBuilder.h"
+
+#include "platform/Error.h"
+#include "platform/TreeNodes.h"
+#include "store/ContentStore.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The tree as plain data, so that the build can be checked without a window.
+class RecordedTree final : public platform::TreeNodes {
+public:
+    struct Node {
+        QString parent, text, tag;
+        int image = 0, selectedImage = 0;
+        QStringList children;
+    };
+
+    void Add(const QString& relative, const QString& key, const QString& text, int image,
+             int selectedImage) override {
+        if (nodes.contains(key) || (!relative.isEmpty() && !nodes.contains(relative)))
+            throw platform::Error(35602, key);
+        nodes.insert(key, {relative, text, {}, image, selectedImage, {}});
+        (relative.isEmpty() ? top : nodes[relative].children) << key;
+    }
+    void SetTag(const QString& key, const QString& tag) override { nodes[key].tag = tag; }
+
+    QHash<QString, Node> nodes;
+    QStringList top;
+};
+
+class TreeBuild : public ::testing::Test {
+protected:
+    void SetUp() override { nav::buildTree(tree, content); }
+    store::ContentStore content{QStringLiteral(QUILLORA_TEST_DIC)};
+    RecordedTree tree;
+};
+
+} // namespace
+
+TEST_F(TreeBuild, TopLevelHoldsFourNodesInOrder) {
+    EXPECT_EQ(tree.top, (QStringList{u"Scq"_qs, u"Cygs"_qs, u"Jyb"_qs, u"Rdm"_qs}));
+    EXPECT_EQ(tree.nodes[u"Scq"_qs].text, u"Vellumbra"_qs);
+    EXPECT_EQ(tree.nodes[u"Scq"_qs].children, (QStringList{u"R0"_qs, u"R1"_qs, u"R2"_qs}));
+    EXPECT_EQ(tree.nodes[u"R1"_qs].text, u"词"_qs);
+    EXPECT_EQ(tree.nodes[u"Rdm"_qs].text, u"关于"_qs);
+}
+
+TEST_F(TreeBuild, AuthorsAreTaggedAndTitlesCarryTheirNumbers) {
+    const auto& author = tree.nodes[u"R0.0"_qs];
+    EXPECT_EQ(author.parent, u"R0"_qs);
+    EXPECT_TRUE(author.tag.startsWith(u'j'));
+    EXPECT_EQ(author.image, nav::kClosedBook);
+    EXPECT_EQ(author.selectedImage, nav::kOpenBook);
+    ASSERT_FALSE(author.children.isEmpty());
+    EXPECT_EQ(author.children.first(), u"R0.0.0"_qs);
+    const auto& title = tree.nodes[u"R0.0.0"_qs];
+    EXPECT_EQ(title.image, nav::kPage);
+    EXPECT_EQ(title.selectedImage, nav::kPage);
+    bool isNumber = false;
+    title.tag.toInt(&isNumber);
+    EXPECT_TRUE(isNumber);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NO_THROW(content.category(i));
+}
+
+TEST_F(TreeBuild, IdiomsHangUnderTheirInitials) {
+    for (const QString& initial : tree.nodes[u"Cygs"_qs].children) {
+        EXPECT_TRUE(initial.startsWith(u"yinxu_"_qs));
+        EXPECT_EQ(tree.nodes[initial].text, initial.mid(6));
+        EXPECT_FALSE(tree.nodes[initial].children.isEmpty());
+        for (const QString& idiom : tree.nodes[initial].children)
+            EXPECT_TRUE(idiom.startsWith(u'C'));
+    }
+}
+
+TEST_F(TreeBuild, DynastiesNestAndReignsAreCountedFromOne) {
+    const QStringList dynasties = tree.nodes[u"Jyb"_qs].children;
+    ASSERT_FALSE(dynasties.isEmpty());
+    EXPECT_EQ(dynasties.first(), u"J1"_qs);
+    for (const QString& key : tree.nodes.keys()) {
+        if (key.startsWith(u'Y')) {
+            EXPECT_TRUE(tree.nodes[key].parent.startsWith(u'J')) << key.toStdString();
+        }
+        if (key.startsWith(u'B')) {
+            EXPECT_TRUE(tree.nodes[key].parent.startsWith(u'Y')) << key.toStdString();
+        }
+    }
+    if (tree.nodes.contains(u"B2"_qs)) {
+        EXPECT_TRUE(tree.nodes.contains(u"B1"_qs));
+    }
+}

@@ -1,0 +1,234 @@
+// The real window with the real page view: start-up, every kind of node
+// chosen with the keyboard, placement round trips, and the program itself
+// started and ended by a signal.
+#include "shell/Mainform.h"
+#include "shell/Paths.h"
+
+#include "platform/Cp936.h"
+#include "platform/Files.h"
+#include "platform/NodeTree.h"
+#include "platform/PageView.h"
+#include "platform/Settings.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString settingsValue(const QString& key) {
+    return platform::Settings(platform::Settings::applicationName()).read(u"Setting"_qs, key, u"(absent)"_qs);
+}
+
+QString visibleText(platform::PageView* view) {
+    QString text;
+    bool done = false;
+    view->plainText([&](const QString& t) {
+        text = t;
+        done = true;
+    });
+    for (int waited = 0; !done && waited < 10000; waited += 50)
+        QTest::qWait(50);
+    return text;
+}
+
+QStringList pageLines(const QString& file) {
+    QStringList lines = platform::cp936::decode(platform::files::read(file)).split(u"\r\n"_qs);
+    lines.removeLast();
+    return lines;
+}
+
+class Window : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<shell::Mainform>();
+        QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
+        form->load();
+        form->show();
+        ASSERT_TRUE(loaded.wait(30000));
+    }
+    void TearDown() override {
+        if (form)
+            form->close();
+    }
+
+    // Walks to a node with the arrow keys, as a reader would, and waits
+    // until the page view has loaded its page.
+    void chooseByKeyboard(const QString& key) {
+        platform::NodeTree* tree = form->tree();
+        const QString target = tree->info(key).fullPath + u'\\';
+        tree->setFocus();
+        QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
+        QTest::keyClick(tree, Qt::Key_Home);
+        while (tree->selectedKey() != key) {
+            const platform::NodeInfo here = tree->info(tree->selectedKey());
+            const bool ancestor = target.startsWith(here.fullPath + u'\\');
+            if (ancestor && !tree->currentItem()->isExpanded()) {
+                QTest::keyClick(tree, Qt::Key_Right);
+                continue;
+            }
+            QTest::keyClick(tree, Qt::Key_Down);
+            if (tree->selectedKey() == here.key)
+                break;  // the last node: the target is not reachable
+        }
+        ASSERT_EQ(tree->selectedKey(), key);
+        ASSERT_TRUE(loaded.count() > 0 || loaded.wait(20000)) << key.toStdString();
+    }
+
+    QString page() const { return shell::paths::inWorkingFolder(shell::paths::kPage); }
+
+    std::unique_ptr<shell::Mainform> form;
+};
+
+} // namespace
+
+TEST_F(Window, StartsOnTheAboutPageWithTheWorkingFolderFilled) {
+    EXPECT_EQ(form->windowTitle(), u"Vellumbra"_qs);
+    EXPECT_EQ(form->view()->title(), u"关于"_qs);
+    EXPECT_EQ(form->tree()->selectedKey(), u"Rdm"_qs);
+    const QStringList present = platform::files::listFiles(shell::paths::workingFolder());
+    for (const QString& name : {shell::paths::kDatabase, shell::paths::kTitlePicture,
+                                shell::paths::kBullet, shell::paths::kAboutPage})
+        EXPECT_TRUE(present.contains(name)) << name.toStdString();
+    EXPECT_FALSE(present.contains(shell::paths::kPage));
+    form->close();
+    form.reset();
+    EXPECT_FALSE(QDir(shell::paths::workingFolder()).exists());
+}
+
+TEST_F(Window, EveryKindOfNodeShowsItsPage) {
+    struct Case {
+        QString key;
+        QString title;     // the page view's title, when the page has one
+        QString heading;   // a text the page must show
+    };
+    platform::NodeTree* tree = form->tree();
+    QString firstIdiom;
+    for (int i = 1; i < 1000 && firstIdiom.isEmpty(); ++i)
+        if (tree->contains(u"C%1"_qs.arg(i)) && tree->info(u"C%1"_qs.arg(i)).fullPath.contains(u"\\"_qs))
+            firstIdiom = u"C%1"_qs.arg(i);
+    const platform::NodeInfo poem = tree->info(u"R0.0.0"_qs);
+    const QString initial = tree->info(firstIdiom).fullPath.section(u'\\', 1, 1);
+    const Case cases[] = {
+        {u"Scq"_qs, u"Lumivers"_qs, u"前　言"_qs},
+        {u"R0"_qs, u"Lumivers"_qs, u"诗歌"_qs},
+        {u"R0.0"_qs, u"简介"_qs, u"简介"_qs},
+        {u"R0.0.0"_qs, poem.text, poem.text},
+        {u"Cygs"_qs, u"Lumivers"_qs, u"成语故事"_qs},
+        {u"yinxu_"_qs + initial, u"Lumivers"_qs, u"成语故事"_qs},
+        {firstIdiom, {}, tree->info(firstIdiom).text},
+        {u"Jyb"_qs, u"Lumivers"_qs, u"我国历代纪元表"_qs},
+        {u"J3"_qs, {}, u"简介"_qs},
+        {u"J1"_qs, {}, u"纪元表"_qs},
+        {u"Y1"_qs, {}, u"纪元表"_qs},
+        {u"Rdm"_qs, u"关于"_qs, u"Vellumbra"_qs},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key.toStdString());
+        chooseByKeyboard(c.key);
+        if (!c.title.isEmpty()) {
+            EXPECT_EQ(form->view()->title(), c.title);
+        }
+        EXPECT_TRUE(visibleText(form->view()).contains(c.heading));
+        if (c.key != u"Rdm"_qs) {
+            const QStringList lines = pageLines(page());
+            EXPECT_EQ(lines.first(), u"<html>"_qs);
+            EXPECT_EQ(lines.last(), u"</html>"_qs);
+        }
+    }
+    // A dynasty with sub-dynasties has no table of its own.
+    chooseByKeyboard(u"J3"_qs);
+    EXPECT_FALSE(pageLines(page()).contains(u"<table border=\"1\" width=\"100%\" height=\"1\">"_qs));
+}
+
+TEST_F(Window, ChoosingTheSameNodeAgainWritesItAnew) {
+    chooseByKeyboard(u"Scq"_qs);
+    platform::files::writeAtomically(page(), "stale");
+    QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
+    form->tree()->select(u"Scq"_qs);
+    ASSERT_TRUE(loaded.wait(20000));
+    EXPECT_EQ(pageLines(page())[3], u"<title> Lumivers</title>"_qs);
+}
+
+TEST_F(Window, PlacementRoundTrips) {
+    form->setWindowState(Qt::WindowMaximized);
+    form->close();
+    EXPECT_EQ(settingsValue(u"Window"_qs), u"2"_qs);
+    form = std::make_unique<shell::Mainform>();
+    form->load();
+    EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
+    form->setWindowState(Qt::WindowNoState);
+    form->move(-60, 40);
+    form->close();
+    EXPECT_EQ(settingsValue(u"Window"_qs), u"0"_qs);
+    EXPECT_EQ(settingsValue(u"Left"_qs).toInt(), -60 * 1440 / form->logicalDpiX());
+    form = std::make_unique<shell::Mainform>();
+    form->load();
+    EXPECT_EQ(form->frameGeometry().left(), -60);
+    form->setWindowState(Qt::WindowMinimized);
+    form->close();
+    EXPECT_EQ(settingsValue(u"Window"_qs), u"1"_qs);
+    EXPECT_EQ(settingsValue(u"Left"_qs).toInt(), -60 * 1440 / form->logicalDpiX());
+    form.reset();
+}
+
+TEST(Program, StartsAndEndsCleanlyOnSigterm) {
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"HOME"_qs, home.path());
+    env.insert(u"XDG_CACHE_HOME"_qs, home.filePath(u"cache"_qs));
+    env.insert(u"XDG_CONFIG_HOME"_qs, home.filePath(u"config"_qs));
+    if (!env.contains(u"DISPLAY"_qs))
+        env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(QUILLORA_EXECUTABLE), {});
+    ASSERT_TRUE(program.waitForStarted());
+    const QString folder = home.filePath(u"cache/quillora/temp/dicts"_qs);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + u"/readme.htm"_qs), 30000);
+    for (const QString& name : {u"ts.dic"_qs, u"Rdm"_qs, u"Dian"_qs})
+        EXPECT_TRUE(QFile::exists(folder + u'/' + name)) << name.toStdString();
+    QTest::qWait(1500);
+    ::kill(pid_t(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_FALSE(QDir(folder).exists());
+    QFile ini(home.filePath(u"config/Quillora/Quillora.ini"_qs));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray settings = ini.readAll();
+    EXPECT_TRUE(settings.contains("Window=0"));
+    EXPECT_TRUE(settings.contains("Width="));
+}
+
+TEST(Program, AFailingStartShowsTheFailureAndExitsNonZero) {
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"HOME"_qs, home.path());
+    // The cache folder is a file: the working folder cannot be made.
+    QFile blocker(home.filePath(u"cache"_qs));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    env.insert(u"XDG_CACHE_HOME"_qs, home.filePath(u"cache"_qs));
+    env.insert(u"XDG_CONFIG_HOME"_qs, home.filePath(u"config"_qs));
+    if (!env.contains(u"DISPLAY"_qs))
+        env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(QUILLORA_EXECUTABLE), {});
+    ASSERT_TRUE(program.waitForStarted());
+    QByteArray errors;
+    QTRY_VERIFY_WITH_TIMEOUT((errors += program.readAllStandardError()).contains("Vellumbra: "), 30000);
+    EXPECT_TRUE(errors.contains("错误"));
+    ::kill(pid_t(program.processId()), SIGTERM);  // closes the message box
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_NE(program.exitCode(), 0);
+}
