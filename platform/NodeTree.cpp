@@ -41,12 +41,18 @@ NodeTree::NodeTree(QWidget* parent) : QTreeWidget(parent) {
             });
 }
 
-QIcon NodeTree::icon(int image, int selectedImage) const {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/quillora/icon%1").arg(image), QSize(18, 18), QIcon::Normal);
-    icon.addFile(QStringLiteral(":/quillora/icon%1").arg(selectedImage), QSize(18, 18),
-                 QIcon::Selected);
-    return icon;
+QIcon NodeTree::icon(int image, int selectedImage) {
+    // Thousands of nodes share a handful of icons: make each pair once.
+    const int pair = image * 16 + selectedImage;
+    auto found = m_icons.find(pair);
+    if (found == m_icons.end()) {
+        QIcon icon;
+        icon.addFile(QStringLiteral(":/quillora/icon%1").arg(image), QSize(18, 18), QIcon::Normal);
+        icon.addFile(QStringLiteral(":/quillora/icon%1").arg(selectedImage), QSize(18, 18),
+                     QIcon::Selected);
+        found = m_icons.insert(pair, icon);
+    }
+    return *found;
 }
 
 void NodeTree::Add(const QString& relative, const QString& key, const QString& text, int image,

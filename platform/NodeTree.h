@@ -37,9 +37,10 @@ protected:
 private:
     QTreeWidgetItem* item(const QString& key) const;
     NodeInfo infoOf(const QTreeWidgetItem* item) const;
-    QIcon icon(int image, int selectedImage) const;
+    QIcon icon(int image, int selectedImage);
 
     QHash<QString, QTreeWidgetItem*> m_items;
+    QHash<int, QIcon> m_icons;
 };
 
 } // namespace platform

@@ -10,7 +10,10 @@
 #include "platform/PageView.h"
 #include "platform/Settings.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QTimer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -156,6 +159,23 @@ TEST_F(Window, ChoosingTheSameNodeAgainWritesItAnew) {
     form->tree()->select(u"Scq"_qs);
     ASSERT_TRUE(loaded.wait(20000));
     EXPECT_EQ(pageLines(page())[3], u"<title> Lumivers</title>"_qs);
+}
+
+TEST_F(Window, AFailedChoiceIsReportedAndTheLastPageStays) {
+    chooseByKeyboard(u"Scq"_qs);
+    const QString before = form->view()->title();
+    QDir(shell::paths::workingFolder()).removeRecursively();  // deleted under the reader
+    QString message;
+    QTimer::singleShot(300, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            message = box->findChild<QLabel*>(u"qt_msgbox_label"_qs)->text();
+            box->close();
+        }
+    });
+    form->tree()->select(u"R0"_qs);
+    EXPECT_TRUE(message.startsWith(u"错误 "_qs)) << message.toStdString();
+    EXPECT_EQ(form->view()->title(), before);
+    EXPECT_TRUE(form->isVisible());
 }
 
 TEST_F(Window, PlacementRoundTrips) {

@@ -1,0 +1,48 @@
+// The reader's own start-up, timed: prints the milliseconds from process
+// start to the first page loaded in the page view, then closes the window as
+// a user would. With a number N it then chooses N nodes in turn and waits
+// for a newline on stdin before closing (so memory can be read from outside).
+#include "Timing.h"
+
+#include "platform/NodeTree.h"
+#include "platform/PageView.h"
+#include "platform/Process.h"
+#include "shell/Mainform.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTreeWidgetItemIterator>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+int main(int argc, char** argv) {
+    platform::prepareProcess();
+    QApplication app(argc, argv);
+    const int choices = argc > 1 ? std::atoi(argv[1]) : 0;
+    shell::Mainform form;
+    QEventLoop loaded;
+    QObject::connect(form.view(), &platform::PageView::loadFinished, &loaded, &QEventLoop::quit);
+    form.load();
+    form.show();
+    loaded.exec();
+    std::printf("%.1f\n", bench::millisecondsSinceProcessStart());
+    std::fflush(stdout);
+    if (choices > 0) {
+        std::string line;
+        std::getline(std::cin, line);  // memory after start-up is read now
+        QStringList keys;
+        for (QTreeWidgetItemIterator it(form.tree()); *it; ++it)
+            keys << (*it)->data(0, Qt::UserRole).toString();
+        for (int i = 0; i < choices; ++i) {
+            form.tree()->select(keys[(i * 37) % keys.size()]);
+            loaded.exec();
+        }
+        std::printf("chosen %d\n", choices);
+        std::fflush(stdout);
+        std::getline(std::cin, line);
+    }
+    form.close();
+    return 0;
+}

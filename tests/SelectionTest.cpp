@@ -1,0 +1,74 @@
+#include "nav/Selection.h"
+
+#include "platform/Cp936.h"
+#include "platform/Files.h"
+#include "store/ContentStore.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+using Kind = nav::Action::Kind;
+
+namespace {
+
+class Selection : public ::testing::Test {
+protected:
+    QStringList choose(const nav::Action& action) {
+        shown = nav::carryOut(action, content, files);
+        if (!QFile::exists(files.target.page))
+            return {};
+        return platform::cp936::decode(platform::files::read(files.target.page)).split(u"\r\n"_qs);
+    }
+    static nav::Action action(Kind kind, const QString& number = {}, int category = 0) {
+        nav::Action a;
+        a.kind = kind;
+        a.number = number;
+        a.category = category;
+        return a;
+    }
+
+    QTemporaryDir dir;
+    nav::PageFiles files{{dir.filePath(u"~temp.$$$"_qs), u"/x/Dian"_qs}, dir.filePath(u"readme.htm"_qs)};
+    store::ContentStore content{QStringLiteral(QUILLORA_TEST_DIC)};
+    QString shown;
+};
+
+} // namespace
+
+TEST_F(Selection, TitlesComeFromTheCategoryOfTheirPath) {
+    for (int i = 0; i < 3; ++i)
+        content.openCategory(i);
+    nav::Action tang = action(Kind::Title, u"14"_qs, 0);
+    tang.name = u"题"_qs;
+    const QStringList page = choose(tang);
+    EXPECT_EQ(shown, files.target.page);
+    EXPECT_EQ(page[3], u"<title>题</title>"_qs);
+    EXPECT_GT(page.size(), 17);
+    // SongCi has no piece 14: the page is empty rather than another piece.
+    nav::Action ci = action(Kind::Title, u"14"_qs, 1);
+    ci.name = u"题"_qs;
+    EXPECT_EQ(choose(ci)[3], u"<title></title>"_qs);
+}
+
+TEST_F(Selection, MissingRowsGiveEmptyPagesOfTheirKind) {
+    EXPECT_EQ(choose(action(Kind::Author, u"99999"_qs))[3], u"<title>简介</title>"_qs);
+    const QStringList idiom = choose(action(Kind::Idiom, u"99999"_qs));
+    EXPECT_EQ(idiom[8], uR"(<p style="line-height: 180%"><img border="0" src="/x/Dian" width="16" height="16"><b></b></p>)"_qs);
+    EXPECT_EQ(idiom[11], u"<br>"_qs);
+    const QStringList unmatched = choose(action(Kind::Unmatched));
+    EXPECT_EQ(unmatched[3], u"<title>简介</title>"_qs);
+    EXPECT_EQ(unmatched[11], u"<br>"_qs);
+}
+
+TEST_F(Selection, AboutWritesNothingAndShowsTheAboutFile) {
+    EXPECT_EQ(nav::carryOut(action(Kind::About), content, files), files.about);
+    EXPECT_FALSE(QFile::exists(files.target.page));
+}
+
+TEST_F(Selection, AnIdiomShowsItsStory) {
+    auto idioms = content.database().OpenRecordset(u"SELECT * FROM chengyugushi"_qs);
+    const QStringList page = choose(action(Kind::Idiom, idioms.Fields(u"Id"_qs).toString()));
+    EXPECT_TRUE(page[8].contains(u"<b>"_qs + idioms.Fields(u"chengyu"_qs).toString() + u"</b>"_qs));
+}
