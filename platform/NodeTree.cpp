@@ -34,6 +34,9 @@ NodeTree::NodeTree(QWidget* parent) : QTreeWidget(parent) {
     setIconSize(QSize(18, 18));
     setFont(treeFont());
     setUniformRowHeights(true);
+    // Long titles stay whole; a horizontal scroll bar appears instead.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
                 if (current)

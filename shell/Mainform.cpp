@@ -59,6 +59,8 @@ void Mainform::load() {
         const QSignalBlocker quiet(BtTree);
         BtTree->select(QStringLiteral("Rdm"));
     }
+    // The keyboard works the tree from the first moment, as in any reader.
+    BtTree->setFocus();
     Ie->Navigate(about);
 }
 

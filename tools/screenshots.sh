@@ -1,0 +1,43 @@
+#!/bin/sh
+# Takes screenshots of the real reader under Xvfb: the About page, a poem page
+# and an era table page, chosen with the keyboard. Writes docs/*.png.
+#   tools/screenshots.sh [OUTDIR]
+set -e
+cd "$(dirname "$0")/.."
+out=${1:-docs}
+mkdir -p "$out"
+for p in xdotool imagemagick; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get install -y -qq $missing
+fi
+home=$(mktemp -d)
+export HOME="$home" XDG_CACHE_HOME="$home/cache" XDG_CONFIG_HOME="$home/config"
+mkdir -p "$XDG_CONFIG_HOME/Quillora"
+# A roomy window at the top left (twips: 960 x 640 pixels at 96 dpi).
+printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
+
+shoot() {
+  Xvfb :77 -screen 0 960x640x24 >/dev/null 2>&1 &
+  xvfb=$!
+  sleep 1
+  DISPLAY=:77 build/shell/Quillora >/dev/null 2>&1 &
+  app=$!
+  sleep 6
+  DISPLAY=:77 xdotool search --name Vellumbra windowactivate --sync 2>/dev/null || true
+  for k in $2; do DISPLAY=:77 xdotool key "$k"; sleep 0.3; done
+  sleep 2
+  DISPLAY=:77 import -window root "$out/$1.png"
+  kill "$app"; wait "$app" || true
+  kill "$xvfb"; wait "$xvfb" 2>/dev/null || true
+}
+
+shoot about ""
+# Root, expand, first category, expand, first poet, expand, first poem.
+shoot poem "Home Right Down Right Down Right Down Down Down"
+# The era root, then down the dynasties to 唐 (10th).
+shoot eras "Home Down Down Right Down Down Down Down Down Down Down Down Down Down"
+rm -rf "$home"
+echo "screenshots in $out/"
