@@ -32,6 +32,7 @@ double timeOneChoice(shell::Mainform& form, const QString& key) {
 
 int main(int argc, char** argv) {
     platform::prepareProcess();
+    platform::preparePageEngine();
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::atoi(argv[1]) : 20;
     shell::Mainform form;

@@ -4,9 +4,12 @@
 // for a newline on stdin before closing (so memory can be read from outside).
 #include "Timing.h"
 
+#include "pages/Builders.h"
+#include "platform/Files.h"
 #include "platform/NodeTree.h"
 #include "platform/PageView.h"
 #include "platform/Process.h"
+#include "platform/Resources.h"
 #include "shell/Mainform.h"
 
 #include <QApplication>
@@ -19,7 +22,16 @@
 
 int main(int argc, char** argv) {
     platform::prepareProcess();
+    platform::preparePageEngine();
     QApplication app(argc, argv);
+    if (argc > 2 && QByteArray(argv[1]) == "--write-about") {
+        // The About page and its picture, for the floor program to show.
+        const QString dir = QString::fromLocal8Bit(argv[2]);
+        pages::Guanyu(dir + QStringLiteral("/readme.htm"));
+        platform::files::writeAtomically(dir + QStringLiteral("/Rdm"),
+                                         platform::resources::load(QStringLiteral("Rdm")));
+        return 0;
+    }
     const int choices = argc > 1 ? std::atoi(argv[1]) : 0;
     shell::Mainform form;
     QEventLoop loaded;

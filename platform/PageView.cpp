@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
+#include <QWebEngineHistory>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
@@ -45,12 +46,19 @@ PageView::PageView(QWidget* parent)
     // A private, off-the-record profile: no cache or cookies left on disk.
     auto* profile = new QWebEngineProfile(this);
     profile->setUrlRequestInterceptor(m_filter);
+    // Every page is regenerated on each choice: caching them only costs memory.
+    profile->setHttpCacheType(QWebEngineProfile::NoCache);
     auto* page = new QWebEnginePage(profile, m_view);
     page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     m_view->setPage(page);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
-    connect(m_view, &QWebEngineView::loadFinished, this, &PageView::loadFinished);
+    connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        // Each page arrives as content, and the history would keep a copy of
+        // every one; the reader has no Back button, so keep none.
+        m_view->history()->clear();
+        emit loadFinished(ok);
+    });
 }
 
 PageView::~PageView() = default;

@@ -27,6 +27,13 @@ void prepareProcess() {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }
 
+void preparePageEngine() {
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!flags.contains("--js-flags"))
+        flags += " --js-flags=--lite-mode,--max-lazy";
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+}
+
 void onTerminationRequest(std::function<void()> handler) {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
         return;

@@ -8,6 +8,7 @@
 
 int main(int argc, char** argv) {
     platform::prepareProcess();
+    platform::preparePageEngine();
     QApplication app(argc, argv);
     platform::onTerminationRequest([] { QApplication::closeAllWindows(); });
     shell::Mainform form;

@@ -1,0 +1,64 @@
+#!/bin/bash
+# Prints the reader's performance figures in one run on this machine:
+# start-up against a bare page view (the floor), selection to page loaded,
+# page writes, tree build, and memory (PSS of the process and its helpers).
+#   tools/bench.sh [runs]       (run by hand; never part of the tests)
+set -e
+cd "$(dirname "$0")/.."
+runs=${1:-10}
+tools/setup.sh
+cmake --build build --target startup_probe floor_probe selection_timing page_bench quillora >/dev/null
+b=build/bench
+work=$(mktemp -d)
+export HOME="$work/home" XDG_CACHE_HOME="$work/home/cache" XDG_CONFIG_HOME="$work/home/config"
+mkdir -p "$HOME"
+QT_QPA_PLATFORM=offscreen $b/startup_probe --write-about "$work" 2>/dev/null
+
+stats() {  # median (min, max) of the numbers on stdin
+  sort -n | awk '{a[NR]=$1} END {m=(NR%2)?a[(NR+1)/2]:(a[NR/2]+a[NR/2+1])/2;
+    printf "median %.1f (min %.1f, max %.1f, n %d)", m, a[1], a[NR], NR}'
+}
+median() { sort -n | awk '{a[NR]=$1} END {print (NR%2)?a[(NR+1)/2]:(a[NR/2]+a[NR/2+1])/2}'; }
+
+pss_tree() {  # PSS in MB of a process and all its descendants
+  local pids="$1" all="" next
+  while [ -n "$pids" ]; do
+    all="$all $pids"; next=""
+    for p in $pids; do next="$next $(cat /proc/$p/task/*/children 2>/dev/null)"; done
+    pids=$(echo $next)
+  done
+  for p in $all; do awk '/^Pss:/ {print $2}' /proc/$p/smaps_rollup 2>/dev/null; done |
+    awk '{s+=$1} END {printf "%.1f", s/1024}'
+}
+
+startup() {  # $1 = display mode label; the platform comes from the environment
+  local reader floor
+  reader=$(for i in $(seq $runs); do $b/startup_probe 2>/dev/null | head -1; done | tee "$work/r" | stats)
+  floor=$(for i in $(seq $runs); do $b/floor_probe "$work/readme.htm" 2>/dev/null | head -1; done | tee "$work/f" | stats)
+  echo "start-up to About page loaded, $1: reader $reader ms"
+  echo "                                 floor  $floor ms"
+  echo "  ratio reader / floor (medians): $(echo "$(median < "$work/r") $(median < "$work/f")" | awk '{printf "%.2f", $1/$2}')"
+}
+
+memory() {
+  coproc R { $b/startup_probe 200 2>/dev/null; }
+  read -r _ <&"${R[0]}"; sleep 2
+  local start=$(pss_tree $R_PID)
+  echo >&"${R[1]}"; read -r _ <&"${R[0]}"; sleep 1
+  local after=$(pss_tree $R_PID)
+  echo >&"${R[1]}"; wait $R_PID 2>/dev/null || true
+  coproc F { $b/floor_probe "$work/readme.htm" stay 2>/dev/null; }
+  read -r _ <&"${F[0]}"; sleep 2
+  local floor=$(pss_tree $F_PID)
+  echo >&"${F[1]}"; wait $F_PID 2>/dev/null || true
+  echo "memory (PSS, process and helpers), $1: reader after start $start MB, after 200 choices $after MB; floor $floor MB"
+}
+
+echo "== $(date -u +%F) $(nproc) cores, $(uname -r)"
+QT_QPA_PLATFORM=offscreen startup offscreen
+QT_QPA_PLATFORM=offscreen memory offscreen
+QT_QPA_PLATFORM=offscreen $b/selection_timing 20 2>/dev/null
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$(declare -f stats median startup); b=$b work=$work runs=$runs startup Xvfb"
+xvfb-run -a -s "-screen 0 1280x1024x24" $b/selection_timing 20 2>/dev/null | sed 's/^/Xvfb: /'
+QT_QPA_PLATFORM=offscreen $b/page_bench --benchmark_min_time=0.5 2>/dev/null | grep -E '^(Poem|Era|Idiom|Tree)'
+rm -rf "$work"
