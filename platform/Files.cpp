@@ -33,6 +33,8 @@ void changeMode(const QString& path, mode_t add, mode_t remove) {
     if (::stat(native(path).constData(), &st) != 0)
         throw Error::fromErrno(QStringLiteral("无法读取文件属性 %1").arg(path));
     const mode_t mode = (st.st_mode & 07777 & ~remove) | add;
+    if (mode == (st.st_mode & 07777))
+        return;
     if (::chmod(native(path).constData(), mode) != 0)
         throw Error::fromErrno(QStringLiteral("无法设置文件属性 %1").arg(path));
 }
@@ -92,8 +94,9 @@ QByteArray read(const QString& path) {
 void setHidden(const QString& path) {
     // Nothing to record on POSIX, but the file must exist, as it must where
     // the attribute is real.
-    if (!QFileInfo::exists(path))
-        throw Error(ENOENT, QStringLiteral("无法设置文件属性 %1：文件不存在").arg(path));
+    struct stat st {};
+    if (::stat(native(path).constData(), &st) != 0)
+        throw Error::fromErrno(QStringLiteral("无法设置文件属性 %1").arg(path));
 }
 
 void setReadOnly(const QString& path) { changeMode(path, 0, 0222); }

@@ -140,3 +140,55 @@ TEST_F(Content, EraRowsBelongToExactlyTheUndividedDynasties) {
         EXPECT_FALSE(withRows.count(name)) << name.toStdString();
     EXPECT_EQ(withRows, leaves);
 }
+
+namespace {
+
+int count(platform::Database& db, const QString& sql) {
+    return int(db.OpenRecordset(u"SELECT count(*) FROM "_qs + sql).Fields(0).toNumber());
+}
+
+} // namespace
+
+TEST_F(Content, EveryTableHoldsItsFullSet) {
+    auto& db = content.database();
+    EXPECT_EQ(count(db, u"TangShi"_qs), 346);
+    EXPECT_EQ(count(db, u"SongCi"_qs), 62);
+    EXPECT_EQ(count(db, u"YuanQu"_qs), 75);
+    EXPECT_EQ(count(db, u"chengyugushi"_qs), 147);
+    EXPECT_EQ(count(db, u"ChaoDai"_qs), 19);
+    EXPECT_EQ(count(db, u"ChaoDai1"_qs), 18);
+    EXPECT_EQ(count(db, u"ChaoDai2"_qs), 9);
+    EXPECT_NEAR(count(db, u"JiyuanBiao"_qs), 320, 20);
+    // The earliest rulers are listed without eras.
+    EXPECT_EQ(count(db, u"JiyuanBiao WHERE 年份 IS NULL"_qs), 57);
+    EXPECT_EQ(count(db, u"(SELECT DISTINCT yinxu FROM chengyugushi)"_qs), 20);
+}
+
+TEST_F(Content, PiecesHaveAnalysesAndMostHaveNotes) {
+    auto& db = content.database();
+    for (const auto& category : store::categories()) {
+        SCOPED_TRACE(category.table.toStdString());
+        const int all = count(db, category.table);
+        EXPECT_EQ(count(db, category.table + u" WHERE JianXi IS NULL OR JianXi = ''"_qs), 0);
+        EXPECT_GE(count(db, category.table + u" WHERE ZhuShi IS NOT NULL"_qs) * 10, all * 8);
+        EXPECT_EQ(count(db, category.table + u" WHERE length(TiMu) > 39 OR length(ZuoZhe) > 4"_qs), 0);
+    }
+}
+
+TEST_F(Content, EveryPoetIsIntroduced) {
+    for (auto rows = all(u"SELECT * FROM ZuoZhe"_qs); !rows.EndOfFile(); rows.MoveNext()) {
+        const QString intro = rows.Fields(u"JianJie"_qs).toString().remove(u"\r\n"_qs);
+        EXPECT_GE(intro.size(), 150) << rows.Fields(u"Name"_qs).toString().toStdString();
+        EXPECT_LE(intro.size(), 400) << rows.Fields(u"Name"_qs).toString().toStdString();
+    }
+}
+
+TEST_F(Content, IdiomsAreFourCharactersUnderTheirInitial) {
+    for (auto rows = all(u"SELECT * FROM chengyugushi"_qs); !rows.EndOfFile(); rows.MoveNext()) {
+        const QString idiom = rows.Fields(u"chengyu"_qs).toString();
+        EXPECT_EQ(idiom.size(), 4) << idiom.toStdString();
+        const int story = int(rows.Fields(u"gushi"_qs).toString().remove(u"\r\n"_qs).size());
+        EXPECT_TRUE(story >= 200 && story <= 600) << idiom.toStdString() << " " << story;
+        EXPECT_TRUE(rows.Fields(u"gushi"_qs).toString().contains(u"《"_qs)) << "names its source";
+    }
+}
