@@ -4,16 +4,24 @@
 #include "PinyinCollation.h"
 #include "Statement.h"
 
+#include <QUrl>
+
 #include <sqlite3.h>
 
 namespace platform {
 
 Database::Database(const QString& path, Mode mode) {
     // The reader never changes its content, so it opens the file read-only:
-    // nothing it does can damage it, and two copies can share it.
-    const int flags = mode == Mode::Create ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
-                                           : SQLITE_OPEN_READONLY;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &m_db, flags, nullptr);
+    // nothing it does can damage it, and two copies can share it. Nothing
+    // else changes it either while the reader runs, so SQLite may skip the
+    // locks and change checks it would make before every query.
+    const bool create = mode == Mode::Create;
+    const int flags = create ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
+                             : SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
+    const QByteArray name =
+        create ? path.toUtf8()
+               : QUrl::fromLocalFile(path).toEncoded() + QByteArrayLiteral("?immutable=1");
+    const int rc = sqlite3_open_v2(name.constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const Error error(rc, QStringLiteral("无法打开数据库 %1：%2")
                                   .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));

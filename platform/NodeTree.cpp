@@ -10,7 +10,6 @@ namespace platform {
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
-constexpr int kTagRole = Qt::UserRole + 1;
 // The tree control's own code for a key already in use / a missing relative.
 constexpr int kDuplicateKey = 35602;
 constexpr int kNoSuchNode = 35601;
@@ -62,22 +61,28 @@ void NodeTree::Add(const QString& relative, const QString& key, const QString& t
                    int selectedImage) {
     if (m_items.contains(key))
         throw Error(kDuplicateKey, QStringLiteral("键不唯一：%1").arg(key));
-    QTreeWidgetItem* node = nullptr;
-    if (relative.isEmpty()) {
-        node = new QTreeWidgetItem(this);
-    } else {
-        QTreeWidgetItem* parent = m_items.value(relative);
+    QTreeWidgetItem* parent = nullptr;
+    if (!relative.isEmpty()) {
+        parent = m_items.value(relative);
         if (!parent)
             throw Error(kNoSuchNode, QStringLiteral("找不到元素：%1").arg(relative));
-        node = new QTreeWidgetItem(parent);
     }
+    // Filled before it joins the tree, so the model announces it once.
+    auto* node = new QTreeWidgetItem;
     node->setText(0, text);
     node->setData(0, kKeyRole, key);
     node->setIcon(0, icon(image, selectedImage));
+    if (parent)
+        parent->addChild(node);
+    else
+        addTopLevelItem(node);
     m_items.insert(key, node);
 }
 
-void NodeTree::SetTag(const QString& key, const QString& tag) { item(key)->setData(0, kTagRole, tag); }
+void NodeTree::SetTag(const QString& key, const QString& tag) {
+    item(key);  // the node must exist
+    m_tags.insert(key, tag);
+}
 
 QTreeWidgetItem* NodeTree::item(const QString& key) const {
     QTreeWidgetItem* found = m_items.value(key);
@@ -104,8 +109,8 @@ NodeInfo NodeTree::infoOf(const QTreeWidgetItem* node) const {
     QStringList path;
     for (const QTreeWidgetItem* up = node; up; up = up->parent())
         path.prepend(up->text(0));
-    return {node->data(0, kKeyRole).toString(), node->data(0, kTagRole).toString(), node->text(0),
-            path.join(u'\\'), node->childCount()};
+    const QString key = node->data(0, kKeyRole).toString();
+    return {key, m_tags.value(key), node->text(0), path.join(u'\\'), node->childCount()};
 }
 
 void NodeTree::mousePressEvent(QMouseEvent* event) {

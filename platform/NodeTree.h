@@ -41,6 +41,8 @@ private:
 
     QHash<QString, QTreeWidgetItem*> m_items;
     QHash<int, QIcon> m_icons;
+    // Tags live beside the items: nothing on screen shows them.
+    QHash<QString, QString> m_tags;
 };
 
 } // namespace platform

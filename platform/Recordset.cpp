@@ -29,10 +29,9 @@ Criteria parseCriteria(const QString& criteria) {
 bool meets(const Value& field, const Value& wanted) {
     if (field.IsNull())
         return false;
-    if (wanted.isNumber())
-        return field.isNumber() ? field.toNumber() == wanted.toNumber()
-                                : field.toString() == wanted.toString();
-    return field.toString() == wanted.toString();
+    if (wanted.isNumber() && field.isNumber())
+        return field.toNumber() == wanted.toNumber();
+    return field.utf8() == wanted.utf8();
 }
 
 } // namespace

@@ -28,7 +28,7 @@ void Statement::bind(int parameter, const Value& value) {
     } else if (value.isNumber()) {
         rc = sqlite3_bind_int64(m_statement, parameter, value.toNumber());
     } else {
-        const QByteArray text = value.toString().toUtf8();
+        const QByteArray text = value.utf8();
         rc = sqlite3_bind_text(m_statement, parameter, text.constData(), int(text.size()),
                                SQLITE_TRANSIENT);
     }
@@ -64,7 +64,7 @@ Value Statement::column(int column) const {
         return Value(qint64(sqlite3_column_int64(m_statement, column)));
     default: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
-        return Value(QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column)));
+        return Value::fromUtf8(QByteArray(text, sqlite3_column_bytes(m_statement, column)));
     }
     }
 }

@@ -5,7 +5,15 @@ namespace platform {
 QString Value::toString() const {
     if (const auto* number = std::get_if<qint64>(&m_data))
         return QString::number(*number);
-    if (const auto* text = std::get_if<QString>(&m_data))
+    if (const auto* text = std::get_if<QByteArray>(&m_data))
+        return QString::fromUtf8(*text);
+    return {};
+}
+
+QByteArray Value::utf8() const {
+    if (const auto* number = std::get_if<qint64>(&m_data))
+        return QByteArray::number(*number);
+    if (const auto* text = std::get_if<QByteArray>(&m_data))
         return *text;
     return {};
 }
@@ -13,7 +21,7 @@ QString Value::toString() const {
 qint64 Value::toNumber() const {
     if (const auto* number = std::get_if<qint64>(&m_data))
         return *number;
-    if (const auto* text = std::get_if<QString>(&m_data))
+    if (const auto* text = std::get_if<QByteArray>(&m_data))
         return text->toLongLong();
     return 0;
 }
