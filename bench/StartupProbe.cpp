@@ -14,11 +14,27 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QSocketNotifier>
 #include <QTreeWidgetItemIterator>
 
 #include <cstdio>
 #include <iostream>
 #include <string>
+
+namespace {
+
+// Waits for a line on stdin while the event loop keeps running, so the
+// window goes on doing what it does at rest.
+void waitForLine() {
+    QEventLoop loop;
+    QSocketNotifier input(0, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
+    loop.exec();
+    std::string line;
+    std::getline(std::cin, line);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     platform::prepareProcess();
@@ -42,8 +58,7 @@ int main(int argc, char** argv) {
     std::printf("%.1f\n", bench::millisecondsSinceProcessStart());
     std::fflush(stdout);
     if (choices > 0) {
-        std::string line;
-        std::getline(std::cin, line);  // memory after start-up is read now
+        waitForLine();  // memory after start-up is read now
         QStringList keys;
         for (QTreeWidgetItemIterator it(form.tree()); *it; ++it)
             keys << (*it)->data(0, Qt::UserRole).toString();
@@ -53,7 +68,7 @@ int main(int argc, char** argv) {
         }
         std::printf("chosen %d\n", choices);
         std::fflush(stdout);
-        std::getline(std::cin, line);
+        waitForLine();
     }
     form.close();
     return 0;

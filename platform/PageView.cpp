@@ -12,6 +12,8 @@
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
+#include <malloc.h>
+
 namespace platform {
 
 class LocalFilesOnly final : public QWebEngineUrlRequestInterceptor {
@@ -53,10 +55,16 @@ PageView::PageView(QWidget* parent)
     page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     m_view->setPage(page);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    // Once the reader pauses, the pages replaced meanwhile are garbage: hand
+    // their memory back. Not on every load, where it would cost time.
+    m_trim.setSingleShot(true);
+    m_trim.setInterval(1000);
+    connect(&m_trim, &QTimer::timeout, this, [] { ::malloc_trim(0); });
     connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
         // Each page arrives as content, and the history would keep a copy of
         // every one; the reader has no Back button, so keep none.
         m_view->history()->clear();
+        m_trim.start();
         emit loadFinished(ok);
     });
 }

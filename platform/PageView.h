@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -39,6 +40,7 @@ signals:
 private:
     QWebEngineView* m_view;
     LocalFilesOnly* m_filter;
+    QTimer m_trim;
 };
 
 } // namespace platform

@@ -44,7 +44,7 @@ memory() {
   coproc R { $b/startup_probe 200 2>/dev/null; }
   read -r _ <&"${R[0]}"; sleep 2
   local start=$(pss_tree $R_PID)
-  echo >&"${R[1]}"; read -r _ <&"${R[0]}"; sleep 1
+  echo >&"${R[1]}"; read -r _ <&"${R[0]}"; sleep 2  # at rest, as after a reader pauses
   local after=$(pss_tree $R_PID)
   echo >&"${R[1]}"; wait $R_PID 2>/dev/null || true
   coproc F { $b/floor_probe "$work/readme.htm" stay 2>/dev/null; }
