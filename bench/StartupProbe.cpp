@@ -48,12 +48,19 @@ int main(int argc, char** argv) {
                                          platform::resources::load(QStringLiteral("Rdm")));
         return 0;
     }
-    const int choices = argc > 1 ? std::atoi(argv[1]) : 0;
+    // "--shown": print when the window is shown instead of when the page is in.
+    const bool shownOnly = argc > 1 && QByteArray(argv[1]) == "--shown";
+    const int choices = argc > 1 && !shownOnly ? std::atoi(argv[1]) : 0;
     shell::Mainform form;
     QEventLoop loaded;
     QObject::connect(form.view(), &platform::PageView::loadFinished, &loaded, &QEventLoop::quit);
     form.load();
     form.show();
+    if (shownOnly) {
+        std::printf("%.1f\n", bench::millisecondsSinceProcessStart());
+        form.close();
+        return 0;
+    }
     loaded.exec();
     std::printf("%.1f\n", bench::millisecondsSinceProcessStart());
     std::fflush(stdout);

@@ -38,6 +38,7 @@ startup() {  # $1 = display mode label; the platform comes from the environment
   echo "start-up to About page loaded, $1: reader $reader ms"
   echo "                                 floor  $floor ms"
   echo "  ratio reader / floor (medians): $(echo "$(median < "$work/r") $(median < "$work/f")" | awk '{printf "%.2f", $1/$2}')"
+  echo "start-up to window shown, $1: $(for i in $(seq $runs); do $b/startup_probe --shown 2>/dev/null | head -1; done | stats) ms"
 }
 
 memory() {
@@ -55,6 +56,7 @@ memory() {
 }
 
 echo "== $(date -u +%F) $(nproc) cores, $(uname -r)"
+echo "executable: $(stat -c %s build/shell/Quillora) bytes ($(strip -o "$work/q" build/shell/Quillora && stat -c %s "$work/q") stripped), content database $(stat -c %s build/resources/ts.dic) bytes"
 QT_QPA_PLATFORM=offscreen startup offscreen
 QT_QPA_PLATFORM=offscreen memory offscreen
 QT_QPA_PLATFORM=offscreen $b/selection_timing 20 2>/dev/null
