@@ -62,31 +62,6 @@ TEST_F(ShippedContent, AuthorsComeOnceEachInPinyinOrder) {
     }
 }
 
-TEST_F(ShippedContent, TheLowestPoemNumberIsTangOnly) {
-    content.openCategory(0);
-    content.openCategory(1);
-    content.category(0).FindFirst(q::byID(u"14"_qs));
-    EXPECT_FALSE(content.category(0).NoMatch());
-    content.category(1).FindFirst(q::byID(u"14"_qs));
-    EXPECT_TRUE(content.category(1).NoMatch());
-    EXPECT_THROW(content.category(2), platform::Error);
-}
-
-TEST_F(ShippedContent, InitialsAreSortedLettersAndEachHasIdioms) {
-    const QStringList letters = column(content.database().OpenRecordset(q::initials()), u"yinxu"_qs);
-    ASSERT_FALSE(letters.isEmpty());
-    QStringList sorted = letters;
-    sorted.sort();
-    EXPECT_EQ(letters, sorted);
-    for (const QString& letter : letters) {
-        auto idioms = content.database().OpenRecordset(q::idiomsUnder(letter));
-        EXPECT_FALSE(idioms.EndOfFile()) << letter.toStdString();
-        auto all = content.database().OpenRecordset(q::idioms());
-        all.FindFirst(q::byIdiomId(idioms.Fields(u"Id"_qs).toString()));
-        EXPECT_EQ(all.Fields(u"chengyu"_qs).toString(), idioms.Fields(u"Chengyu"_qs).toString());
-    }
-}
-
 TEST_F(ShippedContent, DynastyNamesFindTheirDescriptionAndEraRows) {
     auto& db = content.database();
     const QStringList tables{u"ChaoDai"_qs, u"ChaoDai1"_qs, u"ChaoDai2"_qs};

@@ -3,6 +3,7 @@
 // started and ended by a signal.
 #include "shell/Mainform.h"
 #include "shell/Paths.h"
+#include "shell/Placement.h"
 
 #include "platform/Cp936.h"
 #include "platform/Files.h"
@@ -13,6 +14,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QTreeWidgetItem>
 #include <QTimer>
 #include <QProcess>
 #include <QSignalSpy>
@@ -176,6 +179,41 @@ TEST_F(Window, AFailedChoiceIsReportedAndTheLastPageStays) {
     EXPECT_TRUE(message.startsWith(u"错误 "_qs)) << message.toStdString();
     EXPECT_EQ(form->view()->title(), before);
     EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(Window, AMouseClickChoosesANodeAndAClickOnItAgainRebuildsIt) {
+    platform::NodeTree* tree = form->tree();
+    QTreeWidgetItem* idioms = tree->topLevelItem(1);
+    const QPoint at = tree->visualItemRect(idioms).center();
+    QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    ASSERT_TRUE(loaded.wait(20000));
+    EXPECT_EQ(tree->selectedKey(), u"Cygs"_qs);
+    platform::files::writeAtomically(page(), "stale");
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    ASSERT_TRUE(loaded.wait(20000));
+    EXPECT_TRUE(pageLines(page()).contains(uR"(<p align="center" style="line-height: 180%; margin-left: 18"><b><font face="宋体" size="5" color="#FF0000">成语故事</font></b></p>)"_qs));
+}
+
+TEST_F(Window, DraggingTheBarResizesTheTreeWithinItsLimits) {
+    form->showNormal();
+    form->resize(form->logicalDpiX() * 9000 / 1440, 400);  // a client 9000 twips wide
+    QWidget* bar = form->childAt(form->tree()->geometry().right() + 2, 10);
+    ASSERT_NE(bar, nullptr);
+    const int px = form->logicalDpiX();
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(1, 5));
+    QMouseEvent move(QEvent::MouseMove, QPointF(px * 2, 5), bar->mapToGlobal(QPointF(px * 2, 5)),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(bar, &move);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(1, 5));
+    EXPECT_EQ(form->treeWidthTwips(), 3000);  // held at a third of the client width
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(1, 5));
+    QMouseEvent back(QEvent::MouseMove, QPointF(-px * 3, 5), bar->mapToGlobal(QPointF(-px * 3, 5)),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(bar, &back);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(1, 5));
+    EXPECT_EQ(form->treeWidthTwips(), 2000);  // and at least 2000 twips
+    EXPECT_EQ(form->view()->geometry().left(), shell::twipsToPixels(2000 + 50, px));
 }
 
 TEST_F(Window, PlacementRoundTrips) {
