@@ -238,17 +238,26 @@ TEST_F(Window, PlacementRoundTrips) {
     form.reset();
 }
 
-TEST(Program, StartsAndEndsCleanlyOnSigterm) {
-    QTemporaryDir home;
+namespace {
+
+// Starts the real program with its home, cache and settings in home.
+void startProgram(QProcess& program, const QTemporaryDir& home) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"HOME"_qs, home.path());
     env.insert(u"XDG_CACHE_HOME"_qs, home.filePath(u"cache"_qs));
     env.insert(u"XDG_CONFIG_HOME"_qs, home.filePath(u"config"_qs));
     if (!env.contains(u"DISPLAY"_qs))
         env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
-    QProcess program;
     program.setProcessEnvironment(env);
     program.start(QStringLiteral(QUILLORA_EXECUTABLE), {});
+}
+
+} // namespace
+
+TEST(Program, StartsAndEndsCleanlyOnSigterm) {
+    QTemporaryDir home;
+    QProcess program;
+    startProgram(program, home);
     ASSERT_TRUE(program.waitForStarted());
     const QString folder = home.filePath(u"cache/quillora/temp/dicts"_qs);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + u"/readme.htm"_qs), 30000);
@@ -269,19 +278,12 @@ TEST(Program, StartsAndEndsCleanlyOnSigterm) {
 
 TEST(Program, AFailingStartShowsTheFailureAndExitsNonZero) {
     QTemporaryDir home;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"HOME"_qs, home.path());
     // The cache folder is a file: the working folder cannot be made.
     QFile blocker(home.filePath(u"cache"_qs));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    env.insert(u"XDG_CACHE_HOME"_qs, home.filePath(u"cache"_qs));
-    env.insert(u"XDG_CONFIG_HOME"_qs, home.filePath(u"config"_qs));
-    if (!env.contains(u"DISPLAY"_qs))
-        env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
     QProcess program;
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(QUILLORA_EXECUTABLE), {});
+    startProgram(program, home);
     ASSERT_TRUE(program.waitForStarted());
     QByteArray errors;
     QTRY_VERIFY_WITH_TIMEOUT((errors += program.readAllStandardError()).contains("Vellumbra: "), 30000);
