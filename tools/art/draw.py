@@ -506,7 +506,9 @@ def icon_pixels(rows):
 # ---------------------------------------------------------------- main
 
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else "/work/scratch/art"
+    if len(sys.argv) < 2:
+        sys.exit("usage: draw.py OUTDIR")
+    out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
     write_bmp8(os.path.join(out, "rdm.bmp"), 360, 248, draw_wash(), wash_palette())
     write_bmp24(os.path.join(out, "dian.bmp"), 16, 16, draw_dot())

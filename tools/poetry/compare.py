@@ -9,7 +9,7 @@ corrections of corrections.json are applied to the source, and every
 remaining difference in NeiRong, ZuoZhe or TiMu is printed.
 
 Usage:
-    python3 compare.py                       # /work/main/resources/content/*.json
+    python3 compare.py                       # resources/content/*.json
     python3 compare.py --dir DIR             # DIR/TangShi.json or DIR/TangShi.base.json …
     python3 compare.py --tang F --song F --yuan F
     options: --package DIST  --sources FILE  --corrections FILE  --table NAME
@@ -31,7 +31,7 @@ sys.path.insert(0, HERE)
 import normalise as N  # noqa: E402
 
 TABLES = ("TangShi", "SongCi", "YuanQu")
-DEFAULT_DIR = "/work/main/resources/content"
+DEFAULT_DIR = os.path.normpath(os.path.join(HERE, "..", "..", "resources", "content"))
 PACKAGE_VERSION = "2.0.1"
 
 

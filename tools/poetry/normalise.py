@@ -151,7 +151,6 @@ def package_root(explicit=None):
     here = os.path.dirname(os.path.abspath(__file__))
     cands += [
         os.path.join(here, "node_modules", "chinese-poetry", "dist"),
-        "/work/scratch/node_modules/chinese-poetry/dist",
         os.path.join(tempfile.gettempdir(), "quillora-poetry",
                      "node_modules", "chinese-poetry", "dist"),
     ]
