@@ -106,7 +106,7 @@ void Mainform::showEvent(QShowEvent* event) {
     // The saved size is the outer one; the frame is known only once shown.
     QTimer::singleShot(0, this, [this] {
         const QSize frame = frameGeometry().size() - size();
-        if (!frame.isEmpty() && windowState() == Qt::WindowNoState)
+        if (frame != QSize(0, 0) && windowState() == Qt::WindowNoState)
             resize(m_savedOuterSize - frame);
     });
 }
