@@ -19,7 +19,8 @@ QTemporaryDir& folder() {
 }
 
 pages::Target target() {
-    return {folder().filePath(QStringLiteral("~temp.$$$")), folder().filePath(QStringLiteral("Dian"))};
+    return {folder().filePath(QStringLiteral("~temp.$$$")),
+            folder().filePath(QStringLiteral("Dian"))};
 }
 
 void PoemPageWrite(benchmark::State& state) {
@@ -39,7 +40,7 @@ void EraPageWrite(benchmark::State& state) {
     store::ContentStore content(QStringLiteral(QUILLORA_DIC));
     const QString name = QStringLiteral("唐");
     for (auto _ : state) {
-        state.PauseTiming();  // the query is the selection's, not the builder's
+        state.PauseTiming(); // the query is the selection's, not the builder's
         auto rows = content.database().OpenRecordset(store::queries::eraRows(name));
         state.ResumeTiming();
         pages::Jyb(target(), rows, QStringLiteral("简介"), false);
@@ -61,7 +62,7 @@ BENCHMARK(IdiomPageWrite)->Unit(benchmark::kMicrosecond);
 // the real tree control.
 void TreeBuild(benchmark::State& state) {
     for (auto _ : state) {
-        state.PauseTiming();  // the window makes the tree control, not the build
+        state.PauseTiming(); // the window makes the tree control, not the build
         auto tree = std::make_unique<platform::NodeTree>();
         state.ResumeTiming();
         store::ContentStore content(QStringLiteral(QUILLORA_DIC));

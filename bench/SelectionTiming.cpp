@@ -17,11 +17,10 @@
 
 namespace {
 
-template <typename Action>
-double timeToLoaded(shell::Mainform& form, Action action) {
+template <typename Action> double timeToLoaded(shell::Mainform& form, Action action) {
     QEventLoop loop;
-    const auto connection = QObject::connect(form.view(), &platform::PageView::loadFinished, &loop,
-                                             &QEventLoop::quit);
+    const auto connection =
+        QObject::connect(form.view(), &platform::PageView::loadFinished, &loop, &QEventLoop::quit);
     QElapsedTimer timer;
     timer.start();
     action();
@@ -65,8 +64,10 @@ int main(int argc, char** argv) {
             // The same page file handed to the view alone: the engine's share.
             engine.push_back(timeToLoaded(form, [&] { form.view()->Navigate(file); }));
         }
-        std::printf("selection to loaded, %-22s %s\n", page.name, qPrintable(bench::summary(samples)));
-        std::printf("  of which the view alone loading it   %s\n", qPrintable(bench::summary(engine)));
+        std::printf("selection to loaded, %-22s %s\n", page.name,
+                    qPrintable(bench::summary(samples)));
+        std::printf("  of which the view alone loading it   %s\n",
+                    qPrintable(bench::summary(engine)));
     }
     form.close();
     return 0;

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     std::printf("%.1f\n", bench::millisecondsSinceProcessStart());
     std::fflush(stdout);
     if (choices > 0) {
-        waitForLine();  // memory after start-up is read now
+        waitForLine(); // memory after start-up is read now
         QStringList keys;
         for (QTreeWidgetItemIterator it(form.tree()); *it; ++it)
             keys << (*it)->data(0, Qt::UserRole).toString();

@@ -9,13 +9,13 @@ namespace nav {
 // What choosing a node does, decided from its tag, path and key alone.
 struct Action {
     enum class Kind {
-        Author,     // number: the author's ID
-        Title,      // category and number: the piece's ID
-        Preface,    // section 0..5
+        Author,  // number: the author's ID
+        Title,   // category and number: the piece's ID
+        Preface, // section 0..5
         About,
-        Idiom,      // number: the story's Id
-        Dynasty,    // table and name; hasChildren
-        Unmatched,  // an author whose name has no introduction: an empty author page
+        Idiom,     // number: the story's Id
+        Dynasty,   // table and name; hasChildren
+        Unmatched, // an author whose name has no introduction: an empty author page
     };
     Kind kind = Kind::About;
     int category = 0;

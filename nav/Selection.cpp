@@ -17,7 +17,8 @@ QString optionalText(const platform::Recordset& row, const QString& column) {
 void authorPage(const QString& number, store::ContentStore& content, const pages::Target& target) {
     platform::Recordset& authors = content.authors();
     authors.FindFirst(q::byID(number));
-    const QString text = authors.NoMatch() ? QString() : authors.Fields(QStringLiteral("JianJie")).toString();
+    const QString text =
+        authors.NoMatch() ? QString() : authors.Fields(QStringLiteral("JianJie")).toString();
     pages::Html(target, QStringLiteral("简介"), text, {}, {});
 }
 
@@ -49,7 +50,8 @@ void idiomPage(const QString& number, store::ContentStore& content, const pages:
 void dynastyPage(const Action& action, store::ContentStore& content, const pages::Target& target) {
     platform::Database& db = content.database();
     platform::Recordset about = db.OpenRecordset(q::description(action.table, action.name));
-    const QString description = about.EndOfFile() ? QString() : about.Fields(QStringLiteral("说明")).toString();
+    const QString description =
+        about.EndOfFile() ? QString() : about.Fields(QStringLiteral("说明")).toString();
     platform::Recordset eras = db.OpenRecordset(q::eraRows(action.name));
     pages::Jyb(target, eras, description, action.hasChildren);
 }

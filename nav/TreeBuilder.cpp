@@ -40,7 +40,8 @@ void addVerse(platform::TreeNodes& tree, store::ContentStore& content) {
         const store::Category& category = store::categories()[size_t(i)];
         addBook(tree, QStringLiteral("Scq"), QStringLiteral("R%1").arg(i), category.label);
         content.openCategory(i);
-        platform::Recordset authors = content.database().OpenRecordset(q::authorsOf(category.table));
+        platform::Recordset authors =
+            content.database().OpenRecordset(q::authorsOf(category.table));
         for (int j = 0; !authors.EndOfFile(); authors.MoveNext(), ++j)
             addAuthor(tree, content, i, j, authors.Fields(QStringLiteral("zuozhe")).toString());
     }
@@ -76,8 +77,8 @@ void addDynasties(platform::TreeNodes& tree, store::ContentStore& content) {
     // Reigns have no number of their own: they are counted as they come.
     int n = 1;
     for (auto rows = db.OpenRecordset(q::reigns()); !rows.EndOfFile(); rows.MoveNext(), ++n) {
-        addBook(tree, u'Y' + rows.Fields(QStringLiteral("ID")).toString(), QStringLiteral("B%1").arg(n),
-                rows.Fields(name).toString());
+        addBook(tree, u'Y' + rows.Fields(QStringLiteral("ID")).toString(),
+                QStringLiteral("B%1").arg(n), rows.Fields(name).toString());
     }
 }
 

@@ -4,7 +4,8 @@
 namespace pages {
 namespace {
 
-const QString kLeftParagraph = QStringLiteral("<p align='left' style='margin-top: 7; margin-bottom: 7'>");
+const QString kLeftParagraph =
+    QStringLiteral("<p align='left' style='margin-top: 7; margin-bottom: 7'>");
 
 } // namespace
 
@@ -27,8 +28,8 @@ PageFile guanyuPage(int major, int minor, int revision) {
     page.emptyLine();
     page.line(kLeftParagraph + kCredit + QStringLiteral("</p>"));
     page.emptyLine();
-    page.line(kLeftParagraph + QStringLiteral("地　址：") + kAddress + QStringLiteral("　　　　邮　编：") +
-              kPostcode + QStringLiteral("</p>"));
+    page.line(kLeftParagraph + QStringLiteral("地　址：") + kAddress +
+              QStringLiteral("　　　　邮　编：") + kPostcode + QStringLiteral("</p>"));
     page.emptyLine();
     page.line(kLeftParagraph + QStringLiteral("电　话：") + kTelephone +
               QStringLiteral("　　　　　　　　　 E-mail：<a href='mailto:") + kEmail +
@@ -39,7 +40,8 @@ PageFile guanyuPage(int major, int minor, int revision) {
         "mso-hansi-font-family: Times New Roman'>警</span><span "
         "style='font-family:宋体;mso-ascii-font-family:&quot;Times New Roman&quot;;"));
     page.line(QStringLiteral("mso-hansi-font-family:&quot;Times New Roman&quot;'>告：") +
-              kRightsSentence + QStringLiteral("</span>") + kCopyingSentence + QStringLiteral("</p>"));
+              kRightsSentence + QStringLiteral("</span>") + kCopyingSentence +
+              QStringLiteral("</p>"));
     page.emptyLine();
     closingLines(page);
     return page;

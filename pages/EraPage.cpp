@@ -9,7 +9,8 @@ void tableHeader(PageFile& page) {
     page.line(QStringLiteral(R"(<table border="1" width="100%" height="1">)"));
     page.line(QStringLiteral("  <tr>"));
     page.line(QStringLiteral(R"(<td width="46%" bgcolor="#CCCCCC"><b>帝王名号</b></td>)"));
-    page.line(QStringLiteral(R"(<td width="18%" align="right" bgcolor="#CCCCCC"><b>年号</b></td>)"));
+    page.line(
+        QStringLiteral(R"(<td width="18%" align="right" bgcolor="#CCCCCC"><b>年号</b></td>)"));
     page.line(QStringLiteral(R"(<td width="18%" bgcolor="#CCCCCC"><b>元年干支</b></td>)"));
     page.line(QStringLiteral(R"(<td width="18%" bgcolor="#CCCCCC"><b>公元纪年</b></td>)"));
     page.line(QStringLiteral("  </tr>"));
@@ -29,7 +30,8 @@ QString cell(const platform::Recordset& row, int position) {
 
 } // namespace
 
-PageFile jybPage(const QString& bullet, platform::Recordset& Bnr, const QString& JianJie, bool Zjd) {
+PageFile jybPage(const QString& bullet, platform::Recordset& Bnr, const QString& JianJie,
+                 bool Zjd) {
     PageFile page;
     headBlock(page, QStringLiteral("<title></title>"));
     bodyTag(page);

@@ -26,9 +26,13 @@ QString boldTail(const QString& heading) {
     return QStringLiteral("><b>") + heading + QStringLiteral("</b></p>");
 }
 
-QString paragraphLine() { return QStringLiteral(R"(<p style="line-height: 150%; margin-left: 18">)"); }
+QString paragraphLine() {
+    return QStringLiteral(R"(<p style="line-height: 150%; margin-left: 18">)");
+}
 
-QString fontLine() { return QStringLiteral(R"(<font size="3">)"); }
+QString fontLine() {
+    return QStringLiteral(R"(<font size="3">)");
+}
 
 void textBlock(PageFile& page, QStringView text) {
     page.line(paragraphLine());

@@ -26,6 +26,6 @@ QString paragraphLine();
 QString fontLine();
 // The paragraph line, the font line and the text lines of text.
 void textBlock(PageFile& page, QStringView text);
-void closingLines(PageFile& page);  // "</body>", empty, "</html>"
+void closingLines(PageFile& page); // "</body>", empty, "</html>"
 
 } // namespace pages

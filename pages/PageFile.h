@@ -9,7 +9,7 @@ namespace pages {
 // A page being written: its lines, without line ends. Saved in code page 936
 // with CR LF after every line.
 class PageFile final {
-public:
+  public:
     void line(const QString& text) { m_lines << text; }
     void emptyLine() { m_lines << QString(); }
     // Each piece of the text between CR LF pairs becomes a line ending in
@@ -21,7 +21,7 @@ public:
     // Replaces the file whole; a failure leaves the old file as it was.
     void save(const QString& path) const;
 
-private:
+  private:
     QStringList m_lines;
 };
 

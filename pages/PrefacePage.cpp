@@ -9,24 +9,32 @@ using namespace preface;
 const QString kIndent = QStringLiteral("　　");
 
 QString sectionHeading(const QString& title) {
-    return QStringLiteral(R"(<p align="center" style="line-height: 180%; margin-left: 18"><b><font face="宋体" size="5" color="#FF0000")") +
+    return QStringLiteral(
+               R"(<p align="center" style="line-height: 180%; margin-left: 18"><b><font face="宋体" size="5" color="#FF0000")") +
            u'>' + title + QStringLiteral("</font></b></p>");
 }
 
-QString blockOpener() { return paragraphLine() + fontLine(); }
+QString blockOpener() {
+    return paragraphLine() + fontLine();
+}
 
 void prose(PageFile& page, const QStringList& paragraphs, bool lastEndsBlock = false) {
     for (qsizetype i = 0; i < paragraphs.size(); ++i) {
         const bool last = i + 1 == paragraphs.size();
-        page.line(kIndent + paragraphs[i] + (last && lastEndsBlock ? QString() : QStringLiteral("<br>")));
+        page.line(kIndent + paragraphs[i] +
+                  (last && lastEndsBlock ? QString() : QStringLiteral("<br>")));
     }
 }
 
 void example(PageFile& page) {
-    page.line(QStringLiteral(R"(<p align="center" style="line-height: 150%; margin-left: 18"><b><font face="宋体" size="4">)") +
-              kExampleTitle + QStringLiteral("</font></b></p>"));
-    page.line(QStringLiteral(R"(<p align="center" style="line-height: 150%; margin-left: 18"><font size="3")") +
-              u'>' + kExamplePoet + QStringLiteral("<br>"));
+    page.line(
+        QStringLiteral(
+            R"(<p align="center" style="line-height: 150%; margin-left: 18"><b><font face="宋体" size="4">)") +
+        kExampleTitle + QStringLiteral("</font></b></p>"));
+    page.line(
+        QStringLiteral(
+            R"(<p align="center" style="line-height: 150%; margin-left: 18"><font size="3")") +
+        u'>' + kExamplePoet + QStringLiteral("<br>"));
     for (size_t i = 0; i < kExampleCouplets.size(); ++i) {
         page.line(kExampleCouplets[i] + QStringLiteral("<br>"));
         page.line(kExampleTones[i] + QStringLiteral("<br>"));
@@ -41,9 +49,9 @@ void sanqu(PageFile& page) {
 }
 
 void section(PageFile& page, int BtID) {
-    static const QString titles[] = {QStringLiteral("前　言"), QStringLiteral("诗歌"),
-                                     QStringLiteral("词"),     QStringLiteral("散曲"),
-                                     QStringLiteral("我国历代纪元表"), QStringLiteral("成语故事")};
+    static const QString titles[] = {
+        QStringLiteral("前　言"), QStringLiteral("诗歌"),           QStringLiteral("词"),
+        QStringLiteral("散曲"),   QStringLiteral("我国历代纪元表"), QStringLiteral("成语故事")};
     page.line(sectionHeading(titles[BtID]));
     page.line(blockOpener());
     switch (BtID) {
@@ -83,6 +91,8 @@ PageFile readMePage(int BtID) {
     return page;
 }
 
-void ReadMe(const Target& target, int BtID) { readMePage(BtID).save(target.page); }
+void ReadMe(const Target& target, int BtID) {
+    readMePage(BtID).save(target.page);
+}
 
 } // namespace pages

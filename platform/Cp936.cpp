@@ -23,7 +23,8 @@ Converter open(bool stopOnUnmappable) {
     UErrorCode status = U_ZERO_ERROR;
     Converter converter(ucnv_open(kName, &status));
     if (U_FAILURE(status))
-        throw Error(status, QStringLiteral("无法打开代码页 936 转换器：%1").arg(u_errorName(status)));
+        throw Error(status,
+                    QStringLiteral("无法打开代码页 936 转换器：%1").arg(u_errorName(status)));
     if (stopOnUnmappable) {
         ucnv_setFromUCallBack(converter.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
                               &status);
@@ -41,7 +42,9 @@ UConverter* strict() {
     return converter.get();
 }
 
-const UChar* units(QStringView text) { return reinterpret_cast<const UChar*>(text.utf16()); }
+const UChar* units(QStringView text) {
+    return reinterpret_cast<const UChar*>(text.utf16());
+}
 
 QByteArray fromUnicode(UConverter* converter, QStringView text, std::vector<int32_t>* offsets,
                        UErrorCode& status) {

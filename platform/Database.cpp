@@ -39,7 +39,9 @@ Database::Database(const QString& path, Mode mode) {
     }
 }
 
-Database::~Database() { Close(); }
+Database::~Database() {
+    Close();
+}
 
 sqlite3* Database::handle() const {
     if (!m_db)

@@ -13,7 +13,7 @@ namespace platform {
 // The content database: an SQLite file whose Chinese text columns sort in
 // pinyin order through the PINYIN collation registered on every connection.
 class Database final {
-public:
+  public:
     enum class Mode { ReadOnly, Create };
 
     // Opens an existing file (ReadOnly) or makes a new, empty one (Create).
@@ -30,7 +30,7 @@ public:
     void Close();
     bool isOpen() const { return m_db != nullptr; }
 
-private:
+  private:
     sqlite3* handle() const;
 
     sqlite3* m_db = nullptr;

@@ -9,7 +9,7 @@ namespace platform {
 // A failure that reaches the user as a code and a description, like the
 // run-time error reports the reader shows when a step cannot be completed.
 class Error final : public std::runtime_error {
-public:
+  public:
     Error(int code, const QString& description);
 
     int code() const noexcept { return m_code; }
@@ -18,7 +18,7 @@ public:
     // An Error built from the current errno, naming what was being done.
     static Error fromErrno(const QString& what);
 
-private:
+  private:
     int m_code;
     QString m_description;
 };

@@ -14,7 +14,9 @@
 namespace platform::files {
 namespace {
 
-QByteArray native(const QString& path) { return QFile::encodeName(path); }
+QByteArray native(const QString& path) {
+    return QFile::encodeName(path);
+}
 
 void writeAll(int fd, const QByteArray& bytes, const QString& path) {
     qsizetype done = 0;
@@ -87,7 +89,8 @@ void writeAtomically(const QString& path, const QByteArray& bytes) {
 QByteArray read(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(file.error(), QStringLiteral("无法读取文件 %1：%2").arg(path, file.errorString()));
+        throw Error(file.error(),
+                    QStringLiteral("无法读取文件 %1：%2").arg(path, file.errorString()));
     return file.readAll();
 }
 
@@ -99,9 +102,13 @@ void setHidden(const QString& path) {
         throw Error::fromErrno(QStringLiteral("无法设置文件属性 %1").arg(path));
 }
 
-void setReadOnly(const QString& path) { changeMode(path, 0, 0222); }
+void setReadOnly(const QString& path) {
+    changeMode(path, 0, 0222);
+}
 
-void setNormal(const QString& path) { changeMode(path, 0200, 0); }
+void setNormal(const QString& path) {
+    changeMode(path, 0200, 0);
+}
 
 QStringList listFiles(const QString& directory) {
     return QDir(directory).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);

@@ -12,7 +12,9 @@
 
 namespace platform {
 
-InstanceLock::~InstanceLock() { release(); }
+InstanceLock::~InstanceLock() {
+    release();
+}
 
 bool InstanceLock::acquireShared(const QString& path) {
     release();

@@ -10,7 +10,7 @@ namespace platform {
 class InstanceLock final {
     Q_DISABLE_COPY_MOVE(InstanceLock)
 
-public:
+  public:
     InstanceLock() = default;
     ~InstanceLock();
 
@@ -23,7 +23,7 @@ public:
     void release();
     bool held() const { return m_fd >= 0; }
 
-private:
+  private:
     int m_fd = -1;
 };
 

@@ -80,7 +80,7 @@ void NodeTree::Add(const QString& relative, const QString& key, const QString& t
 }
 
 void NodeTree::SetTag(const QString& key, const QString& tag) {
-    item(key);  // the node must exist
+    item(key); // the node must exist
     m_tags.insert(key, tag);
 }
 
@@ -99,7 +99,9 @@ void NodeTree::select(const QString& key) {
         setCurrentItem(node);
 }
 
-NodeInfo NodeTree::info(const QString& key) const { return infoOf(item(key)); }
+NodeInfo NodeTree::info(const QString& key) const {
+    return infoOf(item(key));
+}
 
 QString NodeTree::selectedKey() const {
     return currentItem() ? currentItem()->data(0, kKeyRole).toString() : QString();

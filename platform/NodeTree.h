@@ -15,7 +15,7 @@ class NodeTree final : public QTreeWidget, public TreeNodes {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(NodeTree)
 
-public:
+  public:
     explicit NodeTree(QWidget* parent = nullptr);
 
     void Add(const QString& relative, const QString& key, const QString& text, int image,
@@ -28,13 +28,13 @@ public:
     QString selectedKey() const;
     int nodeCount() const { return int(m_items.size()); }
 
-signals:
+  signals:
     void nodeChosen(const platform::NodeInfo& node);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QTreeWidgetItem* item(const QString& key) const;
     NodeInfo infoOf(const QTreeWidgetItem* item) const;
     QIcon icon(int image, int selectedImage);

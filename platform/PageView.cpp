@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QWebEnginePage>
 #include <QWebEngineHistory>
+#include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
@@ -17,7 +17,7 @@
 namespace platform {
 
 class LocalFilesOnly final : public QWebEngineUrlRequestInterceptor {
-public:
+  public:
     using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
 
     void setFolder(const QString& folder) {
@@ -36,7 +36,7 @@ public:
             info.block(true);
     }
 
-private:
+  private:
     QString m_folder;
 };
 
@@ -71,7 +71,9 @@ PageView::PageView(QWidget* parent)
 
 PageView::~PageView() = default;
 
-void PageView::setAllowedFolder(const QString& folder) { m_filter->setFolder(folder); }
+void PageView::setAllowedFolder(const QString& folder) {
+    m_filter->setFolder(folder);
+}
 
 void PageView::Navigate(const QString& path) {
     const QByteArray bytes = files::read(path);
@@ -79,7 +81,9 @@ void PageView::Navigate(const QString& path) {
                        QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
 }
 
-QString PageView::title() const { return m_view->title(); }
+QString PageView::title() const {
+    return m_view->title();
+}
 
 void PageView::plainText(const std::function<void(const QString&)>& callback) const {
     m_view->page()->toPlainText(callback);

@@ -17,7 +17,7 @@ class PageView final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PageView)
 
-public:
+  public:
     explicit PageView(QWidget* parent = nullptr);
     ~PageView() override;
 
@@ -34,10 +34,10 @@ public:
     // The text the page shows, delivered to the callback once read.
     void plainText(const std::function<void(const QString&)>& callback) const;
 
-signals:
+  signals:
     void loadFinished(bool ok);
 
-private:
+  private:
     QWebEngineView* m_view;
     LocalFilesOnly* m_filter;
     QTimer m_trim;

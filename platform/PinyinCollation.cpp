@@ -31,8 +31,9 @@ struct Pinyin {
             wide.resize(size_t(wideLength));
             std::string& key = it->second;
             key.resize(size_t(wideLength) * 4 + 16);
-            int32_t needed = ucol_getSortKey(collator, wide.data(), wideLength,
-                                             reinterpret_cast<uint8_t*>(key.data()), int32_t(key.size()));
+            int32_t needed =
+                ucol_getSortKey(collator, wide.data(), wideLength,
+                                reinterpret_cast<uint8_t*>(key.data()), int32_t(key.size()));
             if (needed > int32_t(key.size())) {
                 key.resize(size_t(needed));
                 needed = ucol_getSortKey(collator, wide.data(), wideLength,

@@ -37,8 +37,8 @@ void preparePageEngine() {
 void onTerminationRequest(std::function<void()> handler) {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
         return;
-    auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read,
-                                         QCoreApplication::instance());
+    auto* notifier =
+        new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [handler] {
         char byte = 0;
         [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[1], &byte, 1);

@@ -23,7 +23,8 @@ Criteria parseCriteria(const QString& criteria) {
         throw Error(kErrorCode, QStringLiteral("无法识别的查找条件：%1").arg(criteria));
     if (match.capturedLength(2) > 0)
         return {match.captured(1), Value(match.captured(2).toLongLong())};
-    return {match.captured(1), Value(match.captured(3).replace(QStringLiteral("''"), QStringLiteral("'")))};
+    return {match.captured(1),
+            Value(match.captured(3).replace(QStringLiteral("''"), QStringLiteral("'")))};
 }
 
 bool meets(const Value& field, const Value& wanted) {

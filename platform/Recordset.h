@@ -12,7 +12,7 @@ namespace platform {
 // The rows of one query, read whole when it is opened (the tables are small)
 // and walked like a recordset: a current row, MoveNext, FindFirst.
 class Recordset final {
-public:
+  public:
     Recordset(QStringList names, std::vector<std::vector<Value>> rows);
 
     // True once there is no current row. (Not named EOF: that is a C macro.)
@@ -31,7 +31,7 @@ public:
     void FindFirst(const QString& criteria);
     bool NoMatch() const { return m_noMatch; }
 
-private:
+  private:
     int columnIndex(const QString& name) const;
     const std::vector<Value>& currentRow() const;
 

@@ -11,7 +11,7 @@ namespace platform {
 // The per-user settings store: values kept as text under an application name
 // and a section. Only read-with-default and write are offered.
 class Settings final {
-public:
+  public:
     // The application name of this executable: its file name without extension.
     static QString applicationName();
 
@@ -25,7 +25,7 @@ public:
     // Writes pending values to disk; reports a store that cannot be written.
     void flush();
 
-private:
+  private:
     std::unique_ptr<QSettings> m_store;
 };
 

@@ -19,7 +19,9 @@ Statement::Statement(sqlite3* db, const QString& sql) : m_db(db) {
         throwSqliteError(db, QStringLiteral("查询失败 [%1]").arg(sql));
 }
 
-Statement::~Statement() { sqlite3_finalize(m_statement); }
+Statement::~Statement() {
+    sqlite3_finalize(m_statement);
+}
 
 void Statement::bind(int parameter, const Value& value) {
     int rc = SQLITE_OK;
@@ -50,7 +52,9 @@ void Statement::reset() {
     sqlite3_clear_bindings(m_statement);
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(m_statement); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(m_statement);
+}
 
 QString Statement::columnName(int column) const {
     return QString::fromUtf8(sqlite3_column_name(m_statement, column));

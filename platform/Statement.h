@@ -12,7 +12,7 @@ namespace platform {
 // Owns one prepared SQLite statement. Parameters are bound from 1, columns
 // are read from 0, as SQLite counts them.
 class Statement final {
-public:
+  public:
     Statement(sqlite3* db, const QString& sql);
     ~Statement();
     Statement(const Statement&) = delete;
@@ -26,7 +26,7 @@ public:
     QString columnName(int column) const;
     Value column(int column) const;
 
-private:
+  private:
     sqlite3* m_db;
     sqlite3_stmt* m_statement = nullptr;
 };

@@ -9,13 +9,13 @@ struct NodeInfo {
     QString key;
     QString tag;
     QString text;
-    QString fullPath;  // texts from the top level down, joined by "\"
+    QString fullPath; // texts from the top level down, joined by "\"
     int children = 0;
 };
 
 // Building a tree of keyed nodes.
 class TreeNodes {
-public:
+  public:
     virtual ~TreeNodes() = default;
     // Adds a node at the end of the top level (relative empty) or as the last
     // child of the node keyed relative. Images count from 1. Throws on a

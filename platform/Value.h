@@ -9,7 +9,7 @@ namespace platform {
 
 // A field's value: Null, a whole number or text.
 class Value final {
-public:
+  public:
     Value() = default;
     Value(qint64 number) : m_data(number) {}
     Value(const QString& text) : m_data(text.toUtf8()) {}
@@ -33,7 +33,7 @@ public:
 
     bool operator==(const Value&) const = default;
 
-private:
+  private:
     std::variant<std::monostate, qint64, QByteArray> m_data;
 };
 

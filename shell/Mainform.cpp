@@ -123,10 +123,14 @@ void Mainform::savePlacement() {
         const QRect frame = frameGeometry();
         const double dpiX = logicalDpiX();
         const double dpiY = logicalDpiY();
-        settings.write(kSection, QStringLiteral("Top"), QString::number(pixelsToTwips(frame.y(), dpiY)));
-        settings.write(kSection, QStringLiteral("Left"), QString::number(pixelsToTwips(frame.x(), dpiX)));
-        settings.write(kSection, QStringLiteral("Width"), QString::number(pixelsToTwips(frame.width(), dpiX)));
-        settings.write(kSection, QStringLiteral("Height"), QString::number(pixelsToTwips(frame.height(), dpiY)));
+        settings.write(kSection, QStringLiteral("Top"),
+                       QString::number(pixelsToTwips(frame.y(), dpiY)));
+        settings.write(kSection, QStringLiteral("Left"),
+                       QString::number(pixelsToTwips(frame.x(), dpiX)));
+        settings.write(kSection, QStringLiteral("Width"),
+                       QString::number(pixelsToTwips(frame.width(), dpiX)));
+        settings.write(kSection, QStringLiteral("Height"),
+                       QString::number(pixelsToTwips(frame.height(), dpiY)));
     }
     settings.flush();
 }
@@ -156,7 +160,9 @@ QRect Mainform::toPixels(const QRect& twips) const {
                  twipsToPixels(twips.width(), dpiX), twipsToPixels(twips.height(), dpiY));
 }
 
-int Mainform::clientWidthTwips() const { return pixelsToTwips(width(), logicalDpiX()); }
+int Mainform::clientWidthTwips() const {
+    return pixelsToTwips(width(), logicalDpiX());
+}
 
 void Mainform::layOut() {
     const PaneLayout panes =
@@ -176,7 +182,8 @@ void Mainform::resizeEvent(QResizeEvent* event) {
 void Mainform::barReleased() {
     const int clientWidth = clientWidthTwips();
     m_treeWidth = treeWidthOnRelease(pixelsToTwips(Picture1->x(), logicalDpiX()), clientWidth);
-    const PaneLayout panes = layoutPanes(m_treeWidth, clientWidth, pixelsToTwips(height(), logicalDpiY()));
+    const PaneLayout panes =
+        layoutPanes(m_treeWidth, clientWidth, pixelsToTwips(height(), logicalDpiY()));
     BtTree->setGeometry(toPixels(panes.tree));
     // Let go, the bar stands flush against the tree until the next resize.
     Picture1->setGeometry(toPixels(QRect(m_treeWidth, 0, kBarWidth, panes.bar.height())));

@@ -27,7 +27,7 @@ class Mainform final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Mainform)
 
-public:
+  public:
     explicit Mainform(QWidget* parent = nullptr);
     ~Mainform() override;
 
@@ -39,12 +39,12 @@ public:
     platform::PageView* view() const { return Ie; }
     int treeWidthTwips() const { return m_treeWidth; }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void restorePlacement();
     void savePlacement();
     void choose(const platform::NodeInfo& node);

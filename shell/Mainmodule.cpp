@@ -20,8 +20,7 @@ QString withTrailingSeparator(QString folder, QChar separator) {
 }
 
 QString WindowsDir() {
-    return withTrailingSeparator(TrimAtNul(platform::systemDirectoryBuffer()),
-                                 QDir::separator());
+    return withTrailingSeparator(TrimAtNul(platform::systemDirectoryBuffer()), QDir::separator());
 }
 
 } // namespace shell

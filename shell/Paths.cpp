@@ -6,10 +6,16 @@
 
 namespace shell::paths {
 
-QString temporaryFolder() { return WindowsDir() + QStringLiteral("temp"); }
+QString temporaryFolder() {
+    return WindowsDir() + QStringLiteral("temp");
+}
 
-QString workingFolder() { return temporaryFolder() + QDir::separator() + QStringLiteral("dicts"); }
+QString workingFolder() {
+    return temporaryFolder() + QDir::separator() + QStringLiteral("dicts");
+}
 
-QString inWorkingFolder(const QString& name) { return workingFolder() + QDir::separator() + name; }
+QString inWorkingFolder(const QString& name) {
+    return workingFolder() + QDir::separator() + name;
+}
 
 } // namespace shell::paths

@@ -7,8 +7,8 @@
 // any other spelling would name a second folder.
 namespace shell::paths {
 
-QString temporaryFolder();                // <WindowsDir>temp
-QString workingFolder();                  // <WindowsDir>temp/dicts
+QString temporaryFolder(); // <WindowsDir>temp
+QString workingFolder();   // <WindowsDir>temp/dicts
 QString inWorkingFolder(const QString& name);
 
 inline const QString kDatabase = QStringLiteral("ts.dic");

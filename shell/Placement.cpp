@@ -8,7 +8,8 @@ namespace shell {
 std::optional<qint16> parseShort(const QString& text) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
-    if (!ok || value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
+    if (!ok || value < std::numeric_limits<qint16>::min() ||
+        value > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return qint16(value);
 }

@@ -16,7 +16,9 @@ void SplitterBar::setColour(QPalette::ColorRole role) {
     setPalette(colours);
 }
 
-void SplitterBar::mousePressEvent(QMouseEvent*) { setColour(QPalette::WindowText); }
+void SplitterBar::mousePressEvent(QMouseEvent*) {
+    setColour(QPalette::WindowText);
+}
 
 void SplitterBar::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() == Qt::LeftButton)

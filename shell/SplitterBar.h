@@ -10,18 +10,18 @@ class SplitterBar final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SplitterBar)
 
-public:
+  public:
     explicit SplitterBar(QWidget* parent = nullptr);
 
-signals:
+  signals:
     void released();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void setColour(QPalette::ColorRole role);
 };
 

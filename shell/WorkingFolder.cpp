@@ -35,7 +35,9 @@ void WorkingFolder::writeMissing(const QString& name) {
     platform::files::setHidden(path);
 }
 
-void WorkingFolder::markHidden() { platform::files::setHidden(paths::workingFolder()); }
+void WorkingFolder::markHidden() {
+    platform::files::setHidden(paths::workingFolder());
+}
 
 bool WorkingFolder::remove() {
     const QString folder = paths::workingFolder();

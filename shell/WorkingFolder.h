@@ -12,7 +12,7 @@ namespace shell {
 class WorkingFolder final {
     Q_DISABLE_COPY_MOVE(WorkingFolder)
 
-public:
+  public:
     WorkingFolder() = default;
 
     // Creates the folders and writes each embedded file that is missing; a
@@ -24,7 +24,7 @@ public:
     // Returns false when it was left for that other copy.
     bool remove();
 
-private:
+  private:
     void createFolders();
     void writeMissing(const QString& name);
 

@@ -17,7 +17,7 @@ namespace store {
 class ContentStore final {
     Q_DISABLE_COPY_MOVE(ContentStore)
 
-public:
+  public:
     // Opens the file and the author recordset.
     explicit ContentStore(const QString& path);
 
@@ -30,7 +30,7 @@ public:
 
     void close() { m_database.Close(); }
 
-private:
+  private:
     platform::Database m_database;
     platform::Recordset m_authors;
     std::array<std::optional<platform::Recordset>, kCategoryCount> m_categories;

@@ -32,10 +32,14 @@ TEST(Classify, EveryNodeKindGetsItsAction) {
         {node(u"Cygs"_qs, {}, u"成语故事"_qs, u"成语故事"_qs, 20), Kind::Preface, 5, {}},
         {node(u"yinxu_C"_qs, {}, u"C"_qs, u"成语故事\\C"_qs, 11), Kind::Preface, 5, {}},
         {node(u"Rdm"_qs, {}, u"关于"_qs, u"关于"_qs), Kind::About, 0, {}},
-        {node(u"C37"_qs, {}, u"草木皆兵"_qs, u"成语故事\\C\\草木皆兵"_qs), Kind::Idiom, 0, u"37"_qs},
-        {node(u"R0.3"_qs, u"j12"_qs, u"杜甫"_qs, u"Vellumbra\\诗歌\\杜甫"_qs, 9), Kind::Author, 0, u"12"_qs},
-        {node(u"R0.3"_qs, u"J12"_qs, u"杜甫"_qs, u"Vellumbra\\诗歌\\杜甫"_qs, 9), Kind::Author, 0, u"12"_qs},
-        {node(u"R0.3.1"_qs, u"455"_qs, u"春望"_qs, u"Vellumbra\\诗歌\\杜甫\\春望"_qs), Kind::Title, 0, u"455"_qs},
+        {node(u"C37"_qs, {}, u"草木皆兵"_qs, u"成语故事\\C\\草木皆兵"_qs), Kind::Idiom, 0,
+         u"37"_qs},
+        {node(u"R0.3"_qs, u"j12"_qs, u"杜甫"_qs, u"Vellumbra\\诗歌\\杜甫"_qs, 9), Kind::Author, 0,
+         u"12"_qs},
+        {node(u"R0.3"_qs, u"J12"_qs, u"杜甫"_qs, u"Vellumbra\\诗歌\\杜甫"_qs, 9), Kind::Author, 0,
+         u"12"_qs},
+        {node(u"R0.3.1"_qs, u"455"_qs, u"春望"_qs, u"Vellumbra\\诗歌\\杜甫\\春望"_qs), Kind::Title,
+         0, u"455"_qs},
         {node(u"R0.9"_qs, {}, u"无名"_qs, u"Vellumbra\\诗歌\\无名"_qs, 2), Kind::Unmatched, 0, {}},
     };
     for (const Case& c : cases) {
@@ -52,7 +56,9 @@ TEST(Classify, TheCategoryComesFromThePathNotTheTag) {
                                     u"Vellumbra\\词\\苏轼\\念奴娇·赤壁怀古"_qs));
     EXPECT_EQ(ci.category, 1);
     EXPECT_EQ(ci.name, u"念奴娇·赤壁怀古"_qs);
-    EXPECT_EQ(classify(node(u"R2.0.0"_qs, u"30"_qs, u"t"_qs, u"Vellumbra\\散曲\\关汉卿\\t"_qs)).category, 2);
+    EXPECT_EQ(
+        classify(node(u"R2.0.0"_qs, u"30"_qs, u"t"_qs, u"Vellumbra\\散曲\\关汉卿\\t"_qs)).category,
+        2);
 }
 
 TEST(Classify, DynastiesAreToldApartByKeyLetterAndChildren) {
@@ -72,7 +78,9 @@ TEST(Classify, TheOrderOfTestsMatters) {
     EXPECT_EQ(classify(node(u"J3"_qs, u"j3"_qs, u"x"_qs, u"x"_qs)).kind, Kind::Author);
     // The idiom root is not an idiom, the era root not a dynasty.
     EXPECT_EQ(classify(node(u"Cygs"_qs, {}, u"成语故事"_qs, u"成语故事"_qs)).kind, Kind::Preface);
-    EXPECT_EQ(classify(node(u"Jyb"_qs, {}, u"我国历代纪元表"_qs, u"我国历代纪元表"_qs)).kind, Kind::Preface);
+    EXPECT_EQ(classify(node(u"Jyb"_qs, {}, u"我国历代纪元表"_qs, u"我国历代纪元表"_qs)).kind,
+              Kind::Preface);
     // Only the exact category path is a category.
-    EXPECT_EQ(classify(node(u"R0.1"_qs, {}, u"诗歌"_qs, u"Vellumbra\\诗歌\\诗歌"_qs)).kind, Kind::Unmatched);
+    EXPECT_EQ(classify(node(u"R0.1"_qs, {}, u"诗歌"_qs, u"Vellumbra\\诗歌\\诗歌"_qs)).kind,
+              Kind::Unmatched);
 }

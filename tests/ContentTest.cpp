@@ -14,7 +14,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 class Content : public ::testing::Test {
-protected:
+  protected:
     platform::Recordset all(const QString& sql) { return content.database().OpenRecordset(sql); }
     store::ContentStore content{QStringLiteral(QUILLORA_TEST_DIC)};
 };
@@ -53,7 +53,8 @@ TEST(ContentRules, SexagenaryYearsAreComputedRight) {
 
 TEST_F(Content, EveryMarkerHasItsNoteAndEveryNoteItsMarker) {
     for (const auto& category : store::categories()) {
-        for (auto rows = all(u"SELECT * FROM "_qs + category.table); !rows.EndOfFile(); rows.MoveNext()) {
+        for (auto rows = all(u"SELECT * FROM "_qs + category.table); !rows.EndOfFile();
+             rows.MoveNext()) {
             const QString id = category.table + u' ' + rows.Fields(u"ID"_qs).toString();
             SCOPED_TRACE(id.toStdString());
             const QString text = rows.Fields(u"NeiRong"_qs).toString();
@@ -65,7 +66,8 @@ TEST_F(Content, EveryMarkerHasItsNoteAndEveryNoteItsMarker) {
             EXPECT_EQ(inText, expected) << "markers must run 1, 2, 3 ... in the text";
             std::vector<int> notes;
             for (const QString& line : rows.Fields(u"ZhuShi"_qs).toString().split(u"\r\n"_qs)) {
-                const std::vector<int> lead = markers(line.left(line.startsWith(u"<sup>"_qs) ? 16 : 1));
+                const std::vector<int> lead =
+                    markers(line.left(line.startsWith(u"<sup>"_qs) ? 16 : 1));
                 if (!lead.empty())
                     notes.push_back(lead.front());
                 else if (!line.isEmpty()) {
@@ -78,8 +80,9 @@ TEST_F(Content, EveryMarkerHasItsNoteAndEveryNoteItsMarker) {
 }
 
 TEST_F(Content, NoApostropheAnywhere) {
-    for (const QString& table : {u"TangShi"_qs, u"SongCi"_qs, u"YuanQu"_qs, u"ZuoZhe"_qs, u"chengyugushi"_qs,
-                                u"ChaoDai"_qs, u"ChaoDai1"_qs, u"ChaoDai2"_qs, u"JiyuanBiao"_qs}) {
+    for (const QString& table :
+         {u"TangShi"_qs, u"SongCi"_qs, u"YuanQu"_qs, u"ZuoZhe"_qs, u"chengyugushi"_qs,
+          u"ChaoDai"_qs, u"ChaoDai1"_qs, u"ChaoDai2"_qs, u"JiyuanBiao"_qs}) {
         for (auto rows = all(u"SELECT * FROM "_qs + table); !rows.EndOfFile(); rows.MoveNext()) {
             for (int i = 0; i < rows.FieldCount(); ++i)
                 EXPECT_FALSE(rows.Fields(i).toString().contains(u'\'')) << table.toStdString();
@@ -91,7 +94,8 @@ TEST_F(Content, EraEntriesLineUpAndTheirYearsAreRight) {
     QString dynasty;
     int lastYear = -100000;
     for (auto rows = all(u"SELECT * FROM JiyuanBiao"_qs); !rows.EndOfFile(); rows.MoveNext()) {
-        const QString ruler = rows.Fields(u"朝代"_qs).toString() + rows.Fields(u"帝王"_qs).toString();
+        const QString ruler =
+            rows.Fields(u"朝代"_qs).toString() + rows.Fields(u"帝王"_qs).toString();
         SCOPED_TRACE(ruler.toStdString());
         if (rows.Fields(u"朝代"_qs).toString() != dynasty) {
             dynasty = rows.Fields(u"朝代"_qs).toString();
@@ -109,7 +113,8 @@ TEST_F(Content, EraEntriesLineUpAndTheirYearsAreRight) {
         }
         for (qsizetype i = 0; i < years.size(); ++i) {
             EXPECT_EQ(cycles[i], ganzhi(years[i])) << years[i].toStdString();
-            const int y = years[i].startsWith(u"前"_qs) ? 1 - years[i].mid(1).toInt() : years[i].toInt();
+            const int y =
+                years[i].startsWith(u"前"_qs) ? 1 - years[i].mid(1).toInt() : years[i].toInt();
             EXPECT_GE(y, lastYear) << "years go back in " << dynasty.toStdString();
             lastYear = y;
         }
@@ -123,14 +128,16 @@ TEST_F(Content, EraRowsBelongToExactlyTheUndividedDynasties) {
     std::set<QString> dividedNames;
     std::set<QString> leaves;
     for (auto rows = all(u"SELECT * FROM ChaoDai"_qs); !rows.EndOfFile(); rows.MoveNext())
-        (divided.count(rows.Fields(u"ID"_qs).toString()) ? dividedNames : leaves).insert(rows.Fields(u"名称"_qs).toString());
+        (divided.count(rows.Fields(u"ID"_qs).toString()) ? dividedNames : leaves)
+            .insert(rows.Fields(u"名称"_qs).toString());
     std::set<QString> dividedSubs;
     for (auto rows = all(u"SELECT * FROM ChaoDai2"_qs); !rows.EndOfFile(); rows.MoveNext()) {
         dividedSubs.insert(rows.Fields(u"ID"_qs).toString());
         leaves.insert(rows.Fields(u"名称"_qs).toString());
     }
     for (auto rows = all(u"SELECT * FROM ChaoDai1"_qs); !rows.EndOfFile(); rows.MoveNext())
-        (dividedSubs.count(rows.Fields(u"ID1"_qs).toString()) ? dividedNames : leaves).insert(rows.Fields(u"名称"_qs).toString());
+        (dividedSubs.count(rows.Fields(u"ID1"_qs).toString()) ? dividedNames : leaves)
+            .insert(rows.Fields(u"名称"_qs).toString());
     std::set<QString> withRows;
     for (auto rows = all(u"SELECT 朝代 FROM JiyuanBiao"_qs); !rows.EndOfFile(); rows.MoveNext())
         withRows.insert(rows.Fields(0).toString());
@@ -171,7 +178,8 @@ TEST_F(Content, PiecesHaveAnalysesAndMostHaveNotes) {
         const int all = count(db, category.table);
         EXPECT_EQ(count(db, category.table + u" WHERE JianXi IS NULL OR JianXi = ''"_qs), 0);
         EXPECT_GE(count(db, category.table + u" WHERE ZhuShi IS NOT NULL"_qs) * 10, all * 8);
-        EXPECT_EQ(count(db, category.table + u" WHERE length(TiMu) > 39 OR length(ZuoZhe) > 4"_qs), 0);
+        EXPECT_EQ(count(db, category.table + u" WHERE length(TiMu) > 39 OR length(ZuoZhe) > 4"_qs),
+                  0);
     }
 }
 

@@ -25,13 +25,14 @@ TEST(Cp936, DecodingReturnsWhatWasEncoded) {
 }
 
 TEST(Cp936, CodesGiveOneEntryPerCharacter) {
-    const QString text = QStringLiteral("a①") + QString::fromUcs4(U"\U00020000") + QStringLiteral("?");
+    const QString text =
+        QStringLiteral("a①") + QString::fromUcs4(U"\U00020000") + QStringLiteral("?");
     const auto codes = cp::codes(text);
     ASSERT_EQ(codes.size(), 4u);
     EXPECT_EQ(codes[0].code, 'a');
     EXPECT_EQ(codes[1].code, 0xA2D9);
-    EXPECT_EQ(codes[2].code, -1);           // no code: outside the code page
-    EXPECT_EQ(codes[2].length, 2);          // a surrogate pair is one character
-    EXPECT_EQ(codes[3].code, '?');          // a real question mark keeps its code
+    EXPECT_EQ(codes[2].code, -1);  // no code: outside the code page
+    EXPECT_EQ(codes[2].length, 2); // a surrogate pair is one character
+    EXPECT_EQ(codes[3].code, '?'); // a real question mark keeps its code
     EXPECT_EQ(codes[3].position, 4);
 }

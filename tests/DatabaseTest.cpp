@@ -13,15 +13,17 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 class DatabaseTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         path = dir.filePath(QStringLiteral("t.db"));
         Database db(path, Database::Mode::Create);
         db.Execute(QStringLiteral(
             "CREATE TABLE ZuoZhe (ID INTEGER, Name TEXT COLLATE PINYIN, JianJie TEXT);"
-            "CREATE TABLE chengyugushi (Id INTEGER, chengyu TEXT COLLATE PINYIN, yinxu TEXT COLLATE PINYIN);"
-            "CREATE TABLE ChaoDai1 (ID SMALLINT, ID1 SMALLINT, 名称 TEXT COLLATE PINYIN, 说明 TEXT)"));
+            "CREATE TABLE chengyugushi (Id INTEGER, chengyu TEXT COLLATE PINYIN, yinxu TEXT "
+            "COLLATE PINYIN);"
+            "CREATE TABLE ChaoDai1 (ID SMALLINT, ID1 SMALLINT, 名称 TEXT COLLATE PINYIN, 说明 "
+            "TEXT)"));
         db.Insert(QStringLiteral("INSERT INTO ZuoZhe VALUES (?1, ?2, ?3)"),
                   {{Value(5), Value(QStringLiteral("王维")), Value(QStringLiteral("诗佛"))},
                    {Value(2), Value(QStringLiteral("杜甫")), Value()},
@@ -33,8 +35,9 @@ protected:
                    {Value(2), Value(QStringLiteral("画蛇添足")), Value(QStringLiteral("H"))},
                    {Value(3), Value(QStringLiteral("亡羊补牢")), Value(QStringLiteral("W"))},
                    {Value(4), Value(QStringLiteral("班门弄斧")), Value(QStringLiteral("B"))}});
-        db.Insert(QStringLiteral("INSERT INTO ChaoDai1 VALUES (?1, ?2, ?3, ?4)"),
-                  {{Value(3), Value(1), Value(QStringLiteral("西周")), Value(QStringLiteral("镐京"))}});
+        db.Insert(
+            QStringLiteral("INSERT INTO ChaoDai1 VALUES (?1, ?2, ?3, ?4)"),
+            {{Value(3), Value(1), Value(QStringLiteral("西周")), Value(QStringLiteral("镐京"))}});
     }
 
     QStringList column(platform::Recordset rs, const QString& name) {
@@ -52,11 +55,12 @@ protected:
 
 TEST_F(DatabaseTest, ChineseSortsAndGroupsInPinyinOrder) {
     Database db(path);
-    EXPECT_EQ(column(db.OpenRecordset(QStringLiteral("SELECT Name FROM ZuoZhe WHERE ID <> 9 ORDER BY Name")),
+    EXPECT_EQ(column(db.OpenRecordset(
+                         QStringLiteral("SELECT Name FROM ZuoZhe WHERE ID <> 9 ORDER BY Name")),
                      QStringLiteral("Name")),
               (QStringList{u"白居易"_qs, u"杜甫"_qs, u"杜牧"_qs, u"王维"_qs}));
-    EXPECT_EQ(column(db.OpenRecordset(QStringLiteral(
-                         "Select DISTINCT yinxu from chengyugushi order by yinxu")),
+    EXPECT_EQ(column(db.OpenRecordset(
+                         QStringLiteral("Select DISTINCT yinxu from chengyugushi order by yinxu")),
                      QStringLiteral("yinxu")),
               (QStringList{u"B"_qs, u"H"_qs, u"W"_qs}));
     EXPECT_EQ(column(db.OpenRecordset(QStringLiteral(
@@ -67,8 +71,9 @@ TEST_F(DatabaseTest, ChineseSortsAndGroupsInPinyinOrder) {
 
 TEST_F(DatabaseTest, WithoutOrderRowsComeInStoredOrder) {
     Database db(path);
-    EXPECT_EQ(column(db.OpenRecordset(QStringLiteral("SELECT * FROM ZuoZhe")), QStringLiteral("ID")),
-              (QStringList{u"5"_qs, u"2"_qs, u"9"_qs, u"3"_qs, u"7"_qs}));
+    EXPECT_EQ(
+        column(db.OpenRecordset(QStringLiteral("SELECT * FROM ZuoZhe")), QStringLiteral("ID")),
+        (QStringList{u"5"_qs, u"2"_qs, u"9"_qs, u"3"_qs, u"7"_qs}));
 }
 
 TEST_F(DatabaseTest, NamesMatchWithoutRegardToCase) {
@@ -94,12 +99,12 @@ TEST_F(DatabaseTest, FindFirstSearchesFromTheFirstRowWhateverIsCurrent) {
     rs.FindFirst(QStringLiteral("ID = 7"));
     ASSERT_FALSE(rs.NoMatch());
     EXPECT_EQ(rs.Fields(QStringLiteral("Name")).toString(), u"杜牧"_qs);
-    rs.FindFirst(QStringLiteral("Name = '王维'"));  // a row before the current one
+    rs.FindFirst(QStringLiteral("Name = '王维'")); // a row before the current one
     ASSERT_FALSE(rs.NoMatch());
     EXPECT_EQ(rs.Fields(QStringLiteral("ID")).toNumber(), 5);
     rs.FindFirst(QStringLiteral("ID = 404"));
     EXPECT_TRUE(rs.NoMatch());
-    EXPECT_EQ(rs.Fields(QStringLiteral("ID")).toNumber(), 5);  // current row unchanged
+    EXPECT_EQ(rs.Fields(QStringLiteral("ID")).toNumber(), 5); // current row unchanged
     rs.FindFirst(QStringLiteral("Name = 'O''Neil'"));
     ASSERT_FALSE(rs.NoMatch());
     EXPECT_EQ(rs.Fields(QStringLiteral("ID")).toNumber(), 9);

@@ -1,5 +1,5 @@
-#include "platform/Error.h"
 #include "platform/Files.h"
+#include "platform/Error.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -49,7 +49,8 @@ TEST(Files, ListingFindsHiddenFilesButNoFolders) {
     files::writeAtomically(dir.filePath(QStringLiteral(".lock")), "");
     files::writeAtomically(dir.filePath(QStringLiteral("Rdm")), "");
     files::makeDirectory(dir.filePath(QStringLiteral("sub")));
-    EXPECT_EQ(files::listFiles(dir.path()), (QStringList{QStringLiteral(".lock"), QStringLiteral("Rdm")}));
+    EXPECT_EQ(files::listFiles(dir.path()),
+              (QStringList{QStringLiteral(".lock"), QStringLiteral("Rdm")}));
     EXPECT_TRUE(files::exists(dir.filePath(QStringLiteral("sub")), files::Kind::Directory));
     EXPECT_FALSE(files::exists(dir.filePath(QStringLiteral("sub")), files::Kind::File));
     EXPECT_THROW(files::makeDirectory(dir.filePath(QStringLiteral("sub"))), platform::Error);

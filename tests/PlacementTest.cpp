@@ -1,5 +1,5 @@
-#include "shell/PaneLayout.h"
 #include "shell/Placement.h"
+#include "shell/PaneLayout.h"
 
 #include "platform/Settings.h"
 
@@ -9,17 +9,17 @@ using namespace shell;
 using namespace Qt::Literals::StringLiterals;
 
 TEST(Placement, StoredTextsAreReadAsSixteenBitNumbers) {
-    const Placement p = placementFromTexts(QStringLiteral("-1200"), QStringLiteral("300"),
-                                           QStringLiteral("8000"), QStringLiteral("5000"),
-                                           QStringLiteral("2"));
+    const Placement p =
+        placementFromTexts(QStringLiteral("-1200"), QStringLiteral("300"), QStringLiteral("8000"),
+                           QStringLiteral("5000"), QStringLiteral("2"));
     EXPECT_EQ(p, (Placement{-1200, 300, 8000, 5000, WindowState::Maximised}));
     EXPECT_EQ(placementFromTexts(u"0"_qs, u"0"_qs, u"9285"_qs, u"6270"_qs, u"0"_qs), Placement{});
 }
 
 TEST(Placement, GarbageGivesTheDefaults) {
-    const Placement p = placementFromTexts(QStringLiteral("abc"), QStringLiteral("40000"),
-                                           QStringLiteral("-32769"), QStringLiteral("12.5"),
-                                           QStringLiteral("7"));
+    const Placement p =
+        placementFromTexts(QStringLiteral("abc"), QStringLiteral("40000"), QStringLiteral("-32769"),
+                           QStringLiteral("12.5"), QStringLiteral("7"));
     EXPECT_EQ(p, Placement{});
     EXPECT_EQ(placementFromTexts({}, {}, {}, {}, QStringLiteral("-1")).state, WindowState::Normal);
     EXPECT_EQ(placementFromTexts(u"32767"_qs, u"-32768"_qs, {}, {}, u"1"_qs),
@@ -38,7 +38,8 @@ TEST(Placement, OnlyAWindowWhollyOffEveryScreenIsBroughtBack) {
     const QRect primary(0, 0, 1920, 1040);
     const QRect partly(-300, -20, 619, 418);
     EXPECT_EQ(keepOnScreen(partly, screens, primary), partly);
-    EXPECT_EQ(keepOnScreen(QRect(2500, 500, 619, 418), screens, primary), QRect(2500, 500, 619, 418));
+    EXPECT_EQ(keepOnScreen(QRect(2500, 500, 619, 418), screens, primary),
+              QRect(2500, 500, 619, 418));
     EXPECT_EQ(keepOnScreen(QRect(-2000, 5000, 619, 418), screens, primary), QRect(0, 0, 619, 418));
 }
 
@@ -61,13 +62,13 @@ TEST(PaneLayout, DefaultWindowPutsBarAndViewBesideTheTree) {
     EXPECT_EQ(panes.tree, QRect(0, 0, 2715, 5865));
     EXPECT_EQ(panes.bar, QRect(2725, 0, 30, 5865));
     EXPECT_EQ(panes.view, QRect(2765, 0, 9105 - 2765, 5865));
-    EXPECT_LT(layoutPanes(2715, 2000, 100).view.width(), 0);  // narrower than the tree
+    EXPECT_LT(layoutPanes(2715, 2000, 100).view.width(), 0); // narrower than the tree
 }
 
 TEST(PaneLayout, ReleasingTheBarKeepsTheTreeWithinItsLimits) {
     EXPECT_EQ(treeWidthOnRelease(1500, 6000), 2000);
     EXPECT_EQ(treeWidthOnRelease(4000, 9000), 3000);
     EXPECT_EQ(treeWidthOnRelease(2500.4, 9000), 2500);
-    EXPECT_EQ(treeWidthOnRelease(100, 4500), 1500);   // a third wins over the minimum
+    EXPECT_EQ(treeWidthOnRelease(100, 4500), 1500); // a third wins over the minimum
     EXPECT_EQ(treeWidthOnRelease(2600, 4500), 1500);
 }

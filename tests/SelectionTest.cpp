@@ -14,7 +14,7 @@ using Kind = nav::Action::Kind;
 namespace {
 
 class Selection : public ::testing::Test {
-protected:
+  protected:
     QStringList choose(const nav::Action& action) {
         shown = nav::carryOut(action, content, files);
         if (!QFile::exists(files.target.page))
@@ -30,7 +30,8 @@ protected:
     }
 
     QTemporaryDir dir;
-    nav::PageFiles files{{dir.filePath(u"~temp.$$$"_qs), u"/x/Dian"_qs}, dir.filePath(u"readme.htm"_qs)};
+    nav::PageFiles files{{dir.filePath(u"~temp.$$$"_qs), u"/x/Dian"_qs},
+                         dir.filePath(u"readme.htm"_qs)};
     store::ContentStore content{QStringLiteral(QUILLORA_TEST_DIC)};
     QString shown;
 };
@@ -55,7 +56,9 @@ TEST_F(Selection, TitlesComeFromTheCategoryOfTheirPath) {
 TEST_F(Selection, MissingRowsGiveEmptyPagesOfTheirKind) {
     EXPECT_EQ(choose(action(Kind::Author, u"99999"_qs))[3], u"<title>简介</title>"_qs);
     const QStringList idiom = choose(action(Kind::Idiom, u"99999"_qs));
-    EXPECT_EQ(idiom[8], uR"(<p style="line-height: 180%"><img border="0" src="/x/Dian" width="16" height="16"><b></b></p>)"_qs);
+    EXPECT_EQ(
+        idiom[8],
+        uR"(<p style="line-height: 180%"><img border="0" src="/x/Dian" width="16" height="16"><b></b></p>)"_qs);
     EXPECT_EQ(idiom[11], u"<br>"_qs);
     const QStringList unmatched = choose(action(Kind::Unmatched));
     EXPECT_EQ(unmatched[3], u"<title>简介</title>"_qs);

@@ -15,7 +15,7 @@ namespace {
 
 // The tree as plain data, so that the build can be checked without a window.
 class RecordedTree final : public platform::TreeNodes {
-public:
+  public:
     struct Node {
         QString parent, text, tag;
         int image = 0, selectedImage = 0;
@@ -36,7 +36,7 @@ public:
 };
 
 class TreeBuild : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { nav::buildTree(tree, content); }
     store::ContentStore content{QStringLiteral(QUILLORA_TEST_DIC)};
     RecordedTree tree;

@@ -15,12 +15,12 @@
 #include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QTreeWidgetItem>
-#include <QTimer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidgetItem>
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 QString settingsValue(const QString& key) {
-    return platform::Settings(platform::Settings::applicationName()).read(u"Setting"_qs, key, u"(absent)"_qs);
+    return platform::Settings(platform::Settings::applicationName())
+        .read(u"Setting"_qs, key, u"(absent)"_qs);
 }
 
 QString visibleText(platform::PageView* view) {
@@ -53,7 +54,7 @@ QStringList pageLines(const QString& file) {
 }
 
 class Window : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form = std::make_unique<shell::Mainform>();
         QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
@@ -83,7 +84,7 @@ protected:
             }
             QTest::keyClick(tree, Qt::Key_Down);
             if (tree->selectedKey() == here.key)
-                break;  // the last node: the target is not reachable
+                break; // the last node: the target is not reachable
         }
         ASSERT_EQ(tree->selectedKey(), key);
         ASSERT_TRUE(loaded.count() > 0 || loaded.wait(20000)) << key.toStdString();
@@ -113,13 +114,14 @@ TEST_F(Window, StartsOnTheAboutPageWithTheWorkingFolderFilled) {
 TEST_F(Window, EveryKindOfNodeShowsItsPage) {
     struct Case {
         QString key;
-        QString title;     // the page view's title, when the page has one
-        QString heading;   // a text the page must show
+        QString title;   // the page view's title, when the page has one
+        QString heading; // a text the page must show
     };
     platform::NodeTree* tree = form->tree();
     QString firstIdiom;
     for (int i = 1; i < 1000 && firstIdiom.isEmpty(); ++i)
-        if (tree->contains(u"C%1"_qs.arg(i)) && tree->info(u"C%1"_qs.arg(i)).fullPath.contains(u"\\"_qs))
+        if (tree->contains(u"C%1"_qs.arg(i)) &&
+            tree->info(u"C%1"_qs.arg(i)).fullPath.contains(u"\\"_qs))
             firstIdiom = u"C%1"_qs.arg(i);
     const platform::NodeInfo poem = tree->info(u"R0.0.0"_qs);
     const QString initial = tree->info(firstIdiom).fullPath.section(u'\\', 1, 1);
@@ -152,7 +154,8 @@ TEST_F(Window, EveryKindOfNodeShowsItsPage) {
     }
     // A dynasty with sub-dynasties has no table of its own.
     chooseByKeyboard(u"J3"_qs);
-    EXPECT_FALSE(pageLines(page()).contains(u"<table border=\"1\" width=\"100%\" height=\"1\">"_qs));
+    EXPECT_FALSE(
+        pageLines(page()).contains(u"<table border=\"1\" width=\"100%\" height=\"1\">"_qs));
 }
 
 TEST_F(Window, ChoosingTheSameNodeAgainWritesItAnew) {
@@ -167,7 +170,7 @@ TEST_F(Window, ChoosingTheSameNodeAgainWritesItAnew) {
 TEST_F(Window, AFailedChoiceIsReportedAndTheLastPageStays) {
     chooseByKeyboard(u"Scq"_qs);
     const QString before = form->view()->title();
-    QDir(shell::paths::workingFolder()).removeRecursively();  // deleted under the reader
+    QDir(shell::paths::workingFolder()).removeRecursively(); // deleted under the reader
     QString message;
     QTimer::singleShot(300, [&] {
         if (QWidget* box = QApplication::activeModalWidget()) {
@@ -192,12 +195,13 @@ TEST_F(Window, AMouseClickChoosesANodeAndAClickOnItAgainRebuildsIt) {
     platform::files::writeAtomically(page(), "stale");
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
     ASSERT_TRUE(loaded.wait(20000));
-    EXPECT_TRUE(pageLines(page()).contains(uR"(<p align="center" style="line-height: 180%; margin-left: 18"><b><font face="宋体" size="5" color="#FF0000">成语故事</font></b></p>)"_qs));
+    EXPECT_TRUE(pageLines(page()).contains(
+        uR"(<p align="center" style="line-height: 180%; margin-left: 18"><b><font face="宋体" size="5" color="#FF0000">成语故事</font></b></p>)"_qs));
 }
 
 TEST_F(Window, DraggingTheBarResizesTheTreeWithinItsLimits) {
     form->showNormal();
-    form->resize(form->logicalDpiX() * 9000 / 1440, 400);  // a client 9000 twips wide
+    form->resize(form->logicalDpiX() * 9000 / 1440, 400); // a client 9000 twips wide
     QWidget* bar = form->childAt(form->tree()->geometry().right() + 2, 10);
     ASSERT_NE(bar, nullptr);
     const int px = form->logicalDpiX();
@@ -206,13 +210,13 @@ TEST_F(Window, DraggingTheBarResizesTheTreeWithinItsLimits) {
                      Qt::NoButton, Qt::LeftButton, {});
     QApplication::sendEvent(bar, &move);
     QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(1, 5));
-    EXPECT_EQ(form->treeWidthTwips(), 3000);  // held at a third of the client width
+    EXPECT_EQ(form->treeWidthTwips(), 3000); // held at a third of the client width
     QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(1, 5));
     QMouseEvent back(QEvent::MouseMove, QPointF(-px * 3, 5), bar->mapToGlobal(QPointF(-px * 3, 5)),
                      Qt::NoButton, Qt::LeftButton, {});
     QApplication::sendEvent(bar, &back);
     QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(1, 5));
-    EXPECT_EQ(form->treeWidthTwips(), 2000);  // and at least 2000 twips
+    EXPECT_EQ(form->treeWidthTwips(), 2000); // and at least 2000 twips
     EXPECT_EQ(form->view()->geometry().left(), shell::twipsToPixels(2000 + 50, px));
 }
 
@@ -286,9 +290,10 @@ TEST(Program, AFailingStartShowsTheFailureAndExitsNonZero) {
     startProgram(program, home);
     ASSERT_TRUE(program.waitForStarted());
     QByteArray errors;
-    QTRY_VERIFY_WITH_TIMEOUT((errors += program.readAllStandardError()).contains("Vellumbra: "), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT((errors += program.readAllStandardError()).contains("Vellumbra: "),
+                             30000);
     EXPECT_TRUE(errors.contains("错误"));
-    ::kill(pid_t(program.processId()), SIGTERM);  // closes the message box
+    ::kill(pid_t(program.processId()), SIGTERM); // closes the message box
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_NE(program.exitCode(), 0);
 }

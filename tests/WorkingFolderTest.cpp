@@ -1,5 +1,5 @@
-#include "shell/Paths.h"
 #include "shell/WorkingFolder.h"
+#include "shell/Paths.h"
 
 #include "platform/Error.h"
 #include "platform/Files.h"
@@ -15,10 +15,12 @@ namespace files = platform::files;
 
 namespace {
 
-QStringList present() { return files::listFiles(paths::workingFolder()); }
+QStringList present() {
+    return files::listFiles(paths::workingFolder());
+}
 
 class WorkingFolderTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { QDir(paths::temporaryFolder()).removeRecursively(); }
     void TearDown() override { QDir(paths::temporaryFolder()).removeRecursively(); }
 };
@@ -48,7 +50,8 @@ TEST_F(WorkingFolderTest, LeftoversAreReusedAsTheyAre) {
     WorkingFolder folder;
     folder.prepare();
     EXPECT_EQ(files::read(paths::inWorkingFolder(paths::kDatabase)), QByteArray("stale database"));
-    EXPECT_EQ(files::read(paths::inWorkingFolder(paths::kAboutPage)), QByteArray("stale about page"));
+    EXPECT_EQ(files::read(paths::inWorkingFolder(paths::kAboutPage)),
+              QByteArray("stale about page"));
     EXPECT_TRUE(present().contains(paths::kBullet));
 }
 

@@ -13,11 +13,13 @@ platform::Value memoValue(const Column& column, const QJsonValue& value, const Q
     if (value.isString())
         return platform::Value(value.toString());
     if (!value.isArray())
-        throw SourceError(where + QStringLiteral(": %1 must be an array of strings").arg(column.name));
+        throw SourceError(where +
+                          QStringLiteral(": %1 must be an array of strings").arg(column.name));
     QStringList lines;
     for (const QJsonValue& line : value.toArray()) {
         if (!line.isString())
-            throw SourceError(where + QStringLiteral(": %1 holds a non-string line").arg(column.name));
+            throw SourceError(where +
+                              QStringLiteral(": %1 holds a non-string line").arg(column.name));
         lines << line.toString();
     }
     return platform::Value(lines.join(column.joiner));
@@ -30,7 +32,8 @@ platform::Value cellValue(const Column& column, const QJsonValue& value, const Q
     case Type::Long:
     case Type::Integer:
         if (!value.isDouble() || value.toDouble() != double(qint64(value.toDouble())))
-            throw SourceError(where + QStringLiteral(": %1 must be a whole number").arg(column.name));
+            throw SourceError(where +
+                              QStringLiteral(": %1 must be a whole number").arg(column.name));
         return platform::Value(qint64(value.toDouble()));
     case Type::Text:
         if (!value.isString())
@@ -88,7 +91,8 @@ Content loadContent(const QString& directory) {
     for (const Table& table : tables()) {
         QFile file(directory + u'/' + table.fileName());
         if (!file.open(QIODevice::ReadOnly))
-            throw SourceError(QStringLiteral("%1: cannot read: %2").arg(file.fileName(), file.errorString()));
+            throw SourceError(
+                QStringLiteral("%1: cannot read: %2").arg(file.fileName(), file.errorString()));
         content.emplace(table.name, parseTable(table, file.readAll(), table.fileName()));
     }
     return content;

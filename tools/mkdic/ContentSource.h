@@ -14,7 +14,7 @@ namespace dic {
 
 // A fault in the content sources, naming the file and the row (1-based).
 class SourceError final : public std::runtime_error {
-public:
+  public:
     explicit SourceError(const QString& message) : std::runtime_error(message.toStdString()) {}
 };
 

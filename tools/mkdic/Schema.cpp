@@ -7,9 +7,15 @@
 namespace dic {
 namespace {
 
-Column longColumn(const QString& name) { return {name, Type::Long}; }
-Column integer(const QString& name) { return {name, Type::Integer}; }
-Column text(const QString& name, int size) { return {name, Type::Text, size}; }
+Column longColumn(const QString& name) {
+    return {name, Type::Long};
+}
+Column integer(const QString& name) {
+    return {name, Type::Integer};
+}
+Column text(const QString& name, int size) {
+    return {name, Type::Text, size};
+}
 Column memo(const QString& name, bool mayBeNull = false,
             const QString& joiner = QStringLiteral("\r\n")) {
     return {name, Type::Memo, 0, mayBeNull, joiner};
@@ -47,7 +53,8 @@ std::vector<Table> makeTables() {
         // one paragraph each on the page.
         {QStringLiteral("JiyuanBiao"),
          {text(QStringLiteral("朝代"), 14), text(QStringLiteral("帝王"), 50),
-          memo(QStringLiteral("年号"), true, paragraph), memo(QStringLiteral("干支"), true, paragraph),
+          memo(QStringLiteral("年号"), true, paragraph),
+          memo(QStringLiteral("干支"), true, paragraph),
           memo(QStringLiteral("年份"), true, paragraph)}},
     };
 }
@@ -93,7 +100,8 @@ QString createStatement(const Table& table) {
     QStringList columns;
     for (const Column& column : table.columns)
         columns << u'"' + column.name + QStringLiteral("\" ") + sqlType(column);
-    return QStringLiteral("CREATE TABLE \"%1\" (%2)").arg(table.name, columns.join(QStringLiteral(", ")));
+    return QStringLiteral("CREATE TABLE \"%1\" (%2)")
+        .arg(table.name, columns.join(QStringLiteral(", ")));
 }
 
 QString insertStatement(const Table& table) {

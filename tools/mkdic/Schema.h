@@ -9,18 +9,18 @@
 namespace dic {
 
 enum class Type {
-    Long,     // 32-bit whole number
-    Integer,  // 16-bit whole number
-    Text,     // bounded text; size counts code page 936 bytes
-    Memo,     // unbounded text, written in JSON as an array of lines
+    Long,    // 32-bit whole number
+    Integer, // 16-bit whole number
+    Text,    // bounded text; size counts code page 936 bytes
+    Memo,    // unbounded text, written in JSON as an array of lines
 };
 
 struct Column {
     QString name;
     Type type;
-    int size = 0;                               // Text only
-    bool mayBeNull = false;                     // the reader tests it before use
-    QString joiner = QStringLiteral("\r\n");    // Memo: between array entries
+    int size = 0;                            // Text only
+    bool mayBeNull = false;                  // the reader tests it before use
+    QString joiner = QStringLiteral("\r\n"); // Memo: between array entries
 };
 
 struct Table {

@@ -11,7 +11,7 @@ namespace dic {
 namespace {
 
 class Checker {
-public:
+  public:
     explicit Checker(const Content& content) : m_content(content) {}
 
     QStringList run() {
@@ -36,7 +36,7 @@ public:
         return m_faults;
     }
 
-private:
+  private:
     const TableRows& rows(const QString& table) const { return m_content.at(table); }
 
     const platform::Value& cell(const TableRows& t, size_t row, const QString& column) const {
@@ -54,11 +54,13 @@ private:
         }
     }
 
-    void checkCell(const TableRows& t, size_t r, const Column& column, const platform::Value& value) {
+    void checkCell(const TableRows& t, size_t r, const Column& column,
+                   const platform::Value& value) {
         if (value.IsNull()) {
             if (!column.mayBeNull)
-                fault(t, r, QStringLiteral("%1 is null, but the reader uses it without a test")
-                                .arg(column.name));
+                fault(t, r,
+                      QStringLiteral("%1 is null, but the reader uses it without a test")
+                          .arg(column.name));
             return;
         }
         if (column.type == Type::Integer && (value.toNumber() < -32768 || value.toNumber() > 32767))
@@ -67,13 +69,16 @@ private:
             return;
         const QString text = value.toString();
         if (!platform::cp936::canEncode(text)) {
-            fault(t, r, QStringLiteral("%1 holds text code page 936 cannot encode: %2")
-                            .arg(column.name, unencodable(text)));
-        } else if (column.type == Type::Text && platform::cp936::encode(text).size() > column.size) {
-            fault(t, r, QStringLiteral("%1 is longer than %2 bytes: %3")
-                            .arg(column.name)
-                            .arg(column.size)
-                            .arg(text));
+            fault(t, r,
+                  QStringLiteral("%1 holds text code page 936 cannot encode: %2")
+                      .arg(column.name, unencodable(text)));
+        } else if (column.type == Type::Text &&
+                   platform::cp936::encode(text).size() > column.size) {
+            fault(t, r,
+                  QStringLiteral("%1 is longer than %2 bytes: %3")
+                      .arg(column.name)
+                      .arg(column.size)
+                      .arg(text));
         }
     }
 
@@ -130,7 +135,9 @@ private:
                 const QString here = rowLabel(t.table->fileName(), r + 1);
                 const auto [it, added] = firstSeen.emplace(name, here);
                 if (!added)
-                    fault(t, r, QStringLiteral("dynasty name %1 is already used (%2)").arg(name, it->second));
+                    fault(t, r,
+                          QStringLiteral("dynasty name %1 is already used (%2)")
+                              .arg(name, it->second));
             }
         }
     }
@@ -145,10 +152,11 @@ private:
         for (size_t r = 0; r < t.rows.size(); ++r) {
             const qint64 parent = cell(t, r, column).toNumber();
             if (!parents.count(parent))
-                fault(t, r, QStringLiteral("parent %1 %2 does not exist in %3")
-                                .arg(parentColumn)
-                                .arg(parent)
-                                .arg(p.table->fileName()));
+                fault(t, r,
+                      QStringLiteral("parent %1 %2 does not exist in %3")
+                          .arg(parentColumn)
+                          .arg(parent)
+                          .arg(p.table->fileName()));
         }
     }
 
@@ -173,6 +181,8 @@ private:
 
 } // namespace
 
-QStringList validate(const Content& content) { return Checker(content).run(); }
+QStringList validate(const Content& content) {
+    return Checker(content).run();
+}
 
 } // namespace dic
