@@ -22,15 +22,14 @@ void authorPage(const QString& number, store::ContentStore& content, const pages
     pages::Html(target, QStringLiteral("简介"), text, {}, {});
 }
 
-void titlePage(const Action& action, const QString& title, store::ContentStore& content,
-               const pages::Target& target) {
+void titlePage(const Action& action, store::ContentStore& content, const pages::Target& target) {
     platform::Recordset& pieces = content.category(action.category);
     pieces.FindFirst(q::byID(action.number));
     if (pieces.NoMatch()) {
         pages::Html(target, {}, {}, {}, {});
         return;
     }
-    pages::Html(target, title, pieces.Fields(QStringLiteral("NeiRong")).toString(),
+    pages::Html(target, action.name, pieces.Fields(QStringLiteral("NeiRong")).toString(),
                 optionalText(pieces, QStringLiteral("ZhuShi")),
                 optionalText(pieces, QStringLiteral("JianXi")));
 }
@@ -65,7 +64,7 @@ QString carryOut(const Action& action, store::ContentStore& content, const PageF
         authorPage(action.number, content, files.target);
         break;
     case Kind::Title:
-        titlePage(action, action.name, content, files.target);
+        titlePage(action, content, files.target);
         break;
     case Kind::Preface:
         pages::ReadMe(files.target, action.section);

@@ -23,7 +23,6 @@ class Value final {
 
     bool IsNull() const { return std::holds_alternative<std::monostate>(m_data); }
     bool isNumber() const { return std::holds_alternative<qint64>(m_data); }
-    bool isText() const { return std::holds_alternative<QByteArray>(m_data); }
     // The text as UTF-8 (numbers in decimal).
     QByteArray utf8() const;
 
