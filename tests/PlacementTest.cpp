@@ -26,13 +26,6 @@ TEST(Placement, GarbageGivesTheDefaults) {
               (Placement{32767, -32768, 9285, 6270, WindowState::Minimised}));
 }
 
-TEST(Placement, TwipsFollowTheLogicalResolution) {
-    EXPECT_EQ(twipsToPixels(9285, 96), 619);
-    EXPECT_EQ(twipsToPixels(1440, 120), 120);
-    EXPECT_EQ(pixelsToTwips(619, 96), 9285);
-    EXPECT_EQ(pixelsToTwips(-80, 96), -1200);
-}
-
 TEST(Placement, OnlyAWindowWhollyOffEveryScreenIsBroughtBack) {
     const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
     const QRect primary(0, 0, 1920, 1040);

@@ -65,13 +65,3 @@ TEST_F(Selection, MissingRowsGiveEmptyPagesOfTheirKind) {
     EXPECT_EQ(unmatched[11], u"<br>"_qs);
 }
 
-TEST_F(Selection, AboutWritesNothingAndShowsTheAboutFile) {
-    EXPECT_EQ(nav::carryOut(action(Kind::About), content, files), files.about);
-    EXPECT_FALSE(QFile::exists(files.target.page));
-}
-
-TEST_F(Selection, AnIdiomShowsItsStory) {
-    auto idioms = content.database().OpenRecordset(u"SELECT * FROM chengyugushi"_qs);
-    const QStringList page = choose(action(Kind::Idiom, idioms.Fields(u"Id"_qs).toString()));
-    EXPECT_TRUE(page[8].contains(u"<b>"_qs + idioms.Fields(u"chengyu"_qs).toString() + u"</b>"_qs));
-}
