@@ -180,15 +180,11 @@ void Mainform::resizeEvent(QResizeEvent* event) {
 }
 
 void Mainform::barReleased() {
-    const int clientWidth = clientWidthTwips();
-    m_treeWidth = treeWidthOnRelease(pixelsToTwips(Picture1->x(), logicalDpiX()), clientWidth);
-    const PaneLayout panes =
-        layoutPanes(m_treeWidth, clientWidth, pixelsToTwips(height(), logicalDpiY()));
-    BtTree->setGeometry(toPixels(panes.tree));
+    m_treeWidth =
+        treeWidthOnRelease(pixelsToTwips(Picture1->x(), logicalDpiX()), clientWidthTwips());
+    layOut();
     // Let go, the bar stands flush against the tree until the next resize.
-    Picture1->setGeometry(toPixels(QRect(m_treeWidth, 0, kBarWidth, panes.bar.height())));
-    if (panes.view.width() >= 0)
-        Ie->setGeometry(toPixels(panes.view));
+    Picture1->move(toPixels(QRect(m_treeWidth, 0, kBarWidth, 0)).topLeft());
 }
 
 } // namespace shell
