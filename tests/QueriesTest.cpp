@@ -1,12 +1,8 @@
 #include "store/Queries.h"
-#include "store/Categories.h"
-#include "store/ContentStore.h"
 
-#include "platform/Error.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 
 namespace q = store::queries;
 using namespace Qt::Literals::StringLiterals;
@@ -31,56 +27,4 @@ TEST(Queries, ApostrophesAreDoubledSoAValueCannotChangeTheQuery) {
     EXPECT_EQ(q::byAuthorName(u"O'Neil"_qs), u"Name = 'O''Neil'"_qs);
     EXPECT_EQ(q::eraRows(u"x' OR '1'='1"_qs),
               u"Select 帝王,年号,干支,年份 from JiyuanBiao where 朝代='x'' OR ''1''=''1'"_qs);
-}
-
-namespace {
-
-class ShippedContent : public ::testing::Test {
-  protected:
-    store::ContentStore content{QStringLiteral(QUILLORA_TEST_DIC)};
-
-    QStringList column(platform::Recordset rs, const QString& name) {
-        QStringList values;
-        for (; !rs.EndOfFile(); rs.MoveNext())
-            values << rs.Fields(name).toString();
-        return values;
-    }
-};
-
-} // namespace
-
-TEST_F(ShippedContent, AuthorsComeOnceEachInPinyinOrder) {
-    for (const auto& category : store::categories()) {
-        const QStringList authors =
-            column(content.database().OpenRecordset(q::authorsOf(category.table)), u"zuozhe"_qs);
-        ASSERT_FALSE(authors.isEmpty()) << category.table.toStdString();
-        EXPECT_EQ(std::set<QString>(authors.begin(), authors.end()).size(), size_t(authors.size()));
-        for (const QString& author : authors) {
-            auto& zuozhe = content.authors();
-            zuozhe.FindFirst(q::byAuthorName(author));
-            EXPECT_FALSE(zuozhe.NoMatch()) << author.toStdString();
-            EXPECT_FALSE(
-                column(content.database().OpenRecordset(q::titlesOf(category.table, author)),
-                       u"TiMu"_qs)
-                    .isEmpty());
-        }
-    }
-}
-
-TEST_F(ShippedContent, DynastyNamesFindTheirDescriptionAndEraRows) {
-    auto& db = content.database();
-    const QStringList tables{u"ChaoDai"_qs, u"ChaoDai1"_qs, u"ChaoDai2"_qs};
-    const QStringList queries{q::dynasties(), q::subDynasties(), q::reigns()};
-    int withRows = 0;
-    for (int t = 0; t < 3; ++t) {
-        for (const QString& name : column(db.OpenRecordset(queries[t]), u"名称"_qs)) {
-            auto about = db.OpenRecordset(q::description(tables[t], name));
-            ASSERT_FALSE(about.EndOfFile()) << name.toStdString();
-            EXPECT_FALSE(about.Fields(u"说明"_qs).toString().isEmpty());
-            auto eras = db.OpenRecordset(q::eraRows(name));
-            EXPECT_EQ(eras.FieldCount(), 4);
-            withRows += eras.EndOfFile() ? 0 : 1;
-        }
-    }
-    EXPECT_GE(withRows, 3);
 }
