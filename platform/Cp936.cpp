@@ -23,8 +23,7 @@ Converter open(bool stopOnUnmappable) {
     UErrorCode status = U_ZERO_ERROR;
     Converter converter(ucnv_open(kName, &status));
     if (U_FAILURE(status))
-        throw Error(status,
-                    QStringLiteral("无法打开代码页 936 转换器：%1").arg(u_errorName(status)));
+        throw Error(ErrorCode::ConverterMissing, {}, QString::fromLatin1(u_errorName(status)));
     if (stopOnUnmappable) {
         ucnv_setFromUCallBack(converter.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
                               &status);
@@ -68,7 +67,7 @@ QByteArray encode(QStringView text) {
     UErrorCode status = U_ZERO_ERROR;
     QByteArray out = fromUnicode(substituting(), text, nullptr, status);
     if (U_FAILURE(status))
-        throw Error(status, QStringLiteral("代码页 936 编码失败：%1").arg(u_errorName(status)));
+        throw Error(ErrorCode::EncodeFailed, {}, QString::fromLatin1(u_errorName(status)));
     return out;
 }
 
@@ -82,7 +81,7 @@ QString decode(const QByteArray& bytes) {
     ucnv_toUnicode(converter, &target, target + out.size(), &source, source + bytes.size(), nullptr,
                    true, &status);
     if (U_FAILURE(status))
-        throw Error(status, QStringLiteral("代码页 936 解码失败：%1").arg(u_errorName(status)));
+        throw Error(ErrorCode::DecodeFailed, {}, QString::fromLatin1(u_errorName(status)));
     out.truncate(target - reinterpret_cast<UChar*>(out.data()));
     return out;
 }
@@ -98,7 +97,7 @@ std::vector<CharCode> codes(QStringView text) {
     UErrorCode status = U_ZERO_ERROR;
     const QByteArray bytes = fromUnicode(substituting(), text, &offsets, status);
     if (U_FAILURE(status))
-        throw Error(status, QStringLiteral("代码页 936 编码失败：%1").arg(u_errorName(status)));
+        throw Error(ErrorCode::EncodeFailed, {}, QString::fromLatin1(u_errorName(status)));
 
     std::vector<CharCode> result;
     for (qsizetype i = 0; i < bytes.size();) {

@@ -23,8 +23,8 @@ Database::Database(const QString& path, Mode mode) {
                : QUrl::fromLocalFile(path).toEncoded() + QByteArrayLiteral("?immutable=1");
     const int rc = sqlite3_open_v2(name.constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        const Error error(rc, QStringLiteral("无法打开数据库 %1：%2")
-                                  .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
+        const Error error(ErrorCode::DatabaseNotOpened, path,
+                          QString::fromUtf8(sqlite3_errstr(rc)));
         sqlite3_close(m_db);
         m_db = nullptr;
         throw error;
@@ -45,7 +45,7 @@ Database::~Database() {
 
 sqlite3* Database::handle() const {
     if (!m_db)
-        throw Error(3420, QStringLiteral("数据库已关闭。"));
+        throw Error(ErrorCode::DatabaseClosed);
     return m_db;
 }
 
@@ -69,7 +69,7 @@ void Database::Execute(const QString& sql) {
     char* message = nullptr;
     if (sqlite3_exec(handle(), sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
         sqlite3_free(message);
-        throwSqliteError(m_db, QStringLiteral("执行失败 [%1]").arg(sql));
+        throwSqliteError(m_db, ErrorCode::ExecuteFailed, sql);
     }
 }
 

@@ -1,25 +1,31 @@
 #pragma once
 
+#include "ErrorCode.h"
+
 #include <QString>
 
 #include <stdexcept>
 
 namespace platform {
 
-// A failure that reaches the user as a code and a description, like the
-// run-time error reports the reader shows when a step cannot be completed.
+// A failure that reaches the user as "错误 number：description": the code's
+// message, what it concerns (a path, a key, a query) and why it failed (the
+// operating system's or the library's own reason).
 class Error final : public std::runtime_error {
   public:
-    Error(int code, const QString& description);
+    explicit Error(ErrorCode code, const QString& subject = {}, const QString& reason = {});
 
-    int code() const noexcept { return m_code; }
+    ErrorCode code() const noexcept { return m_code; }
+    int number() const noexcept { return int(m_code); }
     QString description() const { return m_description; }
 
-    // An Error built from the current errno, naming what was being done.
-    static Error fromErrno(const QString& what);
+    // The reason is the current errno's text.
+    static Error fromErrno(ErrorCode code, const QString& subject);
+    // The reason is the text of the given errno value.
+    static Error fromErrno(ErrorCode code, const QString& subject, int errorNumber);
 
   private:
-    int m_code;
+    ErrorCode m_code;
     QString m_description;
 };
 

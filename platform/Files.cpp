@@ -25,7 +25,7 @@ void writeAll(int fd, const QByteArray& bytes, const QString& path) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw Error::fromErrno(QStringLiteral("写入文件失败 %1").arg(path));
+            throw Error::fromErrno(ErrorCode::FileNotWritten, path);
         done += n;
     }
 }
@@ -33,12 +33,12 @@ void writeAll(int fd, const QByteArray& bytes, const QString& path) {
 void changeMode(const QString& path, mode_t add, mode_t remove) {
     struct stat st {};
     if (::stat(native(path).constData(), &st) != 0)
-        throw Error::fromErrno(QStringLiteral("无法读取文件属性 %1").arg(path));
+        throw Error::fromErrno(ErrorCode::AttributesNotRead, path);
     const mode_t mode = (st.st_mode & 07777 & ~remove) | add;
     if (mode == (st.st_mode & 07777))
         return;
     if (::chmod(native(path).constData(), mode) != 0)
-        throw Error::fromErrno(QStringLiteral("无法设置文件属性 %1").arg(path));
+        throw Error::fromErrno(ErrorCode::AttributesNotSet, path);
 }
 
 } // namespace
@@ -52,12 +52,12 @@ bool exists(const QString& path, Kind kind) {
 
 void makeDirectory(const QString& path) {
     if (::mkdir(native(path).constData(), 0700) != 0)
-        throw Error::fromErrno(QStringLiteral("无法创建文件夹 %1").arg(path));
+        throw Error::fromErrno(ErrorCode::FolderNotCreated, path);
 }
 
 void removeDirectory(const QString& path) {
     if (::rmdir(native(path).constData()) != 0)
-        throw Error::fromErrno(QStringLiteral("无法删除文件夹 %1").arg(path));
+        throw Error::fromErrno(ErrorCode::FolderNotRemoved, path);
 }
 
 void writeAtomically(const QString& path, const QByteArray& bytes) {
@@ -66,7 +66,7 @@ void writeAtomically(const QString& path, const QByteArray& bytes) {
                              QStringLiteral(".XXXXXX"));
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        throw Error::fromErrno(QStringLiteral("无法创建文件 %1").arg(path));
+        throw Error::fromErrno(ErrorCode::FileNotCreated, path);
     try {
         writeAll(fd, bytes, path);
     } catch (...) {
@@ -75,12 +75,12 @@ void writeAtomically(const QString& path, const QByteArray& bytes) {
         throw;
     }
     if (::close(fd) != 0) {
-        const Error error = Error::fromErrno(QStringLiteral("写入文件失败 %1").arg(path));
+        const Error error = Error::fromErrno(ErrorCode::FileNotWritten, path);
         ::unlink(temp.constData());
         throw error;
     }
     if (::rename(temp.constData(), native(path).constData()) != 0) {
-        const Error error = Error::fromErrno(QStringLiteral("无法保存文件 %1").arg(path));
+        const Error error = Error::fromErrno(ErrorCode::FileNotSaved, path);
         ::unlink(temp.constData());
         throw error;
     }
@@ -89,8 +89,7 @@ void writeAtomically(const QString& path, const QByteArray& bytes) {
 QByteArray read(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(file.error(),
-                    QStringLiteral("无法读取文件 %1：%2").arg(path, file.errorString()));
+        throw Error(ErrorCode::FileNotRead, path, file.errorString());
     return file.readAll();
 }
 
@@ -99,7 +98,7 @@ void setHidden(const QString& path) {
     // the attribute is real.
     struct stat st {};
     if (::stat(native(path).constData(), &st) != 0)
-        throw Error::fromErrno(QStringLiteral("无法设置文件属性 %1").arg(path));
+        throw Error::fromErrno(ErrorCode::AttributesNotSet, path);
 }
 
 void setReadOnly(const QString& path) {
@@ -116,7 +115,7 @@ QStringList listFiles(const QString& directory) {
 
 void deleteFile(const QString& path) {
     if (::unlink(native(path).constData()) != 0)
-        throw Error::fromErrno(QStringLiteral("无法删除文件 %1").arg(path));
+        throw Error::fromErrno(ErrorCode::FileNotDeleted, path);
 }
 
 } // namespace platform::files

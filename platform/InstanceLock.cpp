@@ -21,10 +21,10 @@ bool InstanceLock::acquireShared(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
-        throw Error::fromErrno(QStringLiteral("无法创建锁文件 %1").arg(path));
+        throw Error::fromErrno(ErrorCode::LockNotCreated, path);
     while (::flock(fd, LOCK_SH) != 0) {
         if (errno != EINTR) {
-            const Error error = Error::fromErrno(QStringLiteral("无法锁定 %1").arg(path));
+            const Error error = Error::fromErrno(ErrorCode::LockNotTaken, path);
             ::close(fd);
             throw error;
         }

@@ -11,8 +11,6 @@ namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
 // The tree control's own code for a key already in use / a missing relative.
-constexpr int kDuplicateKey = 35602;
-constexpr int kNoSuchNode = 35601;
 
 QFont treeFont() {
     QFont font;
@@ -60,12 +58,12 @@ QIcon NodeTree::icon(int image, int selectedImage) {
 void NodeTree::Add(const QString& relative, const QString& key, const QString& text, int image,
                    int selectedImage) {
     if (m_items.contains(key))
-        throw Error(kDuplicateKey, QStringLiteral("键不唯一：%1").arg(key));
+        throw Error(ErrorCode::DuplicateKey, {}, key);
     QTreeWidgetItem* parent = nullptr;
     if (!relative.isEmpty()) {
         parent = m_items.value(relative);
         if (!parent)
-            throw Error(kNoSuchNode, QStringLiteral("找不到元素：%1").arg(relative));
+            throw Error(ErrorCode::NoSuchNode, {}, relative);
     }
     // Filled before it joins the tree, so the model announces it once.
     auto* node = new QTreeWidgetItem;
@@ -87,7 +85,7 @@ void NodeTree::SetTag(const QString& key, const QString& tag) {
 QTreeWidgetItem* NodeTree::item(const QString& key) const {
     QTreeWidgetItem* found = m_items.value(key);
     if (!found)
-        throw Error(kNoSuchNode, QStringLiteral("找不到元素：%1").arg(key));
+        throw Error(ErrorCode::NoSuchNode, {}, key);
     return found;
 }
 

@@ -70,12 +70,12 @@ void registerPinyinCollation(sqlite3* db) {
     UErrorCode status = U_ZERO_ERROR;
     UCollator* collator = ucol_open("zh", &status);
     if (U_FAILURE(status))
-        throw Error(status, QStringLiteral("无法打开中文排序规则：%1").arg(u_errorName(status)));
+        throw Error(ErrorCode::CollationMissing, {}, QString::fromLatin1(u_errorName(status)));
     auto* pinyin = new Pinyin{collator, {}};
     if (sqlite3_create_collation_v2(db, "PINYIN", SQLITE_UTF8, pinyin, compare, destroy) !=
         SQLITE_OK) {
         destroy(pinyin);
-        throwSqliteError(db, QStringLiteral("无法注册拼音排序"));
+        throwSqliteError(db, ErrorCode::CollationNotRegistered);
     }
 }
 

@@ -8,7 +8,6 @@ namespace platform {
 namespace {
 
 // SQLite's codes, so a failure looks the same whichever layer reports it.
-constexpr int kErrorCode = 1;
 
 struct Criteria {
     QString column;
@@ -20,7 +19,7 @@ Criteria parseCriteria(const QString& criteria) {
         QStringLiteral(R"(^\s*(\S+?)\s*=\s*(?:(-?\d+)|'((?:[^']|'')*)')\s*$)"));
     const auto match = form.match(criteria);
     if (!match.hasMatch())
-        throw Error(kErrorCode, QStringLiteral("无法识别的查找条件：%1").arg(criteria));
+        throw Error(ErrorCode::UnknownCriteria, {}, criteria);
     if (match.capturedLength(2) > 0)
         return {match.captured(1), Value(match.captured(2).toLongLong())};
     return {match.captured(1),
@@ -42,7 +41,7 @@ Recordset::Recordset(QStringList names, std::vector<std::vector<Value>> rows)
 
 void Recordset::MoveNext() {
     if (EndOfFile())
-        throw Error(3021, QStringLiteral("没有当前记录。"));
+        throw Error(ErrorCode::NoCurrentRecord);
     ++m_current;
 }
 
@@ -51,12 +50,12 @@ int Recordset::columnIndex(const QString& name) const {
         if (m_names[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;
     }
-    throw Error(3265, QStringLiteral("在此集合中找不到项目：%1").arg(name));
+    throw Error(ErrorCode::NoSuchField, {}, name);
 }
 
 const std::vector<Value>& Recordset::currentRow() const {
     if (EndOfFile())
-        throw Error(3021, QStringLiteral("没有当前记录。"));
+        throw Error(ErrorCode::NoCurrentRecord);
     return m_rows[m_current];
 }
 
@@ -67,7 +66,7 @@ const Value& Recordset::Fields(const QString& name) const {
 
 const Value& Recordset::Fields(int position) const {
     if (position < 0 || position >= FieldCount())
-        throw Error(3265, QStringLiteral("在此集合中找不到项目：%1").arg(position));
+        throw Error(ErrorCode::NoSuchField, {}, QString::number(position));
     return currentRow()[size_t(position)];
 }
 

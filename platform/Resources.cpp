@@ -9,7 +9,7 @@ namespace platform::resources {
 QByteArray load(const QString& name) {
     QFile file(QStringLiteral(":/quillora/") + name);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(file.error(), QStringLiteral("找不到内嵌资源 %1").arg(name));
+        throw Error(ErrorCode::ResourceMissing, name, file.errorString());
     return file.readAll();
 }
 

@@ -30,8 +30,7 @@ void Settings::write(const QString& section, const QString& key, const QString& 
 void Settings::flush() {
     m_store->sync();
     if (m_store->status() != QSettings::NoError)
-        throw Error(m_store->status(),
-                    QStringLiteral("无法保存设置到 %1").arg(m_store->fileName()));
+        throw Error(ErrorCode::SettingsNotSaved, m_store->fileName());
 }
 
 } // namespace platform

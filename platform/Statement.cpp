@@ -6,17 +6,16 @@
 
 namespace platform {
 
-void throwSqliteError(sqlite3* db, const QString& what) {
-    const int code = db ? sqlite3_extended_errcode(db) : SQLITE_ERROR;
-    const QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("?");
-    throw Error(code, what + QStringLiteral("：") + message);
+void throwSqliteError(sqlite3* db, ErrorCode code, const QString& subject) {
+    const QString reason = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("?");
+    throw Error(code, subject, reason);
 }
 
 Statement::Statement(sqlite3* db, const QString& sql) : m_db(db) {
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &m_statement, nullptr) !=
         SQLITE_OK)
-        throwSqliteError(db, QStringLiteral("查询失败 [%1]").arg(sql));
+        throwSqliteError(db, ErrorCode::QueryFailed, QStringLiteral("[%1]").arg(sql));
 }
 
 Statement::~Statement() {
@@ -35,7 +34,7 @@ void Statement::bind(int parameter, const Value& value) {
                                SQLITE_TRANSIENT);
     }
     if (rc != SQLITE_OK)
-        throwSqliteError(m_db, QStringLiteral("参数绑定失败"));
+        throwSqliteError(m_db, ErrorCode::BindFailed);
 }
 
 bool Statement::step() {
@@ -44,7 +43,7 @@ bool Statement::step() {
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    throwSqliteError(m_db, QStringLiteral("查询失败"));
+    throwSqliteError(m_db, ErrorCode::QueryFailed);
 }
 
 void Statement::reset() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ErrorCode.h"
 #include "Value.h"
 
 #include <QString>
@@ -32,6 +33,6 @@ class Statement final {
 };
 
 // An Error carrying SQLite's code and message.
-[[noreturn]] void throwSqliteError(sqlite3* db, const QString& what);
+[[noreturn]] void throwSqliteError(sqlite3* db, ErrorCode code, const QString& subject = {});
 
 } // namespace platform

@@ -38,6 +38,9 @@ Mainform::Mainform(QWidget* parent)
     : QWidget(parent), BtTree(new platform::NodeTree(this)), Ie(new platform::PageView(this)),
       Picture1(new SplitterBar(this)) {
     setWindowTitle(QStringLiteral("Vellumbra"));
+    // The tree's right-click menu lists the reader's actions with their keys;
+    // each feature adds its own action to the tree.
+    BtTree->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(BtTree, &platform::NodeTree::nodeChosen, this, &Mainform::choose);
     connect(Picture1, &SplitterBar::released, this, &Mainform::barReleased);
 }

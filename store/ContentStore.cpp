@@ -17,7 +17,7 @@ void ContentStore::openCategory(int index) {
 platform::Recordset& ContentStore::category(int index) {
     auto& recordset = m_categories.at(size_t(index));
     if (!recordset)
-        throw platform::Error(91, QStringLiteral("分类记录集尚未打开：%1").arg(index));
+        throw platform::Error(platform::ErrorCode::CategoryNotOpen, {}, QString::number(index));
     return *recordset;
 }
 

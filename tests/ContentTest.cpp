@@ -21,7 +21,7 @@ class Content : public ::testing::Test {
 
 // The markers of a text in order: ⑴..⒇ as 1..20, "<sup>(21)</sup>" as 21.
 std::vector<int> markers(const QString& text) {
-    static const QRegularExpression mark(u"([\u2474-\u2487])|<sup>\\((\\d+)\\)</sup>"_qs);
+    static const QRegularExpression mark(u"([\u2474-\u2487])|<sup>\\((\\d+)\\)</sup>"_s);
     std::vector<int> found;
     for (auto it = mark.globalMatch(text); it.hasNext();) {
         const auto m = it.next();
@@ -33,9 +33,9 @@ std::vector<int> markers(const QString& text) {
 
 // Sexagenary name of a year written "627" or "前206" (no year 0 before Christ).
 QString ganzhi(const QString& year) {
-    static const QString stems = u"甲乙丙丁戊己庚辛壬癸"_qs;
-    static const QString branches = u"子丑寅卯辰巳午未申酉戌亥"_qs;
-    const int y = year.startsWith(u"前"_qs) ? 1 - year.mid(1).toInt() : year.toInt();
+    static const QString stems = u"甲乙丙丁戊己庚辛壬癸"_s;
+    static const QString branches = u"子丑寅卯辰巳午未申酉戌亥"_s;
+    const int y = year.startsWith(u"前"_s) ? 1 - year.mid(1).toInt() : year.toInt();
     const int index = ((y - 4) % 60 + 60) % 60;
     return QString(stems[index % 10]) + branches[index % 12];
 }
@@ -43,21 +43,21 @@ QString ganzhi(const QString& year) {
 } // namespace
 
 TEST(ContentRules, SexagenaryYearsAreComputedRight) {
-    EXPECT_EQ(ganzhi(u"4"_qs), u"甲子"_qs);
-    EXPECT_EQ(ganzhi(u"627"_qs), u"丁亥"_qs);
-    EXPECT_EQ(ganzhi(u"1912"_qs), u"壬子"_qs);
-    EXPECT_EQ(ganzhi(u"前841"_qs), u"庚申"_qs);
-    EXPECT_EQ(ganzhi(u"前206"_qs), u"乙未"_qs);
-    EXPECT_EQ(ganzhi(u"前1"_qs), u"庚申"_qs);
+    EXPECT_EQ(ganzhi(u"4"_s), u"甲子"_s);
+    EXPECT_EQ(ganzhi(u"627"_s), u"丁亥"_s);
+    EXPECT_EQ(ganzhi(u"1912"_s), u"壬子"_s);
+    EXPECT_EQ(ganzhi(u"前841"_s), u"庚申"_s);
+    EXPECT_EQ(ganzhi(u"前206"_s), u"乙未"_s);
+    EXPECT_EQ(ganzhi(u"前1"_s), u"庚申"_s);
 }
 
 TEST_F(Content, EveryMarkerHasItsNoteAndEveryNoteItsMarker) {
     for (const auto& category : store::categories()) {
-        for (auto rows = all(u"SELECT * FROM "_qs + category.table); !rows.EndOfFile();
+        for (auto rows = all(u"SELECT * FROM "_s + category.table); !rows.EndOfFile();
              rows.MoveNext()) {
-            const QString id = category.table + u' ' + rows.Fields(u"ID"_qs).toString();
+            const QString id = category.table + u' ' + rows.Fields(u"ID"_s).toString();
             SCOPED_TRACE(id.toStdString());
-            const QString text = rows.Fields(u"NeiRong"_qs).toString();
+            const QString text = rows.Fields(u"NeiRong"_s).toString();
             EXPECT_FALSE(text.trimmed().isEmpty());
             const std::vector<int> inText = markers(text);
             std::vector<int> expected(inText.size());
@@ -65,9 +65,9 @@ TEST_F(Content, EveryMarkerHasItsNoteAndEveryNoteItsMarker) {
                 expected[i] = int(i) + 1;
             EXPECT_EQ(inText, expected) << "markers must run 1, 2, 3 ... in the text";
             std::vector<int> notes;
-            for (const QString& line : rows.Fields(u"ZhuShi"_qs).toString().split(u"\r\n"_qs)) {
+            for (const QString& line : rows.Fields(u"ZhuShi"_s).toString().split(u"\r\n"_s)) {
                 const std::vector<int> lead =
-                    markers(line.left(line.startsWith(u"<sup>"_qs) ? 16 : 1));
+                    markers(line.left(line.startsWith(u"<sup>"_s) ? 16 : 1));
                 if (!lead.empty())
                     notes.push_back(lead.front());
                 else if (!line.isEmpty()) {
@@ -81,9 +81,9 @@ TEST_F(Content, EveryMarkerHasItsNoteAndEveryNoteItsMarker) {
 
 TEST_F(Content, NoApostropheAnywhere) {
     for (const QString& table :
-         {u"TangShi"_qs, u"SongCi"_qs, u"YuanQu"_qs, u"ZuoZhe"_qs, u"chengyugushi"_qs,
-          u"ChaoDai"_qs, u"ChaoDai1"_qs, u"ChaoDai2"_qs, u"JiyuanBiao"_qs}) {
-        for (auto rows = all(u"SELECT * FROM "_qs + table); !rows.EndOfFile(); rows.MoveNext()) {
+         {u"TangShi"_s, u"SongCi"_s, u"YuanQu"_s, u"ZuoZhe"_s, u"chengyugushi"_s,
+          u"ChaoDai"_s, u"ChaoDai1"_s, u"ChaoDai2"_s, u"JiyuanBiao"_s}) {
+        for (auto rows = all(u"SELECT * FROM "_s + table); !rows.EndOfFile(); rows.MoveNext()) {
             for (int i = 0; i < rows.FieldCount(); ++i)
                 EXPECT_FALSE(rows.Fields(i).toString().contains(u'\'')) << table.toStdString();
         }
@@ -93,28 +93,28 @@ TEST_F(Content, NoApostropheAnywhere) {
 TEST_F(Content, EraEntriesLineUpAndTheirYearsAreRight) {
     QString dynasty;
     int lastYear = -100000;
-    for (auto rows = all(u"SELECT * FROM JiyuanBiao"_qs); !rows.EndOfFile(); rows.MoveNext()) {
+    for (auto rows = all(u"SELECT * FROM JiyuanBiao"_s); !rows.EndOfFile(); rows.MoveNext()) {
         const QString ruler =
-            rows.Fields(u"朝代"_qs).toString() + rows.Fields(u"帝王"_qs).toString();
+            rows.Fields(u"朝代"_s).toString() + rows.Fields(u"帝王"_s).toString();
         SCOPED_TRACE(ruler.toStdString());
-        if (rows.Fields(u"朝代"_qs).toString() != dynasty) {
-            dynasty = rows.Fields(u"朝代"_qs).toString();
+        if (rows.Fields(u"朝代"_s).toString() != dynasty) {
+            dynasty = rows.Fields(u"朝代"_s).toString();
             lastYear = -100000;
         }
-        if (rows.Fields(u"年份"_qs).IsNull()) {
-            EXPECT_TRUE(rows.Fields(u"干支"_qs).IsNull());
+        if (rows.Fields(u"年份"_s).IsNull()) {
+            EXPECT_TRUE(rows.Fields(u"干支"_s).IsNull());
             continue;
         }
-        const QStringList years = rows.Fields(u"年份"_qs).toString().split(u"<p>"_qs);
-        const QStringList cycles = rows.Fields(u"干支"_qs).toString().split(u"<p>"_qs);
+        const QStringList years = rows.Fields(u"年份"_s).toString().split(u"<p>"_s);
+        const QStringList cycles = rows.Fields(u"干支"_s).toString().split(u"<p>"_s);
         ASSERT_EQ(cycles.size(), years.size());
-        if (!rows.Fields(u"年号"_qs).IsNull()) {
-            EXPECT_EQ(rows.Fields(u"年号"_qs).toString().split(u"<p>"_qs).size(), years.size());
+        if (!rows.Fields(u"年号"_s).IsNull()) {
+            EXPECT_EQ(rows.Fields(u"年号"_s).toString().split(u"<p>"_s).size(), years.size());
         }
         for (qsizetype i = 0; i < years.size(); ++i) {
             EXPECT_EQ(cycles[i], ganzhi(years[i])) << years[i].toStdString();
             const int y =
-                years[i].startsWith(u"前"_qs) ? 1 - years[i].mid(1).toInt() : years[i].toInt();
+                years[i].startsWith(u"前"_s) ? 1 - years[i].mid(1).toInt() : years[i].toInt();
             EXPECT_GE(y, lastYear) << "years go back in " << dynasty.toStdString();
             lastYear = y;
         }
@@ -123,23 +123,23 @@ TEST_F(Content, EraEntriesLineUpAndTheirYearsAreRight) {
 
 TEST_F(Content, EraRowsBelongToExactlyTheUndividedDynasties) {
     std::set<QString> divided;
-    for (auto rows = all(u"SELECT * FROM ChaoDai1"_qs); !rows.EndOfFile(); rows.MoveNext())
-        divided.insert(rows.Fields(u"ID"_qs).toString());
+    for (auto rows = all(u"SELECT * FROM ChaoDai1"_s); !rows.EndOfFile(); rows.MoveNext())
+        divided.insert(rows.Fields(u"ID"_s).toString());
     std::set<QString> dividedNames;
     std::set<QString> leaves;
-    for (auto rows = all(u"SELECT * FROM ChaoDai"_qs); !rows.EndOfFile(); rows.MoveNext())
-        (divided.count(rows.Fields(u"ID"_qs).toString()) ? dividedNames : leaves)
-            .insert(rows.Fields(u"名称"_qs).toString());
+    for (auto rows = all(u"SELECT * FROM ChaoDai"_s); !rows.EndOfFile(); rows.MoveNext())
+        (divided.count(rows.Fields(u"ID"_s).toString()) ? dividedNames : leaves)
+            .insert(rows.Fields(u"名称"_s).toString());
     std::set<QString> dividedSubs;
-    for (auto rows = all(u"SELECT * FROM ChaoDai2"_qs); !rows.EndOfFile(); rows.MoveNext()) {
-        dividedSubs.insert(rows.Fields(u"ID"_qs).toString());
-        leaves.insert(rows.Fields(u"名称"_qs).toString());
+    for (auto rows = all(u"SELECT * FROM ChaoDai2"_s); !rows.EndOfFile(); rows.MoveNext()) {
+        dividedSubs.insert(rows.Fields(u"ID"_s).toString());
+        leaves.insert(rows.Fields(u"名称"_s).toString());
     }
-    for (auto rows = all(u"SELECT * FROM ChaoDai1"_qs); !rows.EndOfFile(); rows.MoveNext())
-        (dividedSubs.count(rows.Fields(u"ID1"_qs).toString()) ? dividedNames : leaves)
-            .insert(rows.Fields(u"名称"_qs).toString());
+    for (auto rows = all(u"SELECT * FROM ChaoDai1"_s); !rows.EndOfFile(); rows.MoveNext())
+        (dividedSubs.count(rows.Fields(u"ID1"_s).toString()) ? dividedNames : leaves)
+            .insert(rows.Fields(u"名称"_s).toString());
     std::set<QString> withRows;
-    for (auto rows = all(u"SELECT 朝代 FROM JiyuanBiao"_qs); !rows.EndOfFile(); rows.MoveNext())
+    for (auto rows = all(u"SELECT 朝代 FROM JiyuanBiao"_s); !rows.EndOfFile(); rows.MoveNext())
         withRows.insert(rows.Fields(0).toString());
     for (const QString& name : withRows)
         EXPECT_TRUE(leaves.count(name)) << name.toStdString() << " is divided or unknown";
@@ -151,24 +151,24 @@ TEST_F(Content, EraRowsBelongToExactlyTheUndividedDynasties) {
 namespace {
 
 int count(platform::Database& db, const QString& sql) {
-    return int(db.OpenRecordset(u"SELECT count(*) FROM "_qs + sql).Fields(0).toNumber());
+    return int(db.OpenRecordset(u"SELECT count(*) FROM "_s + sql).Fields(0).toNumber());
 }
 
 } // namespace
 
 TEST_F(Content, EveryTableHoldsItsFullSet) {
     auto& db = content.database();
-    EXPECT_EQ(count(db, u"TangShi"_qs), 346);
-    EXPECT_EQ(count(db, u"SongCi"_qs), 62);
-    EXPECT_EQ(count(db, u"YuanQu"_qs), 75);
-    EXPECT_EQ(count(db, u"chengyugushi"_qs), 147);
-    EXPECT_EQ(count(db, u"ChaoDai"_qs), 19);
-    EXPECT_EQ(count(db, u"ChaoDai1"_qs), 18);
-    EXPECT_EQ(count(db, u"ChaoDai2"_qs), 9);
-    EXPECT_NEAR(count(db, u"JiyuanBiao"_qs), 320, 20);
+    EXPECT_EQ(count(db, u"TangShi"_s), 346);
+    EXPECT_EQ(count(db, u"SongCi"_s), 62);
+    EXPECT_EQ(count(db, u"YuanQu"_s), 75);
+    EXPECT_EQ(count(db, u"chengyugushi"_s), 147);
+    EXPECT_EQ(count(db, u"ChaoDai"_s), 19);
+    EXPECT_EQ(count(db, u"ChaoDai1"_s), 18);
+    EXPECT_EQ(count(db, u"ChaoDai2"_s), 9);
+    EXPECT_NEAR(count(db, u"JiyuanBiao"_s), 320, 20);
     // The earliest rulers are listed without eras.
-    EXPECT_EQ(count(db, u"JiyuanBiao WHERE 年份 IS NULL"_qs), 57);
-    EXPECT_EQ(count(db, u"(SELECT DISTINCT yinxu FROM chengyugushi)"_qs), 20);
+    EXPECT_EQ(count(db, u"JiyuanBiao WHERE 年份 IS NULL"_s), 57);
+    EXPECT_EQ(count(db, u"(SELECT DISTINCT yinxu FROM chengyugushi)"_s), 20);
 }
 
 TEST_F(Content, PiecesHaveAnalysesAndMostHaveNotes) {
@@ -176,27 +176,27 @@ TEST_F(Content, PiecesHaveAnalysesAndMostHaveNotes) {
     for (const auto& category : store::categories()) {
         SCOPED_TRACE(category.table.toStdString());
         const int all = count(db, category.table);
-        EXPECT_EQ(count(db, category.table + u" WHERE JianXi IS NULL OR JianXi = ''"_qs), 0);
-        EXPECT_GE(count(db, category.table + u" WHERE ZhuShi IS NOT NULL"_qs) * 10, all * 8);
-        EXPECT_EQ(count(db, category.table + u" WHERE length(TiMu) > 39 OR length(ZuoZhe) > 4"_qs),
+        EXPECT_EQ(count(db, category.table + u" WHERE JianXi IS NULL OR JianXi = ''"_s), 0);
+        EXPECT_GE(count(db, category.table + u" WHERE ZhuShi IS NOT NULL"_s) * 10, all * 8);
+        EXPECT_EQ(count(db, category.table + u" WHERE length(TiMu) > 39 OR length(ZuoZhe) > 4"_s),
                   0);
     }
 }
 
 TEST_F(Content, EveryPoetIsIntroduced) {
-    for (auto rows = all(u"SELECT * FROM ZuoZhe"_qs); !rows.EndOfFile(); rows.MoveNext()) {
-        const QString intro = rows.Fields(u"JianJie"_qs).toString().remove(u"\r\n"_qs);
-        EXPECT_GE(intro.size(), 150) << rows.Fields(u"Name"_qs).toString().toStdString();
-        EXPECT_LE(intro.size(), 400) << rows.Fields(u"Name"_qs).toString().toStdString();
+    for (auto rows = all(u"SELECT * FROM ZuoZhe"_s); !rows.EndOfFile(); rows.MoveNext()) {
+        const QString intro = rows.Fields(u"JianJie"_s).toString().remove(u"\r\n"_s);
+        EXPECT_GE(intro.size(), 150) << rows.Fields(u"Name"_s).toString().toStdString();
+        EXPECT_LE(intro.size(), 400) << rows.Fields(u"Name"_s).toString().toStdString();
     }
 }
 
 TEST_F(Content, IdiomsAreFourCharactersUnderTheirInitial) {
-    for (auto rows = all(u"SELECT * FROM chengyugushi"_qs); !rows.EndOfFile(); rows.MoveNext()) {
-        const QString idiom = rows.Fields(u"chengyu"_qs).toString();
+    for (auto rows = all(u"SELECT * FROM chengyugushi"_s); !rows.EndOfFile(); rows.MoveNext()) {
+        const QString idiom = rows.Fields(u"chengyu"_s).toString();
         EXPECT_EQ(idiom.size(), 4) << idiom.toStdString();
-        const int story = int(rows.Fields(u"gushi"_qs).toString().remove(u"\r\n"_qs).size());
+        const int story = int(rows.Fields(u"gushi"_s).toString().remove(u"\r\n"_s).size());
         EXPECT_TRUE(story >= 200 && story <= 600) << idiom.toStdString() << " " << story;
-        EXPECT_TRUE(rows.Fields(u"gushi"_qs).toString().contains(u"《"_qs)) << "names its source";
+        EXPECT_TRUE(rows.Fields(u"gushi"_s).toString().contains(u"《"_s)) << "names its source";
     }
 }

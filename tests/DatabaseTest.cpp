@@ -58,22 +58,22 @@ TEST_F(DatabaseTest, ChineseSortsAndGroupsInPinyinOrder) {
     EXPECT_EQ(column(db.OpenRecordset(
                          QStringLiteral("SELECT Name FROM ZuoZhe WHERE ID <> 9 ORDER BY Name")),
                      QStringLiteral("Name")),
-              (QStringList{u"白居易"_qs, u"杜甫"_qs, u"杜牧"_qs, u"王维"_qs}));
+              (QStringList{u"白居易"_s, u"杜甫"_s, u"杜牧"_s, u"王维"_s}));
     EXPECT_EQ(column(db.OpenRecordset(
                          QStringLiteral("Select DISTINCT yinxu from chengyugushi order by yinxu")),
                      QStringLiteral("yinxu")),
-              (QStringList{u"B"_qs, u"H"_qs, u"W"_qs}));
+              (QStringList{u"B"_s, u"H"_s, u"W"_s}));
     EXPECT_EQ(column(db.OpenRecordset(QStringLiteral(
                          "SELECT yinxu FROM chengyugushi GROUP BY yinxu Order by yinxu")),
                      QStringLiteral("yinxu")),
-              (QStringList{u"B"_qs, u"H"_qs, u"W"_qs}));
+              (QStringList{u"B"_s, u"H"_s, u"W"_s}));
 }
 
 TEST_F(DatabaseTest, WithoutOrderRowsComeInStoredOrder) {
     Database db(path);
     EXPECT_EQ(
         column(db.OpenRecordset(QStringLiteral("SELECT * FROM ZuoZhe")), QStringLiteral("ID")),
-        (QStringList{u"5"_qs, u"2"_qs, u"9"_qs, u"3"_qs, u"7"_qs}));
+        (QStringList{u"5"_s, u"2"_s, u"9"_s, u"3"_s, u"7"_s}));
 }
 
 TEST_F(DatabaseTest, NamesMatchWithoutRegardToCase) {
@@ -81,7 +81,7 @@ TEST_F(DatabaseTest, NamesMatchWithoutRegardToCase) {
     auto rs = db.OpenRecordset(QStringLiteral("Select * from chaodai1"));
     EXPECT_EQ(rs.Fields(QStringLiteral("id1")).toNumber(), 1);
     auto idioms = db.OpenRecordset(QStringLiteral("select * from CHENGYUGUSHI"));
-    EXPECT_EQ(idioms.Fields(QStringLiteral("Chengyu")).toString(), u"卧薪尝胆"_qs);
+    EXPECT_EQ(idioms.Fields(QStringLiteral("Chengyu")).toString(), u"卧薪尝胆"_s);
     EXPECT_THROW(idioms.Fields(QStringLiteral("nosuch")), platform::Error);
 }
 
@@ -89,8 +89,8 @@ TEST_F(DatabaseTest, UnquotedChineseIdentifiersWork) {
     Database db(path);
     auto rs = db.OpenRecordset(QStringLiteral("select 说明 from chaodai1 where 名称='西周'"));
     ASSERT_FALSE(rs.EndOfFile());
-    EXPECT_EQ(rs.Fields(QStringLiteral("说明")).toString(), u"镐京"_qs);
-    EXPECT_EQ(rs.Fields(0).toString(), u"镐京"_qs);
+    EXPECT_EQ(rs.Fields(QStringLiteral("说明")).toString(), u"镐京"_s);
+    EXPECT_EQ(rs.Fields(0).toString(), u"镐京"_s);
 }
 
 TEST_F(DatabaseTest, FindFirstSearchesFromTheFirstRowWhateverIsCurrent) {
@@ -98,7 +98,7 @@ TEST_F(DatabaseTest, FindFirstSearchesFromTheFirstRowWhateverIsCurrent) {
     auto rs = db.OpenRecordset(QStringLiteral("SELECT * FROM ZuoZhe"));
     rs.FindFirst(QStringLiteral("ID = 7"));
     ASSERT_FALSE(rs.NoMatch());
-    EXPECT_EQ(rs.Fields(QStringLiteral("Name")).toString(), u"杜牧"_qs);
+    EXPECT_EQ(rs.Fields(QStringLiteral("Name")).toString(), u"杜牧"_s);
     rs.FindFirst(QStringLiteral("Name = '王维'")); // a row before the current one
     ASSERT_FALSE(rs.NoMatch());
     EXPECT_EQ(rs.Fields(QStringLiteral("ID")).toNumber(), 5);
@@ -127,7 +127,7 @@ TEST_F(DatabaseTest, FailuresCarryTheEnginesCodeAndText) {
         Database(dir.filePath(QStringLiteral("missing.db")));
         FAIL() << "opened a missing file";
     } catch (const platform::Error& e) {
-        EXPECT_NE(e.code(), 0);
+        EXPECT_EQ(e.code(), platform::ErrorCode::DatabaseNotOpened);
         EXPECT_TRUE(e.description().contains(QStringLiteral("missing.db")));
     }
     Database db(path);

@@ -13,7 +13,7 @@ TEST(Placement, StoredTextsAreReadAsSixteenBitNumbers) {
         placementFromTexts(QStringLiteral("-1200"), QStringLiteral("300"), QStringLiteral("8000"),
                            QStringLiteral("5000"), QStringLiteral("2"));
     EXPECT_EQ(p, (Placement{-1200, 300, 8000, 5000, WindowState::Maximised}));
-    EXPECT_EQ(placementFromTexts(u"0"_qs, u"0"_qs, u"9285"_qs, u"6270"_qs, u"0"_qs), Placement{});
+    EXPECT_EQ(placementFromTexts(u"0"_s, u"0"_s, u"9285"_s, u"6270"_s, u"0"_s), Placement{});
 }
 
 TEST(Placement, GarbageGivesTheDefaults) {
@@ -22,7 +22,7 @@ TEST(Placement, GarbageGivesTheDefaults) {
                            QStringLiteral("12.5"), QStringLiteral("7"));
     EXPECT_EQ(p, Placement{});
     EXPECT_EQ(placementFromTexts({}, {}, {}, {}, QStringLiteral("-1")).state, WindowState::Normal);
-    EXPECT_EQ(placementFromTexts(u"32767"_qs, u"-32768"_qs, {}, {}, u"1"_qs),
+    EXPECT_EQ(placementFromTexts(u"32767"_s, u"-32768"_s, {}, {}, u"1"_s),
               (Placement{32767, -32768, 9285, 6270, WindowState::Minimised}));
 }
 

@@ -16,72 +16,72 @@ TEST(PrefacePage, EachSectionHasItsLineCount) {
 
 TEST(PrefacePage, PrefaceFrameAndHeading) {
     const QStringList lines = readMePage(0).lines();
-    EXPECT_EQ(lines[3], u"<title> Lumivers</title>"_qs);
+    EXPECT_EQ(lines[3], u"<title> Lumivers</title>"_s);
     EXPECT_EQ(
         lines[8],
-        uR"(<p align="center" style="line-height: 180%; margin-left: 18"><b><font face="宋体" size="5" color="#FF0000">前　言</font></b></p>)"_qs);
-    EXPECT_EQ(lines[9], uR"(<p style="line-height: 150%; margin-left: 18"><font size="3">)"_qs);
-    EXPECT_TRUE(lines[10].startsWith(u"　　"_qs));
-    EXPECT_EQ(lines.mid(12), (QStringList{u"</body>"_qs, {}, u"</html>"_qs}));
+        uR"(<p align="center" style="line-height: 180%; margin-left: 18"><b><font face="宋体" size="5" color="#FF0000">前　言</font></b></p>)"_s);
+    EXPECT_EQ(lines[9], uR"(<p style="line-height: 150%; margin-left: 18"><font size="3">)"_s);
+    EXPECT_TRUE(lines[10].startsWith(u"　　"_s));
+    EXPECT_EQ(lines.mid(12), (QStringList{u"</body>"_s, {}, u"</html>"_s}));
 }
 
 TEST(PrefacePage, ShiSectionHoldsTheExampleWithItsTones) {
     const QStringList lines = readMePage(1).lines();
-    EXPECT_EQ(lines.count(uR"(<p style="line-height: 150%; margin-left: 18"><font size="3">)"_qs),
+    EXPECT_EQ(lines.count(uR"(<p style="line-height: 150%; margin-left: 18"><font size="3">)"_s),
               2);
     int tones = 0;
     for (const QString& line : lines) {
-        if (line.startsWith(u"＋"_qs)) {
+        if (line.startsWith(u"＋"_s)) {
             ++tones;
             EXPECT_EQ(line.size(), 15 + 4);
             EXPECT_EQ(line[7], QChar(0x3000));
-            EXPECT_TRUE(line.endsWith(u"<br>"_qs));
+            EXPECT_TRUE(line.endsWith(u"<br>"_s));
         }
     }
     EXPECT_EQ(tones, 4);
     EXPECT_TRUE(lines.contains(
-        uR"(<p align="center" style="line-height: 150%; margin-left: 18"><b><font face="宋体" size="4">西湖晚归回望孤山寺赠诸客</font></b></p>)"_qs));
+        uR"(<p align="center" style="line-height: 150%; margin-left: 18"><b><font face="宋体" size="4">西湖晚归回望孤山寺赠诸客</font></b></p>)"_s));
     EXPECT_TRUE(lines.contains(
-        uR"(<p align="center" style="line-height: 150%; margin-left: 18"><font size="3">白居易<br>)"_qs));
+        uR"(<p align="center" style="line-height: 150%; margin-left: 18"><font size="3">白居易<br>)"_s));
 }
 
 TEST(PrefacePage, OnlyTheLastProseOfErasAndIdiomsLacksABreak) {
     for (int id = 0; id <= 5; ++id) {
         const QStringList lines = readMePage(id).lines();
         const QString lastProse = lines[lines.size() - 4];
-        EXPECT_EQ(lastProse.endsWith(u"<br>"_qs), id < 4) << "section " << id;
+        EXPECT_EQ(lastProse.endsWith(u"<br>"_s), id < 4) << "section " << id;
         for (qsizetype i = 10; i < lines.size() - 4; ++i) {
-            if (lines[i].startsWith(u"　"_qs)) {
-                EXPECT_TRUE(lines[i].endsWith(u"<br>"_qs)) << id << ": " << lines[i].toStdString();
+            if (lines[i].startsWith(u"　"_s)) {
+                EXPECT_TRUE(lines[i].endsWith(u"<br>"_s)) << id << ": " << lines[i].toStdString();
             }
         }
     }
     const QStringList sanqu = readMePage(3).lines();
     EXPECT_TRUE(sanqu[10 + 13].startsWith(QString(5, QChar(0x3000))));
-    EXPECT_EQ(sanqu[10 + 13].count(u"<u>"_qs), 5);
-    EXPECT_TRUE(sanqu[10 + 13].endsWith(u"……<br>"_qs));
+    EXPECT_EQ(sanqu[10 + 13].count(u"<u>"_s), 5);
+    EXPECT_TRUE(sanqu[10 + 13].endsWith(u"……<br>"_s));
 }
 
 TEST(AboutPage, TwentyFourLinesWithTheVersionBanner) {
     const QStringList lines = guanyuPage(1, 1, 8).lines();
     ASSERT_EQ(lines.size(), 24);
-    EXPECT_EQ(lines[3], u"<title>关于</title>"_qs);
+    EXPECT_EQ(lines[3], u"<title>关于</title>"_s);
     EXPECT_EQ(
         lines[6],
-        u"<BODY oncontextmenu='return false' ondragstart='return false' onselectstart='return false'>"_qs);
-    EXPECT_TRUE(lines[8].contains(u"<marquee bgcolor='#D2E9FF'>Vellumbra V1.1.8</marquee>"_qs));
-    EXPECT_TRUE(guanyuPage(2, 0, 15).lines()[8].contains(u"Vellumbra V2.0.15</marquee>"_qs));
+        u"<BODY oncontextmenu='return false' ondragstart='return false' onselectstart='return false'>"_s);
+    EXPECT_TRUE(lines[8].contains(u"<marquee bgcolor='#D2E9FF'>Vellumbra V1.1.8</marquee>"_s));
+    EXPECT_TRUE(guanyuPage(2, 0, 15).lines()[8].contains(u"Vellumbra V2.0.15</marquee>"_s));
     EXPECT_EQ(
         lines[10],
-        u"<p align='center'><img border='0' src='Rdm' width='360' height='248' align='center'></p>"_qs);
-    EXPECT_TRUE(lines[14].contains(u"地　址："_qs) && lines[14].contains(u"邮　编："_qs));
+        u"<p align='center'><img border='0' src='Rdm' width='360' height='248' align='center'></p>"_s);
+    EXPECT_TRUE(lines[14].contains(u"地　址："_s) && lines[14].contains(u"邮　编："_s));
     const QString contact = lines[16];
-    const qsizetype mailto = contact.indexOf(u"mailto:"_qs);
+    const qsizetype mailto = contact.indexOf(u"mailto:"_s);
     ASSERT_GT(mailto, 0);
     const QString address = contact.mid(mailto + 7, contact.indexOf(u'\'', mailto) - mailto - 7);
-    EXPECT_TRUE(address.endsWith(u"@example.org"_qs));
-    EXPECT_TRUE(contact.endsWith(u"'>"_qs + address + u"</a></p>"_qs));
+    EXPECT_TRUE(address.endsWith(u"@example.org"_s));
+    EXPECT_TRUE(contact.endsWith(u"'>"_s + address + u"</a></p>"_s));
     EXPECT_TRUE(
-        lines[19].startsWith(u"mso-hansi-font-family:&quot;Times New Roman&quot;'>告："_qs));
-    EXPECT_EQ(lines.mid(21), (QStringList{u"</body>"_qs, {}, u"</html>"_qs}));
+        lines[19].startsWith(u"mso-hansi-font-family:&quot;Times New Roman&quot;'>告："_s));
+    EXPECT_EQ(lines.mid(21), (QStringList{u"</body>"_s, {}, u"</html>"_s}));
 }

@@ -25,7 +25,7 @@ class RecordedTree final : public platform::TreeNodes {
     void Add(const QString& relative, const QString& key, const QString& text, int image,
              int selectedImage) override {
         if (nodes.contains(key) || (!relative.isEmpty() && !nodes.contains(relative)))
-            throw platform::Error(35602, key);
+            throw platform::Error(platform::ErrorCode::DuplicateKey, {}, key);
         nodes.insert(key, {relative, text, {}, image, selectedImage, {}});
         (relative.isEmpty() ? top : nodes[relative].children) << key;
     }
@@ -45,22 +45,22 @@ class TreeBuild : public ::testing::Test {
 } // namespace
 
 TEST_F(TreeBuild, TopLevelHoldsFourNodesInOrder) {
-    EXPECT_EQ(tree.top, (QStringList{u"Scq"_qs, u"Cygs"_qs, u"Jyb"_qs, u"Rdm"_qs}));
-    EXPECT_EQ(tree.nodes[u"Scq"_qs].text, u"Vellumbra"_qs);
-    EXPECT_EQ(tree.nodes[u"Scq"_qs].children, (QStringList{u"R0"_qs, u"R1"_qs, u"R2"_qs}));
-    EXPECT_EQ(tree.nodes[u"R1"_qs].text, u"词"_qs);
-    EXPECT_EQ(tree.nodes[u"Rdm"_qs].text, u"关于"_qs);
+    EXPECT_EQ(tree.top, (QStringList{u"Scq"_s, u"Cygs"_s, u"Jyb"_s, u"Rdm"_s}));
+    EXPECT_EQ(tree.nodes[u"Scq"_s].text, u"Vellumbra"_s);
+    EXPECT_EQ(tree.nodes[u"Scq"_s].children, (QStringList{u"R0"_s, u"R1"_s, u"R2"_s}));
+    EXPECT_EQ(tree.nodes[u"R1"_s].text, u"词"_s);
+    EXPECT_EQ(tree.nodes[u"Rdm"_s].text, u"关于"_s);
 }
 
 TEST_F(TreeBuild, AuthorsAreTaggedAndTitlesCarryTheirNumbers) {
-    const auto& author = tree.nodes[u"R0.0"_qs];
-    EXPECT_EQ(author.parent, u"R0"_qs);
+    const auto& author = tree.nodes[u"R0.0"_s];
+    EXPECT_EQ(author.parent, u"R0"_s);
     EXPECT_TRUE(author.tag.startsWith(u'j'));
     EXPECT_EQ(author.image, nav::kClosedBook);
     EXPECT_EQ(author.selectedImage, nav::kOpenBook);
     ASSERT_FALSE(author.children.isEmpty());
-    EXPECT_EQ(author.children.first(), u"R0.0.0"_qs);
-    const auto& title = tree.nodes[u"R0.0.0"_qs];
+    EXPECT_EQ(author.children.first(), u"R0.0.0"_s);
+    const auto& title = tree.nodes[u"R0.0.0"_s];
     EXPECT_EQ(title.image, nav::kPage);
     EXPECT_EQ(title.selectedImage, nav::kPage);
     bool isNumber = false;
@@ -71,8 +71,8 @@ TEST_F(TreeBuild, AuthorsAreTaggedAndTitlesCarryTheirNumbers) {
 }
 
 TEST_F(TreeBuild, IdiomsHangUnderTheirInitials) {
-    for (const QString& initial : tree.nodes[u"Cygs"_qs].children) {
-        EXPECT_TRUE(initial.startsWith(u"yinxu_"_qs));
+    for (const QString& initial : tree.nodes[u"Cygs"_s].children) {
+        EXPECT_TRUE(initial.startsWith(u"yinxu_"_s));
         EXPECT_EQ(tree.nodes[initial].text, initial.mid(6));
         EXPECT_FALSE(tree.nodes[initial].children.isEmpty());
         for (const QString& idiom : tree.nodes[initial].children)
@@ -81,9 +81,9 @@ TEST_F(TreeBuild, IdiomsHangUnderTheirInitials) {
 }
 
 TEST_F(TreeBuild, DynastiesNestAndReignsAreCountedFromOne) {
-    const QStringList dynasties = tree.nodes[u"Jyb"_qs].children;
+    const QStringList dynasties = tree.nodes[u"Jyb"_s].children;
     ASSERT_FALSE(dynasties.isEmpty());
-    EXPECT_EQ(dynasties.first(), u"J1"_qs);
+    EXPECT_EQ(dynasties.first(), u"J1"_s);
     for (const QString& key : tree.nodes.keys()) {
         if (key.startsWith(u'Y')) {
             EXPECT_TRUE(tree.nodes[key].parent.startsWith(u'J')) << key.toStdString();
@@ -92,7 +92,7 @@ TEST_F(TreeBuild, DynastiesNestAndReignsAreCountedFromOne) {
             EXPECT_TRUE(tree.nodes[key].parent.startsWith(u'Y')) << key.toStdString();
         }
     }
-    if (tree.nodes.contains(u"B2"_qs)) {
-        EXPECT_TRUE(tree.nodes.contains(u"B1"_qs));
+    if (tree.nodes.contains(u"B2"_s)) {
+        EXPECT_TRUE(tree.nodes.contains(u"B1"_s));
     }
 }

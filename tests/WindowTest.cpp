@@ -32,7 +32,7 @@ namespace {
 
 QString settingsValue(const QString& key) {
     return platform::Settings(platform::Settings::applicationName())
-        .read(u"Setting"_qs, key, u"(absent)"_qs);
+        .read(u"Setting"_s, key, u"(absent)"_s);
 }
 
 QString visibleText(platform::PageView* view) {
@@ -48,7 +48,7 @@ QString visibleText(platform::PageView* view) {
 }
 
 QStringList pageLines(const QString& file) {
-    QStringList lines = platform::cp936::decode(platform::files::read(file)).split(u"\r\n"_qs);
+    QStringList lines = platform::cp936::decode(platform::files::read(file)).split(u"\r\n"_s);
     lines.removeLast();
     return lines;
 }
@@ -98,9 +98,9 @@ class Window : public ::testing::Test {
 } // namespace
 
 TEST_F(Window, StartsOnTheAboutPageWithTheWorkingFolderFilled) {
-    EXPECT_EQ(form->windowTitle(), u"Vellumbra"_qs);
-    EXPECT_EQ(form->view()->title(), u"关于"_qs);
-    EXPECT_EQ(form->tree()->selectedKey(), u"Rdm"_qs);
+    EXPECT_EQ(form->windowTitle(), u"Vellumbra"_s);
+    EXPECT_EQ(form->view()->title(), u"关于"_s);
+    EXPECT_EQ(form->tree()->selectedKey(), u"Rdm"_s);
     const QStringList present = platform::files::listFiles(shell::paths::workingFolder());
     for (const QString& name : {shell::paths::kDatabase, shell::paths::kTitlePicture,
                                 shell::paths::kBullet, shell::paths::kAboutPage})
@@ -120,24 +120,24 @@ TEST_F(Window, EveryKindOfNodeShowsItsPage) {
     platform::NodeTree* tree = form->tree();
     QString firstIdiom;
     for (int i = 1; i < 1000 && firstIdiom.isEmpty(); ++i)
-        if (tree->contains(u"C%1"_qs.arg(i)) &&
-            tree->info(u"C%1"_qs.arg(i)).fullPath.contains(u"\\"_qs))
-            firstIdiom = u"C%1"_qs.arg(i);
-    const platform::NodeInfo poem = tree->info(u"R0.0.0"_qs);
+        if (tree->contains(u"C%1"_s.arg(i)) &&
+            tree->info(u"C%1"_s.arg(i)).fullPath.contains(u"\\"_s))
+            firstIdiom = u"C%1"_s.arg(i);
+    const platform::NodeInfo poem = tree->info(u"R0.0.0"_s);
     const QString initial = tree->info(firstIdiom).fullPath.section(u'\\', 1, 1);
     const Case cases[] = {
-        {u"Scq"_qs, u"Lumivers"_qs, u"前　言"_qs},
-        {u"R0"_qs, u"Lumivers"_qs, u"诗歌"_qs},
-        {u"R0.0"_qs, u"简介"_qs, u"简介"_qs},
-        {u"R0.0.0"_qs, poem.text, poem.text},
-        {u"Cygs"_qs, u"Lumivers"_qs, u"成语故事"_qs},
-        {u"yinxu_"_qs + initial, u"Lumivers"_qs, u"成语故事"_qs},
+        {u"Scq"_s, u"Lumivers"_s, u"前　言"_s},
+        {u"R0"_s, u"Lumivers"_s, u"诗歌"_s},
+        {u"R0.0"_s, u"简介"_s, u"简介"_s},
+        {u"R0.0.0"_s, poem.text, poem.text},
+        {u"Cygs"_s, u"Lumivers"_s, u"成语故事"_s},
+        {u"yinxu_"_s + initial, u"Lumivers"_s, u"成语故事"_s},
         {firstIdiom, {}, tree->info(firstIdiom).text},
-        {u"Jyb"_qs, u"Lumivers"_qs, u"我国历代纪元表"_qs},
-        {u"J3"_qs, {}, u"简介"_qs},
-        {u"J1"_qs, {}, u"纪元表"_qs},
-        {u"Y1"_qs, {}, u"纪元表"_qs},
-        {u"Rdm"_qs, u"关于"_qs, u"Vellumbra"_qs},
+        {u"Jyb"_s, u"Lumivers"_s, u"我国历代纪元表"_s},
+        {u"J3"_s, {}, u"简介"_s},
+        {u"J1"_s, {}, u"纪元表"_s},
+        {u"Y1"_s, {}, u"纪元表"_s},
+        {u"Rdm"_s, u"关于"_s, u"Vellumbra"_s},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key.toStdString());
@@ -146,40 +146,40 @@ TEST_F(Window, EveryKindOfNodeShowsItsPage) {
             EXPECT_EQ(form->view()->title(), c.title);
         }
         EXPECT_TRUE(visibleText(form->view()).contains(c.heading));
-        if (c.key != u"Rdm"_qs) {
+        if (c.key != u"Rdm"_s) {
             const QStringList lines = pageLines(page());
-            EXPECT_EQ(lines.first(), u"<html>"_qs);
-            EXPECT_EQ(lines.last(), u"</html>"_qs);
+            EXPECT_EQ(lines.first(), u"<html>"_s);
+            EXPECT_EQ(lines.last(), u"</html>"_s);
         }
     }
     // A dynasty with sub-dynasties has no table of its own.
-    chooseByKeyboard(u"J3"_qs);
+    chooseByKeyboard(u"J3"_s);
     EXPECT_FALSE(
-        pageLines(page()).contains(u"<table border=\"1\" width=\"100%\" height=\"1\">"_qs));
+        pageLines(page()).contains(u"<table border=\"1\" width=\"100%\" height=\"1\">"_s));
 }
 
 TEST_F(Window, ChoosingTheSameNodeAgainWritesItAnew) {
-    chooseByKeyboard(u"Scq"_qs);
+    chooseByKeyboard(u"Scq"_s);
     platform::files::writeAtomically(page(), "stale");
     QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
-    form->tree()->select(u"Scq"_qs);
+    form->tree()->select(u"Scq"_s);
     ASSERT_TRUE(loaded.wait(20000));
-    EXPECT_EQ(pageLines(page())[3], u"<title> Lumivers</title>"_qs);
+    EXPECT_EQ(pageLines(page())[3], u"<title> Lumivers</title>"_s);
 }
 
 TEST_F(Window, AFailedChoiceIsReportedAndTheLastPageStays) {
-    chooseByKeyboard(u"Scq"_qs);
+    chooseByKeyboard(u"Scq"_s);
     const QString before = form->view()->title();
     QDir(shell::paths::workingFolder()).removeRecursively(); // deleted under the reader
     QString message;
     QTimer::singleShot(300, [&] {
         if (QWidget* box = QApplication::activeModalWidget()) {
-            message = box->findChild<QLabel*>(u"qt_msgbox_label"_qs)->text();
+            message = box->findChild<QLabel*>(u"qt_msgbox_label"_s)->text();
             box->close();
         }
     });
-    form->tree()->select(u"R0"_qs);
-    EXPECT_TRUE(message.startsWith(u"错误 "_qs)) << message.toStdString();
+    form->tree()->select(u"R0"_s);
+    EXPECT_TRUE(message.startsWith(u"错误 "_s)) << message.toStdString();
     EXPECT_EQ(form->view()->title(), before);
     EXPECT_TRUE(form->isVisible());
 }
@@ -191,12 +191,12 @@ TEST_F(Window, AMouseClickChoosesANodeAndAClickOnItAgainRebuildsIt) {
     QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
     ASSERT_TRUE(loaded.wait(20000));
-    EXPECT_EQ(tree->selectedKey(), u"Cygs"_qs);
+    EXPECT_EQ(tree->selectedKey(), u"Cygs"_s);
     platform::files::writeAtomically(page(), "stale");
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
     ASSERT_TRUE(loaded.wait(20000));
     EXPECT_TRUE(pageLines(page()).contains(
-        uR"(<p align="center" style="line-height: 180%; margin-left: 18"><b><font face="宋体" size="5" color="#FF0000">成语故事</font></b></p>)"_qs));
+        uR"(<p align="center" style="line-height: 180%; margin-left: 18"><b><font face="宋体" size="5" color="#FF0000">成语故事</font></b></p>)"_s));
 }
 
 TEST_F(Window, DraggingTheBarResizesTheTreeWithinItsLimits) {
@@ -223,22 +223,22 @@ TEST_F(Window, DraggingTheBarResizesTheTreeWithinItsLimits) {
 TEST_F(Window, PlacementRoundTrips) {
     form->setWindowState(Qt::WindowMaximized);
     form->close();
-    EXPECT_EQ(settingsValue(u"Window"_qs), u"2"_qs);
+    EXPECT_EQ(settingsValue(u"Window"_s), u"2"_s);
     form = std::make_unique<shell::Mainform>();
     form->load();
     EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
     form->setWindowState(Qt::WindowNoState);
     form->move(-60, 40);
     form->close();
-    EXPECT_EQ(settingsValue(u"Window"_qs), u"0"_qs);
-    EXPECT_EQ(settingsValue(u"Left"_qs).toInt(), -60 * 1440 / form->logicalDpiX());
+    EXPECT_EQ(settingsValue(u"Window"_s), u"0"_s);
+    EXPECT_EQ(settingsValue(u"Left"_s).toInt(), -60 * 1440 / form->logicalDpiX());
     form = std::make_unique<shell::Mainform>();
     form->load();
     EXPECT_EQ(form->frameGeometry().left(), -60);
     form->setWindowState(Qt::WindowMinimized);
     form->close();
-    EXPECT_EQ(settingsValue(u"Window"_qs), u"1"_qs);
-    EXPECT_EQ(settingsValue(u"Left"_qs).toInt(), -60 * 1440 / form->logicalDpiX());
+    EXPECT_EQ(settingsValue(u"Window"_s), u"1"_s);
+    EXPECT_EQ(settingsValue(u"Left"_s).toInt(), -60 * 1440 / form->logicalDpiX());
     form.reset();
 }
 
@@ -247,11 +247,11 @@ namespace {
 // Starts the real program with its home, cache and settings in home.
 void startProgram(QProcess& program, const QTemporaryDir& home) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"HOME"_qs, home.path());
-    env.insert(u"XDG_CACHE_HOME"_qs, home.filePath(u"cache"_qs));
-    env.insert(u"XDG_CONFIG_HOME"_qs, home.filePath(u"config"_qs));
-    if (!env.contains(u"DISPLAY"_qs))
-        env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+    env.insert(u"HOME"_s, home.path());
+    env.insert(u"XDG_CACHE_HOME"_s, home.filePath(u"cache"_s));
+    env.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
+    if (!env.contains(u"DISPLAY"_s))
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     program.setProcessEnvironment(env);
     program.start(QStringLiteral(QUILLORA_EXECUTABLE), {});
 }
@@ -263,9 +263,9 @@ TEST(Program, StartsAndEndsCleanlyOnSigterm) {
     QProcess program;
     startProgram(program, home);
     ASSERT_TRUE(program.waitForStarted());
-    const QString folder = home.filePath(u"cache/quillora/temp/dicts"_qs);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + u"/readme.htm"_qs), 30000);
-    for (const QString& name : {u"ts.dic"_qs, u"Rdm"_qs, u"Dian"_qs})
+    const QString folder = home.filePath(u"cache/quillora/temp/dicts"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + u"/readme.htm"_s), 30000);
+    for (const QString& name : {u"ts.dic"_s, u"Rdm"_s, u"Dian"_s})
         EXPECT_TRUE(QFile::exists(folder + u'/' + name)) << name.toStdString();
     QTest::qWait(1500);
     ::kill(pid_t(program.processId()), SIGTERM);
@@ -273,7 +273,7 @@ TEST(Program, StartsAndEndsCleanlyOnSigterm) {
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
     EXPECT_FALSE(QDir(folder).exists());
-    QFile ini(home.filePath(u"config/Quillora/Quillora.ini"_qs));
+    QFile ini(home.filePath(u"config/Quillora/Quillora.ini"_s));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     const QByteArray settings = ini.readAll();
     EXPECT_TRUE(settings.contains("Window=0"));
@@ -283,7 +283,7 @@ TEST(Program, StartsAndEndsCleanlyOnSigterm) {
 TEST(Program, AFailingStartShowsTheFailureAndExitsNonZero) {
     QTemporaryDir home;
     // The cache folder is a file: the working folder cannot be made.
-    QFile blocker(home.filePath(u"cache"_qs));
+    QFile blocker(home.filePath(u"cache"_s));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QProcess program;

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
             return 1;
         dic::writeDic(content, args[2]);
     } catch (const platform::Error& e) {
-        std::fprintf(stderr, "error %d: %s\n", e.code(), qPrintable(e.description()));
+        std::fprintf(stderr, "error %d: %s\n", e.number(), qPrintable(e.description()));
         return 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "error: %s\n", e.what());
