@@ -32,14 +32,13 @@ TEST(Classify, EveryNodeKindGetsItsAction) {
         {node(u"Cygs"_s, {}, u"成语故事"_s, u"成语故事"_s, 20), Kind::Preface, 5, {}},
         {node(u"yinxu_C"_s, {}, u"C"_s, u"成语故事\\C"_s, 11), Kind::Preface, 5, {}},
         {node(u"Rdm"_s, {}, u"关于"_s, u"关于"_s), Kind::About, 0, {}},
-        {node(u"C37"_s, {}, u"草木皆兵"_s, u"成语故事\\C\\草木皆兵"_s), Kind::Idiom, 0,
-         u"37"_s},
+        {node(u"C37"_s, {}, u"草木皆兵"_s, u"成语故事\\C\\草木皆兵"_s), Kind::Idiom, 0, u"37"_s},
         {node(u"R0.3"_s, u"j12"_s, u"杜甫"_s, u"Vellumbra\\诗歌\\杜甫"_s, 9), Kind::Author, 0,
          u"12"_s},
         {node(u"R0.3"_s, u"J12"_s, u"杜甫"_s, u"Vellumbra\\诗歌\\杜甫"_s, 9), Kind::Author, 0,
          u"12"_s},
-        {node(u"R0.3.1"_s, u"455"_s, u"春望"_s, u"Vellumbra\\诗歌\\杜甫\\春望"_s), Kind::Title,
-         0, u"455"_s},
+        {node(u"R0.3.1"_s, u"455"_s, u"春望"_s, u"Vellumbra\\诗歌\\杜甫\\春望"_s), Kind::Title, 0,
+         u"455"_s},
         {node(u"R0.9"_s, {}, u"无名"_s, u"Vellumbra\\诗歌\\无名"_s, 2), Kind::Unmatched, 0, {}},
     };
     for (const Case& c : cases) {
@@ -57,8 +56,7 @@ TEST(Classify, TheCategoryComesFromThePathNotTheTag) {
     EXPECT_EQ(ci.category, 1);
     EXPECT_EQ(ci.name, u"念奴娇·赤壁怀古"_s);
     EXPECT_EQ(
-        classify(node(u"R2.0.0"_s, u"30"_s, u"t"_s, u"Vellumbra\\散曲\\关汉卿\\t"_s)).category,
-        2);
+        classify(node(u"R2.0.0"_s, u"30"_s, u"t"_s, u"Vellumbra\\散曲\\关汉卿\\t"_s)).category, 2);
 }
 
 TEST(Classify, DynastiesAreToldApartByKeyLetterAndChildren) {

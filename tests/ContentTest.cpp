@@ -81,8 +81,8 @@ TEST_F(Content, EveryMarkerHasItsNoteAndEveryNoteItsMarker) {
 
 TEST_F(Content, NoApostropheAnywhere) {
     for (const QString& table :
-         {u"TangShi"_s, u"SongCi"_s, u"YuanQu"_s, u"ZuoZhe"_s, u"chengyugushi"_s,
-          u"ChaoDai"_s, u"ChaoDai1"_s, u"ChaoDai2"_s, u"JiyuanBiao"_s}) {
+         {u"TangShi"_s, u"SongCi"_s, u"YuanQu"_s, u"ZuoZhe"_s, u"chengyugushi"_s, u"ChaoDai"_s,
+          u"ChaoDai1"_s, u"ChaoDai2"_s, u"JiyuanBiao"_s}) {
         for (auto rows = all(u"SELECT * FROM "_s + table); !rows.EndOfFile(); rows.MoveNext()) {
             for (int i = 0; i < rows.FieldCount(); ++i)
                 EXPECT_FALSE(rows.Fields(i).toString().contains(u'\'')) << table.toStdString();
@@ -94,8 +94,7 @@ TEST_F(Content, EraEntriesLineUpAndTheirYearsAreRight) {
     QString dynasty;
     int lastYear = -100000;
     for (auto rows = all(u"SELECT * FROM JiyuanBiao"_s); !rows.EndOfFile(); rows.MoveNext()) {
-        const QString ruler =
-            rows.Fields(u"朝代"_s).toString() + rows.Fields(u"帝王"_s).toString();
+        const QString ruler = rows.Fields(u"朝代"_s).toString() + rows.Fields(u"帝王"_s).toString();
         SCOPED_TRACE(ruler.toStdString());
         if (rows.Fields(u"朝代"_s).toString() != dynasty) {
             dynasty = rows.Fields(u"朝代"_s).toString();

@@ -46,8 +46,7 @@ TEST(TextLines, EveryPieceBetweenCrLfEndsInABreak) {
 TEST(AddH, RaisesOnlyTheAnnotationMarks) {
     EXPECT_EQ(AddH({}), QString());
     EXPECT_EQ(AddH(u"月①光"_s), u"月<sup>①</sup>光"_s);
-    EXPECT_EQ(AddH(u"⑴⒇⒈ⅶⅹ"_s),
-              u"<sup>⑴</sup><sup>⒇</sup><sup>⒈</sup><sup>ⅶ</sup><sup>ⅹ</sup>"_s);
+    EXPECT_EQ(AddH(u"⑴⒇⒈ⅶⅹ"_s), u"<sup>⑴</sup><sup>⒇</sup><sup>⒈</sup><sup>ⅶ</sup><sup>ⅹ</sup>"_s);
     EXPECT_EQ(AddH(QString(QChar(0xE766))), u"<sup>"_s + QChar(0xE766) + u"</sup>"_s);
     EXPECT_EQ(AddH(u"ⅵ㈠"_s), u"ⅵ㈠"_s);
     EXPECT_EQ(AddH(u"⑪x"_s), u"?x"_s);
@@ -55,17 +54,16 @@ TEST(AddH, RaisesOnlyTheAnnotationMarks) {
 }
 
 TEST(PoemPage, WorkedExampleGivesSeventeenLines) {
-    const QStringList expected =
-        head(u"<title>T</title>"_s) +
-        QStringList{heading(u"><b>T</b></p>"_s),
-                    uR"(<p style="line-height: 150%; margin-left: 18">)"_s,
-                    uR"(<font size="3">)"_s,
-                    u"A<br>"_s,
-                    u"B<br>"_s,
-                    u"</font>"_s,
-                    u"</body>"_s,
-                    {},
-                    u"</html>"_s};
+    const QStringList expected = head(u"<title>T</title>"_s) +
+                                 QStringList{heading(u"><b>T</b></p>"_s),
+                                             uR"(<p style="line-height: 150%; margin-left: 18">)"_s,
+                                             uR"(<font size="3">)"_s,
+                                             u"A<br>"_s,
+                                             u"B<br>"_s,
+                                             u"</font>"_s,
+                                             u"</body>"_s,
+                                             {},
+                                             u"</html>"_s};
     EXPECT_EQ(htmlPage(kBullet, u"T"_s, u"A\r\nB"_s, {}, {}).lines(), expected);
 }
 
@@ -102,17 +100,16 @@ TEST(PoemPage, SectionsAppearOnlyForTheirTexts) {
 }
 
 TEST(IdiomPage, WorkedExampleAndNoSuperscripts) {
-    const QStringList expected =
-        head(u"<title></title>"_s) +
-        QStringList{heading(u"><b>X①</b></p>"_s),
-                    uR"(<p style="line-height: 150%; margin-left: 18">)"_s,
-                    uR"(<font size="3">)"_s,
-                    u"P <br>"_s,
-                    u"Q<br>"_s,
-                    {},
-                    u"</body>"_s,
-                    {},
-                    u"</html>"_s};
+    const QStringList expected = head(u"<title></title>"_s) +
+                                 QStringList{heading(u"><b>X①</b></p>"_s),
+                                             uR"(<p style="line-height: 150%; margin-left: 18">)"_s,
+                                             uR"(<font size="3">)"_s,
+                                             u"P <br>"_s,
+                                             u"Q<br>"_s,
+                                             {},
+                                             u"</body>"_s,
+                                             {},
+                                             u"</html>"_s};
     EXPECT_EQ(cyPage(kBullet, u"X①"_s, u"P \r\nQ"_s).lines(), expected);
 }
 
@@ -151,20 +148,19 @@ TEST_F(EraPageTest, ALeafDynastyGetsItsTable) {
     EXPECT_EQ(lines[13], uR"(<table border="1" width="100%" height="1">)"_s);
     EXPECT_EQ(lines[14], u"  <tr>"_s);
     EXPECT_EQ(lines[16], uR"(<td width="18%" align="right" bgcolor="#CCCCCC"><b>年号</b></td>)"_s);
-    EXPECT_EQ(
-        lines.mid(20),
-        (QStringList{
-            u"  <tr>"_s,
-            uR"(    <td width="46%" height="1" valign="Top" > 太宗李世民</td>)"_s,
-            uR"(    <td width="18%" height="1" valign="Top" align="right" > 贞观(23)</td>)"_s,
-            uR"(    <td width="18%" height="1" valign="Top" > 丁亥</td>)"_s,
-            uR"(    <td width="18%" height="1" valign="Top" > 627</td>)"_s,
-            u"  </tr>"_s,
-            u"</table>"_s,
-            {},
-            u"</body>"_s,
-            {},
-            u"</html>"_s}));
+    EXPECT_EQ(lines.mid(20),
+              (QStringList{
+                  u"  <tr>"_s,
+                  uR"(    <td width="46%" height="1" valign="Top" > 太宗李世民</td>)"_s,
+                  uR"(    <td width="18%" height="1" valign="Top" align="right" > 贞观(23)</td>)"_s,
+                  uR"(    <td width="18%" height="1" valign="Top" > 丁亥</td>)"_s,
+                  uR"(    <td width="18%" height="1" valign="Top" > 627</td>)"_s,
+                  u"  </tr>"_s,
+                  u"</table>"_s,
+                  {},
+                  u"</body>"_s,
+                  {},
+                  u"</html>"_s}));
 }
 
 TEST_F(EraPageTest, NullCellsShowAnIdeographicSpace) {

@@ -81,7 +81,6 @@ TEST(AboutPage, TwentyFourLinesWithTheVersionBanner) {
     const QString address = contact.mid(mailto + 7, contact.indexOf(u'\'', mailto) - mailto - 7);
     EXPECT_TRUE(address.endsWith(u"@example.org"_s));
     EXPECT_TRUE(contact.endsWith(u"'>"_s + address + u"</a></p>"_s));
-    EXPECT_TRUE(
-        lines[19].startsWith(u"mso-hansi-font-family:&quot;Times New Roman&quot;'>告："_s));
+    EXPECT_TRUE(lines[19].startsWith(u"mso-hansi-font-family:&quot;Times New Roman&quot;'>告："_s));
     EXPECT_EQ(lines.mid(21), (QStringList{u"</body>"_s, {}, u"</html>"_s}));
 }

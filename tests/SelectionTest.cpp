@@ -64,4 +64,3 @@ TEST_F(Selection, MissingRowsGiveEmptyPagesOfTheirKind) {
     EXPECT_EQ(unmatched[3], u"<title>简介</title>"_s);
     EXPECT_EQ(unmatched[11], u"<br>"_s);
 }
-

@@ -154,8 +154,7 @@ TEST_F(Window, EveryKindOfNodeShowsItsPage) {
     }
     // A dynasty with sub-dynasties has no table of its own.
     chooseByKeyboard(u"J3"_s);
-    EXPECT_FALSE(
-        pageLines(page()).contains(u"<table border=\"1\" width=\"100%\" height=\"1\">"_s));
+    EXPECT_FALSE(pageLines(page()).contains(u"<table border=\"1\" width=\"100%\" height=\"1\">"_s));
 }
 
 TEST_F(Window, ChoosingTheSameNodeAgainWritesItAnew) {
