@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Fragments.h"
+#include "RubyText.h"
 
 #include <QString>
 
@@ -12,10 +13,14 @@ class Recordset;
 // give the same page as a PageFile without touching the disk.
 namespace pages {
 
-// A poem (title, text, notes, analysis) or, titled 简介, an author.
-PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QString Jx);
+// A poem (title, text, notes, analysis) or, titled 简介, an author. With
+// pinyin, the heading and the text lines carry their syllables as ruby and the
+// head a style for them; notes and analysis stay as they are. Without, the
+// page is the plain one.
+PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QString Jx,
+                  const Readings* pinyin = nullptr);
 void Html(const Target& target, const QString& Bt, const QString& Zw, const QString& Zs,
-          const QString& Jx);
+          const QString& Jx, const Readings* pinyin = nullptr);
 
 // An idiom and its story.
 PageFile cyPage(const QString& bullet, const QString& ChengYu, const QString& GuShi);

@@ -16,6 +16,7 @@
 #include "platform/Settings.h"
 #include "store/ContentStore.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -43,12 +44,47 @@ Mainform::Mainform(QWidget* parent)
     BtTree->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(BtTree, &platform::NodeTree::nodeChosen, this, &Mainform::choose);
     connect(Picture1, &SplitterBar::released, this, &Mainform::barReleased);
+    addReadingActions();
+}
+
+void Mainform::addReadingActions() {
+    m_pinyin = new QAction(QStringLiteral("拼音"), this);
+    m_pinyin->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    m_pinyin->setShortcutVisibleInContextMenu(true);
+    m_pinyin->setCheckable(true);
+    BtTree->addAction(m_pinyin);
+    connect(m_pinyin, &QAction::toggled, this, &Mainform::setPinyin);
+}
+
+void Mainform::setPinyin(bool on) {
+    m_reading.pinyin = on;
+    saveReadingOptions();
+    // The page on show follows the switch at once.
+    const QString current = BtTree->selectedKey();
+    if (!current.isEmpty())
+        choose(BtTree->info(current));
+}
+
+void Mainform::saveReadingOptions() {
+    try {
+        platform::Settings settings(platform::Settings::applicationName());
+        m_reading.write(settings);
+        settings.flush();
+    } catch (const platform::Error& error) {
+        reportError(this, error);
+    }
 }
 
 Mainform::~Mainform() = default;
 
 void Mainform::load() {
     restorePlacement();
+    m_reading =
+        nav::ReadingOptions::read(platform::Settings(platform::Settings::applicationName()));
+    {
+        const QSignalBlocker quiet(m_pinyin);
+        m_pinyin->setChecked(m_reading.pinyin);
+    }
     m_folder.prepare();
     const QString about = paths::inWorkingFolder(paths::kAboutPage);
     if (!platform::files::exists(about, platform::files::Kind::File))
@@ -71,7 +107,7 @@ void Mainform::choose(const platform::NodeInfo& node) {
     if (!m_content)
         return;
     try {
-        Ie->Navigate(nav::carryOut(nav::classify(node), *m_content, pageFiles()));
+        Ie->Navigate(nav::carryOut(nav::classify(node), *m_content, pageFiles(), m_reading));
     } catch (const platform::Error& error) {
         // The reader goes on with the page it showed last.
         reportError(this, error);

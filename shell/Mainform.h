@@ -3,9 +3,13 @@
 #include "PaneLayout.h"
 #include "WorkingFolder.h"
 
+#include "nav/ReadingOptions.h"
+
 #include <QWidget>
 
 #include <memory>
+
+class QAction;
 
 namespace platform {
 class NodeTree;
@@ -38,6 +42,7 @@ class Mainform final : public QWidget {
     platform::NodeTree* tree() const { return BtTree; }
     platform::PageView* view() const { return Ie; }
     int treeWidthTwips() const { return m_treeWidth; }
+    QAction* pinyinAction() const { return m_pinyin; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -48,6 +53,9 @@ class Mainform final : public QWidget {
     void restorePlacement();
     void savePlacement();
     void choose(const platform::NodeInfo& node);
+    void addReadingActions();
+    void setPinyin(bool on);
+    void saveReadingOptions();
     void layOut();
     void barReleased();
     QRect toPixels(const QRect& twips) const;
@@ -56,6 +64,8 @@ class Mainform final : public QWidget {
     platform::NodeTree* BtTree;
     platform::PageView* Ie;
     SplitterBar* Picture1;
+    QAction* m_pinyin = nullptr;
+    nav::ReadingOptions m_reading;
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
     int m_treeWidth = kDesignTreeWidth;
