@@ -5,13 +5,11 @@ namespace pages {
 
 PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QString Jx,
                   const Readings* pinyin) {
-    // The heading and the text carry the pinyin; the window title cannot.
-    QString heading = pinyin && pinyin->title ? rubyLine(Bt, *pinyin->title) : Bt;
-    if (pinyin && pinyin->lines)
-        Zw = rubyText(Zw, *pinyin->lines);
-    heading = AddH(heading);
+    // The heading and the text carry the pinyin (the ruby writers raise the
+    // marks as AddH does); the window title cannot.
+    const QString heading = pinyin && pinyin->title ? rubyLine(Bt, *pinyin->title) : AddH(Bt);
+    Zw = pinyin && pinyin->lines ? rubyText(Zw, *pinyin->lines) : AddH(Zw);
     Bt = AddH(Bt);
-    Zw = AddH(Zw);
     Zs = AddH(Zs);
     Jx = AddH(Jx);
     PageFile page;

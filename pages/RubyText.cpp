@@ -1,48 +1,93 @@
 #include "RubyText.h"
 
+#include "AddH.h"
+
+#include "platform/Cp936.h"
 #include "platform/HanCharacter.h"
 
 namespace pages {
 
-QString rubyLine(QStringView line, const QStringList& syllables) {
-    QString out;
-    out.reserve(line.size() * 8);
-    qsizetype next = 0;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        char32_t code = line[i].unicode();
-        qsizetype width = 1;
-        if (line[i].isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate()) {
-            code = QChar::surrogateToUcs4(line[i], line[i + 1]);
-            width = 2;
+namespace {
+
+const QStringList kNoSyllables;
+
+// Writes text as ruby and marks, line by line, from one pass over its codes.
+class RubyWriter {
+  public:
+    explicit RubyWriter(QStringView text) : m_text(text) { m_out.reserve(text.size() * 24); }
+
+    // The characters of codes [from, to), with the syllables of one line.
+    void write(const std::vector<platform::cp936::CharCode>& codes, size_t from, size_t to,
+               const QStringList& syllables) {
+        qsizetype next = 0;
+        for (size_t i = from; i < to; ++i) {
+            const platform::cp936::CharCode& c = codes[i];
+            const QStringView character = m_text.mid(c.position, c.length);
+            if (!isHan(c) || next >= syllables.size()) {
+                appendMarked(m_out, character, c.code);
+                continue;
+            }
+            m_out += QStringLiteral("<ruby>");
+            appendMarked(m_out, character, c.code);
+            m_out += QStringLiteral("<rt>");
+            m_out += syllables[next++];
+            m_out += QStringLiteral("</rt></ruby>");
         }
-        const QStringView character = line.mid(i, width);
-        i += width - 1;
-        if (!platform::isHanCharacter(code) || next >= syllables.size()) {
-            out += character;
-            continue;
-        }
-        out += QStringLiteral("<ruby>");
-        out += character;
-        out += QStringLiteral("<rt>");
-        out += syllables[next++];
-        out += QStringLiteral("</rt></ruby>");
     }
-    return out;
+
+    QString& out() { return m_out; }
+
+  private:
+    bool isHan(const platform::cp936::CharCode& c) const {
+        const char32_t code =
+            c.length == 2 ? QChar::surrogateToUcs4(m_text[c.position], m_text[c.position + 1])
+                          : m_text[c.position].unicode();
+        return platform::isHanCharacter(code);
+    }
+
+    QStringView m_text;
+    QString m_out;
+};
+
+} // namespace
+
+QString rubyLine(QStringView line, const QStringList& syllables) {
+    RubyWriter writer(line);
+    const std::vector<platform::cp936::CharCode> codes = platform::cp936::codes(line);
+    writer.write(codes, 0, codes.size(), syllables);
+    return std::move(writer.out());
 }
 
-QString rubyText(const QString& text, const std::vector<QStringList>& lines) {
-    const QList<QStringView> pieces = QStringView(text).split(QStringLiteral("\r\n"));
-    QString out;
-    for (qsizetype i = 0; i < pieces.size(); ++i) {
-        if (i > 0)
-            out += QStringLiteral("\r\n");
-        out += rubyLine(pieces[i], size_t(i) < lines.size() ? lines[size_t(i)] : QStringList());
+QString rubyText(QStringView text, const std::vector<QStringList>& lines) {
+    RubyWriter writer(text);
+    const std::vector<platform::cp936::CharCode> codes = platform::cp936::codes(text);
+    size_t line = 0;
+    size_t start = 0;
+    // Each line a box of its own, so that the engine lays out only the lines
+    // in view: a long text with ruby loads in a fraction of the time.
+    const auto writeLine = [&](size_t end) {
+        writer.out() += QStringLiteral("<span class=\"py\">");
+        writer.write(codes, start, end, line < lines.size() ? lines[line] : kNoSyllables);
+        writer.out() += QStringLiteral("</span>");
+    };
+    for (size_t i = 0; i + 1 < codes.size(); ++i) {
+        if (text[codes[i].position] != u'\r' || text[codes[i + 1].position] != u'\n')
+            continue;
+        writeLine(i);
+        writer.out() += QStringLiteral("\r\n");
+        start = i + 2;
+        ++line;
+        ++i;
     }
-    return out;
+    writeLine(codes.size());
+    return std::move(writer.out());
 }
 
 QString rubyStyleLine() {
-    return QStringLiteral("<style>rt { font-size: 0.6em; color: #888888; font-family: sans-serif; }</style>");
+    return QStringLiteral(
+        "<style>rt { font-size: 0.7em; color: #888888; padding: 0 0.15em; } .py { display: "
+        "inline-block; content-visibility: auto; contain-intrinsic-size: 24em "
+        "2.4em; }</style>");
 }
 
 } // namespace pages

@@ -18,12 +18,14 @@ struct Readings {
 };
 
 // line with each Han character that has a syllable written as
-// <ruby>字<rt>zì</rt></ruby>, syllables taken in order; punctuation, markers
-// and everything else stay as they are. Characters beyond the last syllable
+// <ruby>字<rt>zì</rt></ruby>, syllables taken in order, and everything else
+// as AddH writes it: annotation marks raised, characters code page 936 lacks
+// as '?' (a Han one keeps its syllable). Characters beyond the last syllable
 // are left bare rather than given a wrong reading.
 QString rubyLine(QStringView line, const QStringList& syllables);
-// Each CR LF-separated line of text with the syllables of its own line.
-QString rubyText(const QString& text, const std::vector<QStringList>& lines);
+// Each CR LF-separated line of text with the syllables of its own line, in a
+// <span class="py"> of its own.
+QString rubyText(QStringView text, const std::vector<QStringList>& lines);
 // The head line that sets the syllables small and grey above the text.
 QString rubyStyleLine();
 

@@ -10,8 +10,10 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QString kBullet = u"B"_s;
-const QString kStyle =
-    u"<style>rt { font-size: 0.6em; color: #888888; font-family: sans-serif; }</style>"_s;
+const QString kStyle = u"<style>rt { font-size: 0.7em; color: #888888; padding: 0 0.15em; } .py { "
+                       u"display: inline-block; "
+                       "content-visibility: auto; contain-intrinsic-size: 24em 2.4em; }</style>"_s;
+const QString kLine = uR"(<span class="py">)"_s;
 const QString kParagraph = uR"(<p style="line-height: 150%; margin-left: 18">)"_s;
 
 QString heading(const QString& tail) {
@@ -78,8 +80,8 @@ TEST(PinyinPage, ShiCarriesRubyOverTitleAndLinesOnly) {
             u"><b><ruby>登<rt>dēng</rt></ruby><ruby>鹳<rt>guàn</rt></ruby><ruby>雀<rt>què</rt></ruby><ruby>楼<rt>lóu</rt></ruby></b></p>"_s),
         kParagraph,
         uR"(<font size="3">)"_s,
-        u"<ruby>白<rt>bái</rt></ruby><ruby>日<rt>rì</rt></ruby><sup>⑴</sup><ruby>依<rt>yī</rt></ruby><ruby>山<rt>shān</rt></ruby><ruby>尽<rt>jìn</rt></ruby><sup>⑵</sup>，<ruby>黄<rt>huáng</rt></ruby><ruby>河<rt>hé</rt></ruby><ruby>入<rt>rù</rt></ruby><ruby>海<rt>hǎi</rt></ruby><ruby>流<rt>liú</rt></ruby>。<br>"_s,
-        u"<ruby>欲<rt>yù</rt></ruby><ruby>穷<rt>qióng</rt></ruby><sup>⑶</sup><ruby>千<rt>qiān</rt></ruby><ruby>里<rt>lǐ</rt></ruby><ruby>目<rt>mù</rt></ruby><sup>⑷</sup>，<ruby>更<rt>gèng</rt></ruby><ruby>上<rt>shàng</rt></ruby><ruby>一<rt>yì</rt></ruby><ruby>层<rt>céng</rt></ruby><ruby>楼<rt>lóu</rt></ruby>。<br>"_s,
+        u"<span class=\"py\"><ruby>白<rt>bái</rt></ruby><ruby>日<rt>rì</rt></ruby><sup>⑴</sup><ruby>依<rt>yī</rt></ruby><ruby>山<rt>shān</rt></ruby><ruby>尽<rt>jìn</rt></ruby><sup>⑵</sup>，<ruby>黄<rt>huáng</rt></ruby><ruby>河<rt>hé</rt></ruby><ruby>入<rt>rù</rt></ruby><ruby>海<rt>hǎi</rt></ruby><ruby>流<rt>liú</rt></ruby>。</span><br>"_s,
+        u"<span class=\"py\"><ruby>欲<rt>yù</rt></ruby><ruby>穷<rt>qióng</rt></ruby><sup>⑶</sup><ruby>千<rt>qiān</rt></ruby><ruby>里<rt>lǐ</rt></ruby><ruby>目<rt>mù</rt></ruby><sup>⑷</sup>，<ruby>更<rt>gèng</rt></ruby><ruby>上<rt>shàng</rt></ruby><ruby>一<rt>yì</rt></ruby><ruby>层<rt>céng</rt></ruby><ruby>楼<rt>lóu</rt></ruby>。</span><br>"_s,
         heading(u"><b>注解</b></p>"_s),
         kParagraph + uR"(<font size="3">)"_s,
         u"<sup>⑴</sup>白日：太阳。<br>"_s,
@@ -102,11 +104,13 @@ TEST(PinyinPage, CiKeepsMarkersRaisedAndPunctuationBare) {
                           u"shì wèn juǎn lián rén què dào hǎi táng yī jiù"_s, u"zhī fǒu"_s})};
     EXPECT_EQ(
         textLines(ci.page(true)),
-        QStringList({r(u"昨夜雨疏风骤"_s, u"zuó yè yǔ shū fēng zhòu"_s) + u"<sup>⑴</sup>。<br>"_s,
-                     r(u"浓睡不消残酒"_s, u"nóng shuì bù xiāo cán jiǔ"_s) + u"<sup>⑵</sup>。<br>"_s,
-                     r(u"试问卷帘人"_s, u"shì wèn juǎn lián rén"_s) + u"<sup>⑶</sup>，"_s +
-                         r(u"却道海棠依旧"_s, u"què dào hǎi táng yī jiù"_s) + u"。<br>"_s,
-                     r(u"知否"_s, u"zhī fǒu"_s) + u"。<br>"_s}));
+        QStringList({kLine + r(u"昨夜雨疏风骤"_s, u"zuó yè yǔ shū fēng zhòu"_s) +
+                         u"<sup>⑴</sup>。</span><br>"_s,
+                     kLine + r(u"浓睡不消残酒"_s, u"nóng shuì bù xiāo cán jiǔ"_s) +
+                         u"<sup>⑵</sup>。</span><br>"_s,
+                     kLine + r(u"试问卷帘人"_s, u"shì wèn juǎn lián rén"_s) + u"<sup>⑶</sup>，"_s +
+                         r(u"却道海棠依旧"_s, u"què dào hǎi táng yī jiù"_s) + u"。</span><br>"_s,
+                     kLine + r(u"知否"_s, u"zhī fǒu"_s) + u"。</span><br>"_s}));
 }
 
 TEST(PinyinPage, SanquTitleDotsAndHighNoteNumbersStayBare) {
@@ -119,9 +123,9 @@ TEST(PinyinPage, SanquTitleDotsAndHighNoteNumbersStayBare) {
                                        r(u"秋思"_s, u"qiū sī"_s) + u"</b></p>"_s));
     EXPECT_EQ(page.lines()[3], u"<title>越调·天净沙·秋思</title>"_s);
     EXPECT_EQ(textLines(page),
-              QStringList({r(u"夕阳西下"_s, u"xī yáng xī xià"_s) + u"，"_s +
+              QStringList({kLine + r(u"夕阳西下"_s, u"xī yáng xī xià"_s) + u"，"_s +
                            r(u"断肠人"_s, u"duàn cháng rén"_s) + u"<sup>⑷</sup>"_s +
-                           r(u"在天涯"_s, u"zài tiān yá"_s) + u"<sup>(21)</sup>。<br>"_s}));
+                           r(u"在天涯"_s, u"zài tiān yá"_s) + u"<sup>(21)</sup>。</span><br>"_s}));
 }
 
 TEST(PinyinPage, WithoutPinyinThePageIsThePlainOne) {
@@ -141,9 +145,11 @@ TEST(PinyinPage, WithoutPinyinThePageIsThePlainOne) {
 
 TEST(PinyinPage, MissingSyllablesLeaveCharactersBareRatherThanMisread) {
     EXPECT_EQ(rubyLine(u"白日依"_s, {u"bái"_s}), u"<ruby>白<rt>bái</rt></ruby>日依"_s);
-    EXPECT_EQ(rubyText(u"甲\r\n乙\r\n丙"_s, split({u"jiǎ"_s})),
-              u"<ruby>甲<rt>jiǎ</rt></ruby>\r\n乙\r\n丙"_s);
+    EXPECT_EQ(rubyText(u"甲\r\n乙"_s, split({u"jiǎ"_s})),
+              kLine + u"<ruby>甲<rt>jiǎ</rt></ruby></span>\r\n"_s + kLine + u"乙</span>"_s);
+    // A character code page 936 lacks shows as '?' but keeps its reading, so
+    // the syllables after it stay on their characters.
     const QString extensionB = QString::fromUcs4(U"\U00020000");
-    EXPECT_EQ(rubyLine(extensionB + u"，"_s, {u"hē"_s}),
-              u"<ruby>"_s + extensionB + u"<rt>hē</rt></ruby>，"_s);
+    EXPECT_EQ(rubyLine(extensionB + u"⑴白"_s, {u"hē"_s, u"bái"_s}),
+              u"<ruby>?<rt>hē</rt></ruby><sup>⑴</sup><ruby>白<rt>bái</rt></ruby>"_s);
 }
