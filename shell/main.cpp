@@ -1,7 +1,6 @@
 #include "ErrorReport.h"
 #include "Mainform.h"
 
-#include "platform/Error.h"
 #include "platform/Process.h"
 
 #include <QApplication>
@@ -10,14 +9,14 @@ int main(int argc, char** argv) {
     platform::prepareProcess();
     platform::preparePageEngine();
     QApplication app(argc, argv);
-    platform::onTerminationRequest([] { QApplication::closeAllWindows(); });
-    shell::Mainform form;
-    try {
+    return shell::runReporting([&app] {
+        platform::onTerminationRequest([] {
+            shell::reportToStreamOnly();
+            QApplication::closeAllWindows();
+        });
+        shell::Mainform form;
         form.load();
-    } catch (const platform::Error& error) {
-        shell::reportError(nullptr, error);
-        return 1;
-    }
-    form.show();
-    return app.exec();
+        form.show();
+        return app.exec();
+    });
 }
