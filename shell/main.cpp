@@ -1,3 +1,5 @@
+#include "CommandLine.h"
+#include "DesktopIdentity.h"
 #include "ErrorReport.h"
 #include "Mainform.h"
 
@@ -7,9 +9,13 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    const shell::CommandLine command = shell::parseCommandLine(argc, argv);
+    if (command.exitStatus)
+        return *command.exitStatus;
     platform::prepareProcess();
     platform::preparePageEngine();
     QApplication app(argc, argv);
+    shell::applyDesktopIdentity();
     platform::onTerminationRequest([] { QApplication::closeAllWindows(); });
     shell::Mainform form;
     try {
