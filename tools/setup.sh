@@ -3,7 +3,6 @@
 # Debian's packages, and configures the build folder. Safe to run again.
 set -e
 cd "$(dirname "$0")/.."
-. tools/steps.sh
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin
   libgl-dev libsqlite3-dev libicu-dev libgtest-dev libbenchmark-dev xvfb xauth fonts-wqy-microhei
@@ -14,20 +13,25 @@ for p in $packages; do
 done
 if [ -n "$missing" ]; then
   count=$(echo $missing | wc -w)
+  packages_word=packages
+  [ "$count" -ne 1 ] || packages_word=package
   sudo=""
+  # Without root and without sudo nothing can be installed: say so first.
   if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo >/dev/null; then
-      echo "$count packages are missing:$missing" >&2
+      echo "Missing $packages_word ($count):$missing" >&2
       echo "Run as root, then run this again:" >&2
       echo "  apt-get update && apt-get install -y --no-install-recommends$missing" >&2
       exit 1
     fi
     sudo="sudo"
-    echo "$count packages are missing:$missing (installing them with sudo)"
+    echo "Missing $packages_word ($count):$missing (installing with sudo)"
   fi
+  . tools/steps.sh
   step "updating the package lists" $sudo apt-get update
-  step "installing $count packages" $sudo env DEBIAN_FRONTEND=noninteractive \
+  step "installing $count $packages_word" $sudo env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y --no-install-recommends $missing
 fi
 
+. tools/steps.sh
 step "configuring" cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${QUILLORA_CMAKE_FLAGS:-}
