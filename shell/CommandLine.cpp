@@ -46,7 +46,8 @@ void addToolkitOptions(QCommandLineParser& parser) {
 struct Options {
     QCommandLineOption help{{u"h"_s, u"help"_s}, u"Show this help and exit."_s};
     QCommandLineOption version{{u"v"_s, u"version"_s}, u"Show the version and exit."_s};
-    // Options for the window itself are declared here and added below.
+    // Options for the window itself are declared here, added to the parser
+    // next to these two and read at the end of parseCommandLine().
 };
 
 QString helpText(const QCommandLineParser& parser, const QString& program) {
@@ -88,6 +89,7 @@ CommandLine parseCommandLine(const QStringList& arguments, QTextStream& out, QTe
         out << u"Quillora " QUILLORA_VERSION "\n"_s;
         result.exitStatus = 0;
     }
+    // The window's own options are read into `result` here.
     return result;
 }
 
