@@ -1,3 +1,5 @@
+#include "CommandLine.h"
+#include "DesktopIdentity.h"
 #include "ErrorReport.h"
 #include "Mainform.h"
 
@@ -6,10 +8,14 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    const shell::CommandLine command = shell::parseCommandLine(argc, argv);
+    if (command.exitStatus)
+        return *command.exitStatus;
     platform::prepareProcess();
     platform::preparePageEngine();
     QApplication app(argc, argv);
     return shell::runReporting([&app] {
+        shell::applyDesktopIdentity();
         platform::onTerminationRequest([] {
             shell::reportToStreamOnly();
             QApplication::closeAllWindows();
