@@ -10,6 +10,7 @@
 #include "platform/Settings.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -65,6 +66,10 @@ class PinyinWindow : public ::testing::Test {
     void pressPinyinKey() {
         form->tree()->setFocus();
         andWait([this] {
+            // A key works its shortcut in the active window; other windows on
+            // the same display (tests running side by side) may hold the
+            // focus, so the window is made active right before the key.
+            QApplication::setActiveWindow(form.get());
             QTest::keyClick(form->tree(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
         });
     }
