@@ -58,7 +58,7 @@ void Index::scan(const Group& group, const QString& folded, std::vector<Hit>& hi
             const qsizetype lineEnd = buffer.indexOf(QChar(kLineBreak), start);
             firstLine = lineEnd < 0 || lineEnd >= at;
         }
-        const Rank rank{classOf(group.role, coverage(begin, end, length), firstLine),
+        const Rank rank{false, classOf(group.role, coverage(begin, end, length), firstLine),
                         isName(group.role) ? coverage(begin, end, length) : Coverage::Whole,
                         m_corpus.fields[size_t(field)].entry};
         hits.push_back({rank, field, begin, end, true});
@@ -80,11 +80,10 @@ void Index::findPinyin(std::string_view letters, std::vector<Hit>& hits) const {
             continue;
         const Field& field = m_corpus.fields[size_t(name.field)];
         const Coverage covered = coverage(hit->first, hit->first + hit->count, name.key.size());
-        hits.push_back({{classOf(field.role, covered, false), covered, field.entry},
-                        name.field,
-                        name.key.begin(hit->first),
-                        name.key.end(hit->first + hit->count - 1),
-                        false});
+        const Rank rank{covered != Coverage::Whole, classOf(field.role, covered, false), covered,
+                        field.entry};
+        hits.push_back({rank, name.field, name.key.begin(hit->first),
+                        name.key.end(hit->first + hit->count - 1), false});
     }
 }
 

@@ -8,11 +8,10 @@ namespace {
 // No reading is longer than six letters (zhuang, chuang, shuang).
 constexpr size_t kLongestReading = 6;
 
-std::string_view initialOf(std::string_view reading) {
-    if (reading.size() >= 2 && reading[1] == 'h' &&
-        (reading[0] == 'z' || reading[0] == 'c' || reading[0] == 's'))
-        return reading.substr(0, 2);
-    return reading.substr(0, 1);
+// zh, ch and sh may be typed whole or by their first letter (zgc, zhgc).
+bool hasDoubleInitial(std::string_view reading) {
+    return reading.size() > 2 && reading[1] == 'h' &&
+           (reading[0] == 'z' || reading[0] == 'c' || reading[0] == 's');
 }
 
 class Walk final {
@@ -39,9 +38,12 @@ class Walk final {
                 return p + 1 - m_first;
             if (auto taken = take(p, at, reading))
                 return taken;
-            const std::string_view initial = initialOf(reading);
-            if (initial.size() < reading.size())
-                if (auto taken = take(p, at, initial))
+            const std::string_view whole(reading);
+            if (hasDoubleInitial(whole))
+                if (auto taken = take(p, at, whole.substr(0, 2)))
+                    return taken;
+            if (whole.size() > 1)
+                if (auto taken = take(p, at, whole.substr(0, 1)))
                     return taken;
         }
         m_failed[cell] = true;

@@ -15,10 +15,10 @@ enum class MatchClass {
     Poet,
     FirstLine,
     AnyLine,
-    TitleInfix,
     Idiom,
     Dynasty,
     RulerOrEra,
+    TitleInfix,
     Commentary,
 };
 
@@ -27,16 +27,18 @@ enum class Coverage { Whole, Beginning, Inside };
 
 MatchClass classOf(Role role, Coverage coverage, bool onFirstLine);
 
-// Orders matches: by class, then (within a class of names) a whole name
-// before a beginning before an inside, then the order of the collection.
+// Orders matches: typed pinyin that spells a whole name first (lb is 李白
+// before 留别王维), then by class, then (within a class of names) a whole
+// name before a beginning before an inside, then the order of the collection.
 struct Rank {
+    bool partialPinyin = false;
     MatchClass matchClass = MatchClass::Commentary;
     Coverage coverage = Coverage::Inside;
     int entry = 0;
 
     bool operator<(const Rank& other) const {
-        return std::tie(matchClass, coverage, entry) <
-               std::tie(other.matchClass, other.coverage, other.entry);
+        return std::tie(partialPinyin, matchClass, coverage, entry) <
+               std::tie(other.partialPinyin, other.matchClass, other.coverage, other.entry);
     }
 };
 

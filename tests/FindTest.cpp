@@ -1,10 +1,13 @@
 // The query engine over the shipped content: a table of queries with the
 // result each must give first, the years with the eras they must give, and
 // input that must find nothing.
+#include "find/Index.h"
+#include "find/PinyinData.h"
 #include "find/Search.h"
 #include "find/Snippet.h"
 
 #include "store/ContentStore.h"
+#include "store/Pinyin.h"
 
 #include <QSet>
 
@@ -74,6 +77,28 @@ INSTANTIATE_TEST_SUITE_P(
                       FirstResult{u"东晋"_s, u"朝代"_s, u"东晋"_s, {}},
                       FirstResult{u"贞观"_s, u"纪元"_s, u"唐"_s, u"太宗李世民"_s},
                       FirstResult{u"朱元璋"_s, u"纪元"_s, u"明"_s, u"太祖朱元璋"_s}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Pinyin, FirstResultOf,
+    ::testing::Values(FirstResult{u"libai"_s, u"诗人"_s, u"李白"_s, {}},
+                      FirstResult{u"li bai"_s, u"诗人"_s, u"李白"_s, {}},
+                      FirstResult{u"lǐ bái"_s, u"诗人"_s, u"李白"_s, {}},
+                      FirstResult{u"LI3 BAI2"_s, u"诗人"_s, u"李白"_s, {}},
+                      FirstResult{u"lb"_s, u"诗人"_s, u"李白"_s, {}},
+                      FirstResult{u"jys"_s, u"诗"_s, u"静夜思"_s, u"李白"_s},
+                      FirstResult{u"jingyesi"_s, u"诗"_s, u"静夜思"_s, u"李白"_s},
+                      FirstResult{u"jìng yè sī"_s, u"诗"_s, u"静夜思"_s, u"李白"_s},
+                      FirstResult{u"dengguanquelou"_s, u"诗"_s, u"登鹳雀楼"_s, u"王之涣"_s},
+                      FirstResult{u"nnjcbhg"_s, u"词"_s, u"念奴娇·赤壁怀古"_s, u"苏轼"_s},
+                      FirstResult{u"nnjchbhg"_s, u"词"_s, u"念奴娇·赤壁怀古"_s, u"苏轼"_s},
+                      FirstResult{u"jingye"_s, u"诗"_s, u"静夜思"_s, u"李白"_s},
+                      FirstResult{u"qiangjinjiu"_s, u"诗"_s, u"将进酒"_s, u"李白"_s},
+                      FirstResult{u"sushi"_s, u"诗人"_s, u"苏轼"_s, {}},
+                      FirstResult{u"bmnf"_s, u"成语"_s, u"班门弄斧"_s, {}},
+                      FirstResult{u"banmennongfu"_s, u"成语"_s, u"班门弄斧"_s, {}},
+                      FirstResult{u"dongjin"_s, u"朝代"_s, u"东晋"_s, {}},
+                      FirstResult{u"zhenguan"_s, u"纪元"_s, u"唐"_s, u"太宗李世民"_s},
+                      FirstResult{u"qianlong"_s, u"纪元"_s, u"清"_s, u"高宗弘历"_s}));
 
 std::vector<QString> titles(const find::Results& results) {
     std::vector<QString> shown;
@@ -161,6 +186,27 @@ TEST(Snippets, ShowTheMatchInItsLineWithMarkupRemovedAndTextEscaped) {
     EXPECT_EQ(search(u"床前"_s).rows.front().highlight, u"床⑴前"_s);
     EXPECT_EQ(find::snippetHtml({u"<b>"_s, u"a&b"_s, u"\"'"_s}),
               u"&lt;b&gt;<b>a&amp;b</b>&quot;'"_s);
+}
+
+TEST(PinyinNames, EitherReadingOfANameFindsIt) {
+    const store::Pinyin pinyin("[]", R"({"单雄信": ["shàn xióng xìn", "dān xióng xìn"]})");
+    find::Corpus corpus;
+    corpus.entries.push_back({find::Kind::Poet, u"R0.0"_s, u"单雄信"_s, {}});
+    corpus.fields.push_back({0, find::Role::Poet, u"单雄信"_s});
+    const find::Index index(corpus, find::PinyinData(pinyin));
+    for (const char* typed : {"shanxiongxin", "danxiongxin", "sxx", "dxx", "shxx"}) {
+        std::vector<find::Hit> hits;
+        index.findPinyin(typed, hits);
+        EXPECT_EQ(hits.size(), 1u) << typed;
+    }
+    std::vector<find::Hit> hits;
+    index.findPinyin("xiongxin", hits);
+    ASSERT_EQ(hits.size(), 1u);
+    EXPECT_EQ(hits[0].begin, 1);
+    EXPECT_EQ(hits[0].end, 3);
+    hits.clear();
+    index.findPinyin("zxx", hits);
+    EXPECT_TRUE(hits.empty());
 }
 
 } // namespace
