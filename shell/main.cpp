@@ -1,4 +1,5 @@
 #include "ErrorReport.h"
+#include "FindCommand.h"
 #include "Mainform.h"
 
 #include "platform/Error.h"
@@ -7,6 +8,8 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    if (const auto status = shell::runFindCommand(argc, argv))
+        return *status;
     platform::prepareProcess();
     platform::preparePageEngine();
     QApplication app(argc, argv);
