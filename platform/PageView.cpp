@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEngineFindTextResult>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -67,6 +68,10 @@ PageView::PageView(QWidget* parent)
         m_trim.start();
         emit loadFinished(ok);
     });
+    connect(page, &QWebEnginePage::findTextFinished, this,
+            [this](const QWebEngineFindTextResult& result) {
+                emit textFound(result.activeMatch(), result.numberOfMatches());
+            });
 }
 
 PageView::~PageView() = default;
@@ -79,6 +84,11 @@ void PageView::Navigate(const QString& path) {
     const QByteArray bytes = files::read(path);
     m_view->setContent(bytes, QStringLiteral("text/html;charset=GBK"),
                        QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}
+
+void PageView::findText(const QString& text, bool backward) {
+    m_view->page()->findText(text,
+                             backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags());
 }
 
 QString PageView::title() const {

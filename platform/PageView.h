@@ -30,12 +30,18 @@ class PageView final : public QWidget {
     // Requests outside this folder are refused (the pages need no network).
     void setAllowedFolder(const QString& folder);
 
+    // Marks every occurrence of text on the page and moves to the next one
+    // (or the previous one) after the current; an empty text clears the marks.
+    void findText(const QString& text, bool backward = false);
+
     QString title() const;
     // The text the page shows, delivered to the callback once read.
     void plainText(const std::function<void(const QString&)>& callback) const;
 
   signals:
     void loadFinished(bool ok);
+    // The outcome of findText: the current occurrence (from 1) of how many.
+    void textFound(int current, int count);
 
   private:
     QWebEngineView* m_view;
