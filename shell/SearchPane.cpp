@@ -56,6 +56,16 @@ SearchPane::SearchPane(QWidget* window, platform::NodeTree* tree, FinderFactory 
 SearchPane::~SearchPane() = default;
 
 void SearchPane::open() {
+    // The index is built when the search is first opened, before the first
+    // keystroke, so that typing never waits for it (start-up does not either).
+    if (!m_finder) {
+        try {
+            m_finder = m_makeFinder();
+        } catch (const platform::Error& error) {
+            m_count->setText(
+                QStringLiteral("错误 %1：%2").arg(error.number()).arg(error.description()));
+        }
+    }
     m_open = true;
     m_field->show();
     m_field->setFocus();

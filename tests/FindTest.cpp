@@ -68,6 +68,14 @@ INSTANTIATE_TEST_SUITE_P(
                       FirstResult{u"舉頭望明月"_s, u"诗"_s, u"静夜思"_s, u"李白"_s},
                       FirstResult{u"乾隆"_s, u"纪元"_s, u"清"_s, u"高宗弘历"_s}));
 
+TEST(TraditionalInput, ACharacterTheConversionChangesStillFindsItsOwnForm) {
+    // 乾 alone converts to 干, yet 乾隆 is written with 乾.
+    bool found = false;
+    for (const find::Result& row : search(u"乾"_s, 100000).rows)
+        found = found || (row.title == u"清"_s && row.poet == u"高宗弘历"_s);
+    EXPECT_TRUE(found);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     NamesIdiomsAndEras, FirstResultOf,
     ::testing::Values(FirstResult{u"李白"_s, u"诗人"_s, u"李白"_s, {}},
