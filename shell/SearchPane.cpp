@@ -160,8 +160,15 @@ void SearchPane::moveCurrent(int step) {
 }
 
 bool SearchPane::handleKey(QObject* watched, int key) {
-    if (watched == m_tree)
-        return key == Qt::Key_Slash && (open(), true);
+    if (watched == m_tree) {
+        if (key == Qt::Key_Slash)
+            open();
+        else if (key == Qt::Key_Escape && m_open)
+            close();
+        else
+            return false;
+        return true;
+    }
     switch (key) {
     case Qt::Key_Escape:
         close();
