@@ -31,9 +31,6 @@ class SearchWindow : public ::testing::Test {
         form->load();
         form->show();
         ASSERT_TRUE(loaded.wait(30000));
-        // Shortcuts reach only the active window.
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         pane = form->search();
     }
     void TearDown() override { form->close(); }
@@ -49,6 +46,14 @@ class SearchWindow : public ::testing::Test {
             QTest::qWait(20);
     }
 
+    // Shortcuts reach only the active window, and other tests' windows on
+    // the same display may have taken that over.
+    void pressShortcut(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(target, key, modifiers);
+    }
+
     std::unique_ptr<shell::Mainform> form;
     shell::SearchPane* pane = nullptr;
 };
@@ -56,7 +61,7 @@ class SearchWindow : public ::testing::Test {
 TEST_F(SearchWindow, ACommittedCompositionFindsAndEnterOpensTheMarkedPage) {
     platform::NodeTree* tree = form->tree();
     const QRect treeBefore = tree->geometry();
-    QTest::keyClick(tree, Qt::Key_F, Qt::ControlModifier);
+    pressShortcut(tree, Qt::Key_F, Qt::ControlModifier);
     ASSERT_TRUE(pane->field()->isVisible());
     EXPECT_TRUE(pane->field()->hasFocus());
     EXPECT_TRUE(tree->isVisible()); // nothing typed yet: the tree stays
@@ -99,10 +104,10 @@ TEST_F(SearchWindow, F3AndShiftF3WalkTheMarksOnThePage) {
     ASSERT_TRUE(found.wait(30000));
     const int count = found.last().at(1).toInt();
     ASSERT_GE(count, 3) << "the words are quoted in the notes and the analysis as well";
-    QTest::keyClick(pane->field(), Qt::Key_F3);
+    pressShortcut(pane->field(), Qt::Key_F3);
     ASSERT_TRUE(found.wait(10000));
     EXPECT_EQ(found.last().at(0).toInt(), 2);
-    QTest::keyClick(pane->field(), Qt::Key_F3, Qt::ShiftModifier);
+    pressShortcut(pane->field(), Qt::Key_F3, Qt::ShiftModifier);
     ASSERT_TRUE(found.wait(10000));
     EXPECT_EQ(found.last().at(0).toInt(), 1);
 }
