@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 #include <functional>
@@ -40,6 +41,9 @@ class PageView final : public QWidget {
 
   signals:
     void loadFinished(bool ok);
+    // The page asked for could not be shown; a load that the next one
+    // replaced is not a failure.
+    void pageFailed(const QString& path, const QString& reason);
     // The outcome of findText: the current occurrence (from 1) of how many.
     void textFound(int current, int count);
 
@@ -47,6 +51,7 @@ class PageView final : public QWidget {
     QWebEngineView* m_view;
     LocalFilesOnly* m_filter;
     QTimer m_trim;
+    QUrl m_shown;
 };
 
 } // namespace platform

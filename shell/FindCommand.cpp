@@ -16,20 +16,6 @@
 namespace shell {
 namespace {
 
-const QString kOption = QStringLiteral("--find");
-
-// The query after --find, or nothing when the option is absent.
-std::optional<QString> queryOf(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (argument == kOption)
-            return i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
-        if (argument.startsWith(kOption + u'='))
-            return argument.mid(kOption.size() + 1);
-    }
-    return std::nullopt;
-}
-
 // A tab or a line break inside a value would break the line's columns.
 QString column(QString value) {
     for (QChar& c : value)
@@ -68,16 +54,13 @@ int runQuery(const QString& query) {
 
 } // namespace
 
-std::optional<int> runFindCommand(int argc, char** argv) {
-    const std::optional<QString> query = queryOf(argc, argv);
-    if (!query)
-        return std::nullopt;
-    if (query->trimmed().isEmpty()) {
+int runFindCommand(const QString& query) {
+    if (query.trimmed().isEmpty()) {
         print(stderr, QStringLiteral("Quillora: --find needs a query (Quillora --find 静夜思)\n"));
         return 2;
     }
     try {
-        return runQuery(*query);
+        return runQuery(query);
     } catch (const platform::Error& error) {
         print(stderr, QStringLiteral("错误 %1：%2\n").arg(error.number()).arg(error.description()));
         return 1;

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <optional>
+#include <QString>
 
 namespace shell {
 
-// `Quillora --find QUERY` (or --find=QUERY): prints the results of the query
-// without a window, one line per result, tab-separated: kind, tree key,
-// title, poet (or empty), snippet. Returns the exit status when the command
-// line asks for it (0, also when nothing matches; 2 for an empty query),
-// nothing otherwise.
-std::optional<int> runFindCommand(int argc, char** argv);
+// `Quillora --find QUERY`: prints the results of the query without a window,
+// one line per result, tab-separated: kind, tree key, title, poet (or empty),
+// snippet. Returns the exit status: 0, also when nothing matches; 2 for an
+// empty query, with a message on the standard error stream.
+int runFindCommand(const QString& query);
 
 } // namespace shell
