@@ -22,6 +22,8 @@ class ContentStore;
 
 namespace shell {
 
+class HitMarker;
+class SearchPane;
 class SplitterBar;
 
 // The reader's one window: the tree on the left, the page view on the right,
@@ -43,6 +45,7 @@ class Mainform final : public QWidget {
     platform::PageView* view() const { return Ie; }
     int treeWidthTwips() const { return m_treeWidth; }
     QAction* pinyinAction() const { return m_pinyin; }
+    SearchPane* search() const { return m_search; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -56,6 +59,8 @@ class Mainform final : public QWidget {
     void addReadingActions();
     void setPinyin(bool on);
     void saveReadingOptions();
+    void wireSearch();
+    void openResult(const QString& key, const QString& highlight);
     void layOut();
     void barReleased();
     QRect toPixels(const QRect& twips) const;
@@ -66,6 +71,8 @@ class Mainform final : public QWidget {
     SplitterBar* Picture1;
     QAction* m_pinyin = nullptr;
     nav::ReadingOptions m_reading;
+    SearchPane* m_search;
+    HitMarker* m_marker;
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
     int m_treeWidth = kDesignTreeWidth;
