@@ -19,8 +19,8 @@ QString dynasties();
 QString subDynasties();
 QString reigns();
 QString idioms();
-QString description(const QString& table, const QString& name); // 说明 of a dynasty row
-QString eraRows(const QString& name);                           // a dynasty's era table
+QString dynastyDescription(const QString& table, const QString& name); // 说明 of a dynasty row
+QString eraRows(const QString& name);                                  // a dynasty's era table
 
 QString byAuthorName(const QString& name); // criteria on the author recordset
 QString byID(const QString& number);       // criteria on a recordset with ID
