@@ -47,9 +47,10 @@ void idiomPage(const QString& number, store::ContentStore& content, const pages:
 
 void dynastyPage(const Action& action, store::ContentStore& content, const pages::Target& target) {
     platform::Database& db = content.database();
-    platform::Recordset about = db.OpenRecordset(q::dynastyDescription(action.table, action.name));
+    platform::Recordset descriptionRow =
+        db.OpenRecordset(q::dynastyDescription(action.table, action.name));
     const QString description =
-        about.EndOfFile() ? QString() : about.Fields(c::ShuoMing).toString();
+        descriptionRow.EndOfFile() ? QString() : descriptionRow.Fields(c::ShuoMing).toString();
     platform::Recordset eras = db.OpenRecordset(q::eraRows(action.name));
     pages::Jyb(target, eras, description, action.hasChildren);
 }

@@ -42,10 +42,10 @@ void addVerse(platform::TreeNodes& tree, store::ContentStore& content) {
         const store::Category& category = store::categories()[size_t(i)];
         addBookNode(tree, QStringLiteral("Scq"), QStringLiteral("R%1").arg(i), category.label);
         content.openCategory(i);
-        platform::Recordset authors =
+        platform::Recordset authorNames =
             content.database().OpenRecordset(q::authorsOf(category.table));
-        for (int j = 0; !authors.EndOfFile(); authors.MoveNext(), ++j)
-            addAuthor(tree, content, i, j, authors.Fields(c::ZuoZhe).toString());
+        for (int j = 0; !authorNames.EndOfFile(); authorNames.MoveNext(), ++j)
+            addAuthor(tree, content, i, j, authorNames.Fields(c::ZuoZhe).toString());
     }
 }
 
