@@ -82,7 +82,9 @@ TEST_F(Selection, ATitleShowsItsOwnPieceFromItsCategorysTable) {
 }
 
 TEST_F(Selection, MissingRowsGiveEmptyPagesOfTheirKind) {
-    EXPECT_EQ(line(choose(action(Kind::Author, u"99999"_s)), 3), u"<title>简介</title>"_s);
+    const QStringList author = choose(action(Kind::Author, u"99999"_s));
+    EXPECT_EQ(line(author, 3), u"<title>简介</title>"_s);
+    EXPECT_EQ(line(author, 11), u"<br>"_s);
     const QStringList idiom = choose(action(Kind::Idiom, u"99999"_s));
     EXPECT_EQ(
         line(idiom, 8),
