@@ -68,6 +68,11 @@ QString eraRows(const QString& name) {
            c::ChaoDai + u'=' + quoted(name);
 }
 
+QString allEraRows() {
+    return QStringLiteral("Select ") + c::ChaoDai + u',' + c::DiWang + u',' + c::NianHao + u',' +
+           c::NianFen + QStringLiteral(" from ") + t::JiyuanBiao;
+}
+
 QString byAuthorName(const QString& name) {
     return c::Name + QStringLiteral(" = ") + quoted(name);
 }

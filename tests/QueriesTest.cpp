@@ -21,6 +21,7 @@ TEST(Queries, OrdinaryValuesGiveTheExactTexts) {
     EXPECT_EQ(q::dynastyDescription(u"ChaoDai1"_s, u"西周"_s),
               u"select 说明 from ChaoDai1 where 名称='西周'"_s);
     EXPECT_EQ(q::eraRows(u"唐"_s), u"Select 帝王,年号,干支,年份 from JiyuanBiao where 朝代='唐'"_s);
+    EXPECT_EQ(q::allEraRows(), u"Select 朝代,帝王,年号,年份 from JiyuanBiao"_s);
     EXPECT_EQ(q::byAuthorName(u"李白"_s), u"Name = '李白'"_s);
     EXPECT_EQ(q::byID(u"455"_s), u"ID = 455"_s);
     EXPECT_EQ(q::byIdiomId(u"37"_s), u"Id = 37"_s);
