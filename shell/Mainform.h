@@ -66,9 +66,9 @@ class Mainform final : public QWidget {
     QRect toPixels(const QRect& twips) const;
     int clientWidthTwips() const;
 
-    platform::NodeTree* BtTree;
-    platform::PageView* Ie;
-    SplitterBar* Picture1;
+    platform::NodeTree* BtTree; // the navigation tree
+    platform::PageView* Ie;     // the page view
+    SplitterBar* Picture1;      // the splitter bar between them
     QAction* m_pinyin = nullptr;
     nav::ReadingOptions m_reading;
     SearchPane* m_search;
@@ -76,8 +76,8 @@ class Mainform final : public QWidget {
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
     int m_treeWidth = kDesignTreeWidth;
-    QSize m_savedOuterSize;
-    bool m_frameCorrected = false;
+    QSize m_savedOuterSize;        // the saved size, window frame included
+    bool m_frameCorrected = false; // the first show took the frame off it
 };
 
 } // namespace shell
