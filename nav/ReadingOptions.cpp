@@ -1,12 +1,25 @@
 #include "ReadingOptions.h"
 
+#include "Zoom.h"
+
 #include "platform/Settings.h"
+
+#include <array>
+#include <utility>
 
 namespace nav {
 namespace {
 
 const QString kSection = QStringLiteral("Reading");
 const QString kPinyin = QStringLiteral("Pinyin");
+const QString kZoom = QStringLiteral("Zoom");
+const QString kTheme = QStringLiteral("Theme");
+const QString kScript = QStringLiteral("Script");
+
+const std::array<std::pair<Theme, const char16_t*>, 3> kThemeNames{
+    {{Theme::Desktop, u"desktop"}, {Theme::Light, u"light"}, {Theme::Dark, u"dark"}}};
+const std::array<std::pair<Script, const char16_t*>, 2> kScriptNames{
+    {{Script::Simplified, u"simplified"}, {Script::Traditional, u"traditional"}}};
 
 // "1" and "0" as written; anything else is no choice at all.
 bool flag(const QString& text, bool fallback) {
@@ -18,17 +31,47 @@ bool flag(const QString& text, bool fallback) {
     return fallback;
 }
 
+int zoomStep(const QString& text, int fallback) {
+    bool ok = false;
+    const int percent = text.trimmed().toInt(&ok);
+    return ok && isZoomStep(percent) ? percent : fallback;
+}
+
+template <typename Enum, size_t N>
+Enum named(const std::array<std::pair<Enum, const char16_t*>, N>& names, const QString& text,
+           Enum fallback) {
+    const QString trimmed = text.trimmed();
+    for (const auto& [value, name] : names)
+        if (trimmed.compare(QStringView(name), Qt::CaseInsensitive) == 0)
+            return value;
+    return fallback;
+}
+
+template <typename Enum, size_t N>
+QString nameOf(const std::array<std::pair<Enum, const char16_t*>, N>& names, Enum value) {
+    for (const auto& [each, name] : names)
+        if (each == value)
+            return QString::fromUtf16(name);
+    return {};
+}
+
 } // namespace
 
 ReadingOptions ReadingOptions::read(const platform::Settings& settings) {
     const ReadingOptions defaults;
     ReadingOptions options;
     options.pinyin = flag(settings.read(kSection, kPinyin, {}), defaults.pinyin);
+    options.zoom = zoomStep(settings.read(kSection, kZoom, {}), defaults.zoom);
+    options.theme = named(kThemeNames, settings.read(kSection, kTheme, {}), defaults.theme);
+    options.script = named(kScriptNames, settings.read(kSection, kScript, {}), defaults.script);
     return options;
 }
 
 void ReadingOptions::write(platform::Settings& settings) const {
     settings.write(kSection, kPinyin, pinyin ? QStringLiteral("1") : QStringLiteral("0"));
+    settings.write(kSection, kZoom, QString::number(zoom));
+    settings.write(kSection, kTheme, nameOf(kThemeNames, theme));
+    settings.write(kSection, kScript, nameOf(kScriptNames, script));
 }
 
 } // namespace nav

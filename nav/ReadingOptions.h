@@ -8,11 +8,17 @@ class Settings;
 
 namespace nav {
 
+enum class Theme { Desktop, Light, Dark };
+enum class Script { Simplified, Traditional };
+
 // How the reader shows the pages, kept in the settings section "Reading".
 // Every option has a default that leaves the pages as they are without it;
 // a value that cannot be read gives that default.
 struct ReadingOptions {
-    bool pinyin = false; // key "Pinyin": "1" on, "0" off
+    bool pinyin = false;                // key "Pinyin": "1" on, "0" off
+    int zoom = 100;                     // key "Zoom": one of the zoom steps, in per cent
+    Theme theme = Theme::Desktop;       // key "Theme": "desktop", "light" or "dark"
+    Script script = Script::Simplified; // key "Script": "simplified" or "traditional"
 
     static ReadingOptions read(const platform::Settings& settings);
     void write(platform::Settings& settings) const;

@@ -56,3 +56,28 @@ TEST_F(ReadingSettings, WrittenOptionsReadBackInTheirOwnSection) {
     EXPECT_EQ(settings.read(u"Reading"_s, u"Pinyin"_s, {}), u"1"_s);
     EXPECT_EQ(settings.read(u"Setting"_s, u"Left"_s, {}), u"120"_s);
 }
+
+TEST_F(ReadingSettings, ZoomThemeAndScriptRoundTripAndRecoverFromGarbage) {
+    nav::ReadingOptions chosen;
+    chosen.zoom = 175;
+    chosen.theme = nav::Theme::Dark;
+    chosen.script = nav::Script::Traditional;
+    {
+        platform::Settings settings(u"ReadingTest"_s);
+        chosen.write(settings);
+        settings.flush();
+    }
+    EXPECT_EQ(nav::ReadingOptions::read(platform::Settings(u"ReadingTest"_s)), chosen);
+    platform::Settings settings(u"ReadingTest"_s);
+    for (const QString& bad : {u"176"_s, u"0"_s, u"-100"_s, u"dark"_s, u"1e2"_s, u""_s}) {
+        settings.write(u"Reading"_s, u"Zoom"_s, bad);
+        settings.write(u"Reading"_s, u"Script"_s, bad + u"x"_s);
+        const nav::ReadingOptions read = nav::ReadingOptions::read(settings);
+        EXPECT_EQ(read.zoom, 100) << bad.toStdString();
+        EXPECT_EQ(read.script, nav::Script::Simplified) << bad.toStdString();
+    }
+    settings.write(u"Reading"_s, u"Theme"_s, u"purple"_s);
+    EXPECT_EQ(nav::ReadingOptions::read(settings).theme, nav::Theme::Desktop);
+    settings.write(u"Reading"_s, u"Theme"_s, u" Light "_s);
+    EXPECT_EQ(nav::ReadingOptions::read(settings).theme, nav::Theme::Light);
+}
