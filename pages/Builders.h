@@ -3,7 +3,9 @@
 #include "Fragments.h"
 #include "RubyText.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 class Recordset;
@@ -36,6 +38,14 @@ void Jyb(const Target& target, platform::Recordset& Bnr, const QString& JianJie,
 // table, 5 idiom stories); any other number gives the bare frame.
 PageFile readMePage(int BtID);
 void ReadMe(const Target& target, int BtID);
+
+// The keys of the reader: one row per action, what it does and its keys.
+struct KeyRow {
+    QString what;
+    QStringList keys;
+};
+PageFile keysPage(const QString& bullet, const QList<KeyRow>& rows);
+void Keys(const Target& target, const QList<KeyRow>& rows);
 
 // Guanyu (about): the About page, with the version in its banner.
 PageFile guanyuPage(int major, int minor, int revision);

@@ -29,6 +29,7 @@ class NodeTree final : public QTreeWidget, public TreeNodes {
     NodeInfo info(const QString& key) const;
     QString selectedKey() const;
     int nodeCount() const { return int(m_items.size()); }
+    QStringList keys() const { return m_items.keys(); }
 
   signals:
     void nodeChosen(const platform::NodeInfo& node);

@@ -57,6 +57,7 @@ PageView::PageView(QWidget* parent)
     page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     m_view->setPage(page);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    watchInput(m_view);
     // Once the reader pauses, the pages replaced meanwhile are garbage: hand
     // their memory back. Not on every load, where it would cost time.
     m_trim.setSingleShot(true);

@@ -35,6 +35,12 @@ class PageView final : public QWidget {
     // (or the previous one) after the current; an empty text clears the marks.
     void findText(const QString& text, bool backward = false);
 
+    // Text size in per cent, for this page and the pages after it.
+    void setZoomPercent(int percent);
+    // A style sheet laid over every page as it loads, and over the page on
+    // show; an empty one takes it away. The page files stay as they are.
+    void setUserStyleSheet(const QString& css);
+
     QString title() const;
     // The text the page shows, delivered to the callback once read.
     void plainText(const std::function<void(const QString&)>& callback) const;
@@ -46,8 +52,18 @@ class PageView final : public QWidget {
     void pageFailed(const QString& path, const QString& reason);
     // The outcome of findText: the current occurrence (from 1) of how many.
     void textFound(int current, int count);
+    // Ctrl with the wheel over the page: steps > 0 away from the user. The
+    // engine's own zoom is left out, so the reader decides the size.
+    void zoomWheel(int steps);
+    // The mouse's back (false) or forward (true) button over the page.
+    void historyButton(bool forward);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void watchInput(QObject* child);
+
     QWebEngineView* m_view;
     LocalFilesOnly* m_filter;
     QTimer m_trim;

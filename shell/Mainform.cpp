@@ -4,11 +4,13 @@
 #include "HitMarker.h"
 #include "Paths.h"
 #include "Placement.h"
+#include "ReadingActions.h"
 #include "SearchPane.h"
 #include "SplitterBar.h"
 
 #include "find/Search.h"
 #include "nav/Classify.h"
+#include "nav/ReaderKeys.h"
 #include "nav/Selection.h"
 #include "nav/TreeBuilder.h"
 #include "pages/Builders.h"
@@ -42,7 +44,8 @@ Mainform::Mainform(QWidget* parent)
     : QWidget(parent), BtTree(new platform::NodeTree(this)), Ie(new platform::PageView(this)),
       Picture1(new SplitterBar(this)),
       m_search(new SearchPane(this, BtTree, [this] { return find::buildFinder(*m_content); })),
-      m_marker(new HitMarker(Ie, this)) {
+      m_marker(new HitMarker(Ie, this)),
+      m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)) {
     setWindowTitle(QStringLiteral("Vellumbra"));
     // The tree's right-click menu lists the reader's actions with their keys;
     // each feature adds its own action to the tree.
@@ -56,6 +59,32 @@ Mainform::Mainform(QWidget* parent)
             });
     wireSearch();
     addReadingActions();
+    wireComfort();
+}
+
+void Mainform::wireComfort() {
+    // The keys work wherever the focus is; the tree's menu shows them too.
+    for (QAction* action : m_comfort->actions()) {
+        BtTree->addAction(action);
+        addAction(action);
+    }
+    connect(m_comfort, &ReadingActions::optionsChanged, this, [this](bool pageChanges) {
+        saveReadingOptions();
+        const QString current = BtTree->selectedKey();
+        if (pageChanges && !current.isEmpty())
+            choose(BtTree->info(current));
+    });
+    connect(m_comfort, &ReadingActions::keysPageRequested, this, &Mainform::showKeysPage);
+}
+
+void Mainform::showKeysPage() {
+    try {
+        const nav::PageFiles files = pageFiles();
+        pages::Keys(files.target, nav::keyRows());
+        Ie->Navigate(files.target.page);
+    } catch (const platform::Error& error) {
+        reportError(this, error);
+    }
 }
 
 void Mainform::wireSearch() {
@@ -113,6 +142,7 @@ void Mainform::load() {
         const QSignalBlocker quiet(m_pinyin);
         m_pinyin->setChecked(m_reading.pinyin);
     }
+    m_comfort->apply();
     m_folder.prepare();
     const QString about = paths::inWorkingFolder(paths::kAboutPage);
     if (!platform::files::exists(about, platform::files::Kind::File))
@@ -134,6 +164,7 @@ void Mainform::load() {
 void Mainform::choose(const platform::NodeInfo& node) {
     if (!m_content)
         return;
+    m_comfort->chosen(node.key);
     try {
         Ie->Navigate(nav::carryOut(nav::classify(node), *m_content, pageFiles(), m_reading));
     } catch (const platform::Error& error) {

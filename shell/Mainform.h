@@ -23,6 +23,7 @@ class ContentStore;
 namespace shell {
 
 class HitMarker;
+class ReadingActions;
 class SearchPane;
 class SplitterBar;
 
@@ -46,6 +47,7 @@ class Mainform final : public QWidget {
     int treeWidthTwips() const { return m_treeWidth; }
     QAction* pinyinAction() const { return m_pinyin; }
     SearchPane* search() const { return m_search; }
+    ReadingActions* reading() const { return m_comfort; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -59,6 +61,8 @@ class Mainform final : public QWidget {
     void addReadingActions();
     void setPinyin(bool on);
     void saveReadingOptions();
+    void wireComfort();
+    void showKeysPage();
     void wireSearch();
     void openResult(const QString& key, const QString& highlight);
     void layOut();
@@ -73,6 +77,7 @@ class Mainform final : public QWidget {
     nav::ReadingOptions m_reading;
     SearchPane* m_search;
     HitMarker* m_marker;
+    ReadingActions* m_comfort;
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
     int m_treeWidth = kDesignTreeWidth;

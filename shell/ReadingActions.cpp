@@ -1,0 +1,148 @@
+#include "ReadingActions.h"
+
+#include "ReadingTheme.h"
+
+#include "nav/ReaderKeys.h"
+#include "nav/Zoom.h"
+#include "platform/NodeTree.h"
+#include "platform/PageView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <QWidget>
+
+namespace shell {
+
+ReadingActions::ReadingActions(QWidget* window, platform::NodeTree* tree, platform::PageView* view,
+                               nav::ReadingOptions& options)
+    : QObject(window), m_window(window), m_tree(tree), m_view(view), m_options(options),
+      m_desktopPalette(QApplication::palette()), m_treePointSize(tree->font().pointSizeF()) {
+    connect(make(QStringLiteral("zoomIn")), &QAction::triggered, this,
+            [this] { zoomTo(nav::zoomIn(m_options.zoom)); });
+    connect(make(QStringLiteral("zoomOut")), &QAction::triggered, this,
+            [this] { zoomTo(nav::zoomOut(m_options.zoom)); });
+    connect(make(QStringLiteral("zoomReset")), &QAction::triggered, this,
+            [this] { zoomTo(nav::kDefaultZoom); });
+    connect(make(QStringLiteral("back")), &QAction::triggered, this, [this] { step(false); });
+    connect(make(QStringLiteral("forward")), &QAction::triggered, this, [this] { step(true); });
+    connect(make(QStringLiteral("random")), &QAction::triggered, this,
+            &ReadingActions::randomPiece);
+    connect(make(QStringLiteral("theme")), &QAction::triggered, this, &ReadingActions::nextTheme);
+    QAction* script = make(QStringLiteral("script"));
+    script->setCheckable(true);
+    connect(script, &QAction::toggled, this, &ReadingActions::setTraditional);
+    connect(make(QStringLiteral("keys")), &QAction::triggered, this,
+            &ReadingActions::keysPageRequested);
+    connect(view, &platform::PageView::zoomWheel, this, [this](int steps) {
+        zoomTo(steps > 0 ? nav::zoomIn(m_options.zoom) : nav::zoomOut(m_options.zoom));
+    });
+    connect(view, &platform::PageView::historyButton, this, &ReadingActions::step);
+    tree->viewport()->installEventFilter(this);
+}
+
+ReadingActions::~ReadingActions() = default;
+
+QAction* ReadingActions::make(const QString& id) {
+    const nav::ReaderKey& entry = nav::readerKey(id);
+    auto* action = new QAction(entry.what, this);
+    action->setObjectName(id);
+    QList<QKeySequence> keys;
+    for (const QString& key : entry.keys)
+        keys << QKeySequence::fromString(key, QKeySequence::PortableText);
+    action->setShortcuts(keys);
+    action->setShortcutVisibleInContextMenu(true);
+    m_actions << action;
+    return action;
+}
+
+QAction* ReadingActions::action(const QString& id) const {
+    for (QAction* each : m_actions)
+        if (each->objectName() == id)
+            return each;
+    return nullptr;
+}
+
+void ReadingActions::apply() {
+    zoomTo(m_options.zoom);
+    applyTheme();
+    QAction* script = action(QStringLiteral("script"));
+    const QSignalBlocker quiet(script);
+    script->setChecked(m_options.script == nav::Script::Traditional);
+}
+
+void ReadingActions::chosen(const QString& key) {
+    m_history.visit(key);
+}
+
+void ReadingActions::zoomTo(int percent) {
+    const bool changed = percent != m_options.zoom;
+    m_options.zoom = percent;
+    m_view->setZoomPercent(percent);
+    QFont font = m_tree->font();
+    font.setPointSizeF(m_treePointSize * percent / 100.0);
+    m_tree->setFont(font);
+    if (changed)
+        emit optionsChanged(false);
+}
+
+void ReadingActions::step(bool forward) {
+    const std::optional<QString> key = forward ? m_history.forward() : m_history.back();
+    if (key && m_tree->contains(*key))
+        m_tree->reveal(*key);
+}
+
+void ReadingActions::randomPiece() {
+    if (!m_verses)
+        m_verses = std::make_unique<nav::RandomVerse>(m_tree->keys());
+    if (const std::optional<QString> key = m_verses->pick(m_tree->selectedKey()))
+        m_tree->reveal(*key);
+}
+
+void ReadingActions::nextTheme() {
+    using nav::Theme;
+    m_options.theme = m_options.theme == Theme::Desktop ? Theme::Light
+                      : m_options.theme == Theme::Light ? Theme::Dark
+                                                        : Theme::Desktop;
+    applyTheme();
+    emit optionsChanged(false);
+}
+
+bool ReadingActions::darkShown() const {
+    return m_options.theme == nav::Theme::Dark ||
+           (m_options.theme == nav::Theme::Desktop && isDark(m_desktopPalette));
+}
+
+void ReadingActions::applyTheme() {
+    const bool dark = darkShown();
+    m_window->setPalette(dark ? darkPalette() : lightPalette(m_desktopPalette));
+    m_view->setUserStyleSheet(dark ? darkPageStyle() : QString());
+    action(QStringLiteral("theme"))->setText(themeLabel(m_options.theme));
+}
+
+void ReadingActions::setTraditional(bool on) {
+    m_options.script = on ? nav::Script::Traditional : nav::Script::Simplified;
+    m_tree->viewport()->update();
+    emit optionsChanged(true);
+}
+
+bool ReadingActions::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            if (const int delta = wheel->angleDelta().y())
+                zoomTo(delta > 0 ? nav::zoomIn(m_options.zoom) : nav::zoomOut(m_options.zoom));
+            return true;
+        }
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        if (button == Qt::BackButton || button == Qt::ForwardButton) {
+            step(button == Qt::ForwardButton);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace shell

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "nav/NodeHistory.h"
+#include "nav/RandomVerse.h"
+#include "nav/ReadingOptions.h"
+
+#include <QObject>
+#include <QPalette>
+
+#include <memory>
+
+class QAction;
+class QWidget;
+
+namespace platform {
+class NodeTree;
+class PageView;
+} // namespace platform
+
+namespace shell {
+
+// The reader's comfort actions: text size, back and forward through the
+// nodes chosen, a random poem, the keys page, theme and script. Each is a
+// QAction with its keys from the reader's key table, for the tree's menu and
+// the window's shortcuts.
+class ReadingActions final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ReadingActions)
+
+  public:
+    ReadingActions(QWidget* window, platform::NodeTree* tree, platform::PageView* view,
+                   nav::ReadingOptions& options);
+    ~ReadingActions() override;
+
+    // Shows the options as read: size, theme, the script switch.
+    void apply();
+    // A node was chosen, by any means: it becomes the latest step.
+    void chosen(const QString& key);
+
+    QList<QAction*> actions() const { return m_actions; }
+    QAction* action(const QString& id) const;
+    const nav::NodeHistory& history() const { return m_history; }
+    bool darkShown() const;
+
+  signals:
+    // An option changed and is to be kept; with pageChanges the page on show
+    // is to be built again.
+    void optionsChanged(bool pageChanges);
+    void keysPageRequested();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QAction* make(const QString& id);
+    void zoomTo(int percent);
+    void step(bool forward);
+    void randomPiece();
+    void nextTheme();
+    void applyTheme();
+    void setTraditional(bool on);
+
+    QWidget* m_window;
+    platform::NodeTree* m_tree;
+    platform::PageView* m_view;
+    nav::ReadingOptions& m_options;
+    nav::NodeHistory m_history;
+    std::unique_ptr<nav::RandomVerse> m_verses;
+    QList<QAction*> m_actions;
+    QPalette m_desktopPalette;
+    qreal m_treePointSize;
+};
+
+} // namespace shell

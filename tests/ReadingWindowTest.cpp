@@ -1,0 +1,181 @@
+// The comfort actions in the real window with the real page view: text size
+// by key and wheel, back and forward over several kinds of node, a random
+// poem, the keys page and the dark theme on screen.
+#include "shell/Mainform.h"
+#include "shell/Paths.h"
+#include "shell/ReadingActions.h"
+
+#include "nav/RandomVerse.h"
+#include "nav/ReaderKeys.h"
+#include "platform/Files.h"
+#include "platform/NodeTree.h"
+#include "platform/PageView.h"
+#include "platform/Settings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidgetItem>
+#include <QWebEngineView>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class ReadingWindow : public ::testing::Test {
+  protected:
+    void SetUp() override { start(); }
+    void TearDown() override {
+        if (form)
+            form->close();
+    }
+
+    void start() {
+        form = std::make_unique<shell::Mainform>();
+        QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
+        form->load();
+        form->show();
+        ASSERT_TRUE(loaded.wait(30000));
+    }
+
+    template <typename Step> void andWait(Step step) {
+        QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
+        step();
+        ASSERT_TRUE(loaded.wait(20000));
+    }
+
+    // Shortcuts reach only the active window.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(form->tree(), key, modifiers);
+    }
+
+    void wheel(QWidget* target, int delta) {
+        QWheelEvent event(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), {}, {0, delta},
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &event);
+    }
+
+    void mouseButton(QWidget* target, Qt::MouseButton button) {
+        QTest::mousePress(target, button, {}, QPoint(5, 5));
+    }
+
+    QWebEngineView* engine() const { return form->view()->findChild<QWebEngineView*>(); }
+    double treePoints() const { return form->tree()->font().pointSizeF(); }
+    QString stored(const QString& key) const {
+        return platform::Settings(platform::Settings::applicationName())
+            .read(u"Reading"_s, key, u"(absent)"_s);
+    }
+    QString pageText() {
+        QString text;
+        bool done = false;
+        form->view()->plainText([&](const QString& t) {
+            text = t;
+            done = true;
+        });
+        for (int waited = 0; !done && waited < 10000; waited += 50)
+            QTest::qWait(50);
+        return text;
+    }
+
+    std::unique_ptr<shell::Mainform> form;
+};
+
+} // namespace
+
+TEST_F(ReadingWindow, ZoomKeysAndWheelStepPageAndTreeTogetherWithinTheirLimits) {
+    const double base = treePoints();
+    press(Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(engine()->zoomFactor(), 1.10);
+    EXPECT_NEAR(treePoints(), base * 1.10, 0.01);
+    press(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(engine()->zoomFactor(), 1.25);
+    for (int i = 0; i < 20; ++i)
+        wheel(form->tree()->viewport(), 120);
+    EXPECT_DOUBLE_EQ(engine()->zoomFactor(), 3.0);
+    EXPECT_EQ(stored(u"Zoom"_s), u"300"_s);
+    press(Qt::Key_0, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(engine()->zoomFactor(), 1.0);
+    EXPECT_NEAR(treePoints(), base, 0.01);
+    QWidget* drawn = engine()->focusProxy();
+    ASSERT_NE(drawn, nullptr);
+    for (int i = 0; i < 20; ++i)
+        wheel(drawn, -120);
+    EXPECT_DOUBLE_EQ(engine()->zoomFactor(), 0.5);
+    press(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(engine()->zoomFactor(), 0.5);
+    EXPECT_NEAR(treePoints(), base * 0.5, 0.01);
+
+    // The size is kept and comes back with the next start.
+    form->close();
+    start();
+    EXPECT_DOUBLE_EQ(engine()->zoomFactor(), 0.5);
+    EXPECT_NEAR(treePoints(), base * 0.5, 0.01);
+    press(Qt::Key_0, Qt::ControlModifier);
+}
+
+TEST_F(ReadingWindow, BackAndForwardWalkTheChosenNodesAndOpenCollapsedBranches) {
+    platform::NodeTree* tree = form->tree();
+    const QStringList walk{u"R0.0.0"_s, u"R0.0"_s, u"Jyb"_s, u"R1"_s};
+    for (const QString& key : walk)
+        andWait([&] { tree->reveal(key); });
+    const QString lastTitle = form->view()->title();
+    tree->collapseAll();
+
+    andWait([&] { press(Qt::Key_Left, Qt::AltModifier); });
+    EXPECT_EQ(tree->selectedKey(), u"Jyb"_s);
+    andWait([&] { press(Qt::Key_Left, Qt::AltModifier); });
+    EXPECT_EQ(tree->selectedKey(), u"R0.0"_s);
+    EXPECT_TRUE(tree->currentItem()->parent()->isExpanded());
+    andWait([&] { mouseButton(tree->viewport(), Qt::BackButton); });
+    EXPECT_EQ(tree->selectedKey(), u"R0.0.0"_s);
+    EXPECT_TRUE(tree->currentItem()->parent()->isExpanded());
+    EXPECT_TRUE(pageText().contains(tree->currentItem()->text(0)));
+
+    andWait([&] { press(Qt::Key_Right, Qt::AltModifier); });
+    EXPECT_EQ(tree->selectedKey(), u"R0.0"_s);
+    andWait([&] { mouseButton(engine()->focusProxy(), Qt::ForwardButton); });
+    EXPECT_EQ(tree->selectedKey(), u"Jyb"_s);
+    andWait([&] { press(Qt::Key_Right, Qt::AltModifier); });
+    EXPECT_EQ(tree->selectedKey(), u"R1"_s);
+    EXPECT_EQ(form->view()->title(), lastTitle);
+    // At the end nothing moves.
+    press(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(tree->selectedKey(), u"R1"_s);
+}
+
+TEST_F(ReadingWindow, RandomOpensAnotherVerseEachTime) {
+    QString shown = form->tree()->selectedKey();
+    for (int i = 0; i < 5; ++i) {
+        andWait([&] { press(Qt::Key_R, Qt::ControlModifier); });
+        const QString key = form->tree()->selectedKey();
+        EXPECT_TRUE(nav::RandomVerse::isVerse(key)) << key.toStdString();
+        EXPECT_NE(key, shown);
+        EXPECT_TRUE(pageText().contains(form->tree()->currentItem()->text(0)));
+        shown = key;
+    }
+}
+
+TEST_F(ReadingWindow, TheKeysPageListsEveryKeyOfTheWindowAndTheMenuShowsTheActions) {
+    andWait([&] { press(Qt::Key_F1); });
+    const QString text = pageText();
+    for (const QAction* action : form->findChildren<QAction*>())
+        for (const QKeySequence& key : action->shortcuts())
+            EXPECT_TRUE(text.contains(key.toString(QKeySequence::PortableText)))
+                << key.toString().toStdString();
+    for (const nav::ReaderKey& entry : nav::readerKeys()) {
+        EXPECT_TRUE(text.contains(entry.what)) << entry.id.toStdString();
+        for (const QString& key : entry.keys + entry.mouse)
+            EXPECT_TRUE(text.contains(key)) << key.toStdString();
+    }
+    for (QAction* action : form->reading()->actions()) {
+        EXPECT_TRUE(form->tree()->actions().contains(action));
+        EXPECT_FALSE(action->shortcuts().isEmpty()) << action->text().toStdString();
+    }
+}
