@@ -179,3 +179,40 @@ TEST_F(ReadingWindow, TheKeysPageListsEveryKeyOfTheWindowAndTheMenuShowsTheActio
         EXPECT_FALSE(action->shortcuts().isEmpty()) << action->text().toStdString();
     }
 }
+
+TEST_F(ReadingWindow, TheDarkThemeDrawsThePageDarkWithoutTouchingThePageFile) {
+    const QString page = shell::paths::inWorkingFolder(shell::paths::kPage);
+    andWait([&] { form->tree()->reveal(u"R0.0.0"_s); });
+    const QByteArray light = platform::files::read(page);
+    QAction* theme = form->reading()->action(u"theme"_s);
+    while (!form->reading()->darkShown())
+        press(Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(stored(u"Theme"_s), u"dark"_s);
+    EXPECT_TRUE(theme->text().contains(u"深色"_s));
+    andWait([&] { form->tree()->reveal(u"R0.0.1"_s); });
+    andWait([&] { form->tree()->reveal(u"R0.0.0"_s); });
+    EXPECT_EQ(platform::files::read(page), light);
+
+    // What the screen shows: the page's ground near its lower right corner,
+    // away from the text, and the tree's.
+    QImage shot;
+    const QPoint corner = form->view()->geometry().bottomRight() - QPoint(20, 20);
+    for (int waited = 0; waited < 5000; waited += 100) {
+        QTest::qWait(100);
+        shot = form->grab().toImage();
+        if (shot.pixelColor(corner).lightness() < 80)
+            break;
+    }
+    EXPECT_LT(shot.pixelColor(corner).lightness(), 80);
+    EXPECT_LT(form->tree()->palette().color(QPalette::Base).lightness(), 80);
+
+    while (form->reading()->darkShown())
+        press(Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    for (int waited = 0; waited < 5000; waited += 100) {
+        QTest::qWait(100);
+        shot = form->grab().toImage();
+        if (shot.pixelColor(corner).lightness() > 200)
+            break;
+    }
+    EXPECT_GT(shot.pixelColor(corner).lightness(), 200);
+}
