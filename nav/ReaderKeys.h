@@ -11,9 +11,9 @@ namespace nav {
 // Every key of the reader, in one table: the window takes its shortcuts from
 // here and the keys page lists it, so neither can leave a key out.
 struct ReaderKey {
-    QString id;        // the action's name in the window
-    QString what;      // what the menu and the keys page call it
-    QStringList keys;  // shortcuts in portable form ("Ctrl+Shift+P"); the first is the menu's
+    QString id;             // the action's name in the window
+    QString what;           // what the menu and the keys page call it
+    QStringList keys;       // shortcuts in portable form ("Ctrl+Shift+P"); the first is the menu's
     QStringList mouse = {}; // the same by mouse, in words
 };
 

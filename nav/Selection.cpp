@@ -1,6 +1,10 @@
 #include "Selection.h"
 
+#include "TraditionalText.h"
+
 #include "pages/Builders.h"
+#include "platform/Cp936.h"
+#include "platform/Files.h"
 #include "store/ContentNames.h"
 #include "store/ContentStore.h"
 #include "store/Pinyin.h"
@@ -73,34 +77,56 @@ void dynastyPage(const Action& action, store::ContentStore& content, const pages
     pages::Jyb(target, eras, description, action.hasChildren);
 }
 
+// A page file as written, line by line.
+pages::PageFile pageOfFile(const QString& path) {
+    QStringList lines =
+        platform::cp936::decode(platform::files::read(path)).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    pages::PageFile page;
+    for (const QString& line : lines)
+        page.line(line);
+    return page;
+}
+
+// The About page is written once at start; in another script it is shown
+// from a converted copy.
+QString aboutPage(const PageFiles& files, const pages::Target& target) {
+    if (!target.display)
+        return files.about;
+    pages::save(target, pageOfFile(files.about));
+    return target.page;
+}
+
 } // namespace
 
 QString carryOut(const Action& action, store::ContentStore& content, const PageFiles& files,
                  const ReadingOptions& options) {
     using Kind = Action::Kind;
+    const pages::Target target = shownIn(files.target, options);
     switch (action.kind) {
     case Kind::Author:
-        authorPage(action.number, content, files.target);
+        authorPage(action.number, content, target);
         break;
     case Kind::Title:
-        titlePage(action, content, files.target, options);
+        titlePage(action, content, target, options);
         break;
     case Kind::Preface:
-        pages::ReadMe(files.target, action.section);
+        pages::ReadMe(target, action.section);
         break;
     case Kind::About:
-        return files.about;
+        return aboutPage(files, target);
     case Kind::Idiom:
-        idiomPage(action.number, content, files.target);
+        idiomPage(action.number, content, target);
         break;
     case Kind::Dynasty:
-        dynastyPage(action, content, files.target);
+        dynastyPage(action, content, target);
         break;
     case Kind::Unmatched:
-        pages::Html(files.target, QStringLiteral("简介"), {}, {}, {});
+        pages::Html(target, QStringLiteral("简介"), {}, {}, {});
         break;
     }
-    return files.target.page;
+    return target.page;
 }
 
 } // namespace nav

@@ -55,7 +55,7 @@ PageFile jybPage(const QString& bullet, platform::Recordset& Bnr, const QString&
 }
 
 void Jyb(const Target& target, platform::Recordset& Bnr, const QString& JianJie, bool Zjd) {
-    jybPage(target.bullet, Bnr, JianJie, Zjd).save(target.page);
+    save(target, jybPage(target.bullet, Bnr, JianJie, Zjd));
 }
 
 } // namespace pages

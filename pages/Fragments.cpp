@@ -38,6 +38,12 @@ QString fileSource(const QString& path) {
     return source;
 }
 
+void save(const Target& target, PageFile page) {
+    if (target.display)
+        page.mapLines(target.display);
+    page.save(target.page);
+}
+
 void headBlock(PageFile& page, const QString& titleLine, const QString& headLine) {
     page.line(QStringLiteral("<html>"));
     page.emptyLine();

@@ -4,14 +4,22 @@
 
 #include <QString>
 
+#include <functional>
+
 // The pieces several pages share.
 namespace pages {
 
 // Where a page is written and the absolute path of the bullet picture it shows.
+// With display, every line is written as display gives it (another script
+// for the text, say); without, as built.
 struct Target {
     QString page;
     QString bullet;
+    std::function<QString(const QString&)> display = {};
 };
+
+// Writes the page to the target, through its display.
+void save(const Target& target, PageFile page);
 
 // "<html>", empty, "<head>", the title line, "</head>", empty; a head line
 // other than empty goes right after the title line.

@@ -14,7 +14,7 @@ PageFile cyPage(const QString& bullet, const QString& ChengYu, const QString& Gu
 }
 
 void Cy(const Target& target, const QString& ChengYu, const QString& GuShi) {
-    cyPage(target.bullet, ChengYu, GuShi).save(target.page);
+    save(target, cyPage(target.bullet, ChengYu, GuShi));
 }
 
 } // namespace pages

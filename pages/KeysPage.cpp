@@ -22,7 +22,7 @@ PageFile keysPage(const QString& bullet, const QList<KeyRow>& rows) {
 }
 
 void Keys(const Target& target, const QList<KeyRow>& rows) {
-    keysPage(target.bullet, rows).save(target.page);
+    save(target, keysPage(target.bullet, rows));
 }
 
 } // namespace pages

@@ -17,6 +17,11 @@ class PageFile final {
     void textLines(QStringView text);
 
     const QStringList& lines() const { return m_lines; }
+    // Replaces every line with what the function gives for it.
+    template <typename Function> void mapLines(const Function& function) {
+        for (QString& line : m_lines)
+            line = function(line);
+    }
     QByteArray bytes() const;
     // Replaces the file whole; a failure leaves the old file as it was.
     void save(const QString& path) const;

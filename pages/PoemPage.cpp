@@ -35,7 +35,7 @@ PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QSt
 
 void Html(const Target& target, const QString& Bt, const QString& Zw, const QString& Zs,
           const QString& Jx, const Readings* pinyin) {
-    htmlPage(target.bullet, Bt, Zw, Zs, Jx, pinyin).save(target.page);
+    save(target, htmlPage(target.bullet, Bt, Zw, Zs, Jx, pinyin));
 }
 
 } // namespace pages

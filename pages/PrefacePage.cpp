@@ -92,7 +92,7 @@ PageFile readMePage(int BtID) {
 }
 
 void ReadMe(const Target& target, int BtID) {
-    readMePage(BtID).save(target.page);
+    save(target, readMePage(BtID));
 }
 
 } // namespace pages

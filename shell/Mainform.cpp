@@ -12,6 +12,7 @@
 #include "nav/Classify.h"
 #include "nav/ReaderKeys.h"
 #include "nav/Selection.h"
+#include "nav/TraditionalText.h"
 #include "nav/TreeBuilder.h"
 #include "pages/Builders.h"
 #include "platform/Error.h"
@@ -79,9 +80,9 @@ void Mainform::wireComfort() {
 
 void Mainform::showKeysPage() {
     try {
-        const nav::PageFiles files = pageFiles();
-        pages::Keys(files.target, nav::keyRows());
-        Ie->Navigate(files.target.page);
+        const pages::Target target = nav::shownIn(pageFiles().target, m_reading);
+        pages::Keys(target, nav::keyRows());
+        Ie->Navigate(target.page);
     } catch (const platform::Error& error) {
         reportError(this, error);
     }

@@ -1,6 +1,7 @@
 #include "ReadingActions.h"
 
 #include "ReadingTheme.h"
+#include "ScriptDelegate.h"
 
 #include "nav/ReaderKeys.h"
 #include "nav/Zoom.h"
@@ -40,6 +41,7 @@ ReadingActions::ReadingActions(QWidget* window, platform::NodeTree* tree, platfo
     });
     connect(view, &platform::PageView::historyButton, this, &ReadingActions::step);
     tree->viewport()->installEventFilter(this);
+    tree->setItemDelegate(new ScriptDelegate(m_options, tree));
 }
 
 ReadingActions::~ReadingActions() = default;

@@ -4,6 +4,7 @@
 #include "shell/Mainform.h"
 #include "shell/Paths.h"
 #include "shell/ReadingActions.h"
+#include "shell/ScriptDelegate.h"
 
 #include "nav/RandomVerse.h"
 #include "nav/ReaderKeys.h"
@@ -17,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidgetItem>
+#include <QTreeWidgetItemIterator>
 #include <QWebEngineView>
 #include <QWheelEvent>
 
@@ -215,4 +217,38 @@ TEST_F(ReadingWindow, TheDarkThemeDrawsThePageDarkWithoutTouchingThePageFile) {
             break;
     }
     EXPECT_GT(shot.pixelColor(corner).lightness(), 200);
+}
+
+TEST_F(ReadingWindow, TraditionalShowsTreeAndPagesConvertedWhileTheNodesKeepTheirTexts) {
+    platform::NodeTree* tree = form->tree();
+    QTreeWidgetItem* jin = nullptr;
+    for (QTreeWidgetItemIterator it(tree); *it && !jin; ++it)
+        if ((*it)->text(0) == u"东晋"_s)
+            jin = *it;
+    ASSERT_NE(jin, nullptr);
+    andWait([&] { press(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier); });
+    EXPECT_EQ(stored(u"Script"_s), u"traditional"_s);
+    const auto* delegate = dynamic_cast<shell::ScriptDelegate*>(tree->itemDelegate());
+    ASSERT_NE(delegate, nullptr);
+    EXPECT_EQ(delegate->shown(jin->text(0)), u"東晉"_s);
+    EXPECT_EQ(jin->text(0), u"东晋"_s);
+
+    // The era rows are still found from the node's own text.
+    andWait([&] { tree->setCurrentItem(jin); });
+    const QString eras = pageText();
+    EXPECT_TRUE(eras.contains(u"年號"_s));
+    EXPECT_GT(
+        platform::files::read(shell::paths::inWorkingFolder(shell::paths::kPage)).count("<tr"), 5);
+
+    // Readings stay over the converted poem.
+    andWait([&] { tree->reveal(u"R0.0.0"_s); });
+    const QString poem = tree->currentItem()->text(0);
+    EXPECT_TRUE(pageText().contains(delegate->shown(poem)));
+    andWait([&] { form->pinyinAction()->setChecked(true); });
+    const QByteArray ruby =
+        platform::files::read(shell::paths::inWorkingFolder(shell::paths::kPage));
+    EXPECT_TRUE(ruby.contains("<ruby>"));
+    form->pinyinAction()->setChecked(false);
+    andWait([&] { press(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier); });
+    EXPECT_EQ(delegate->shown(jin->text(0)), u"东晋"_s);
 }

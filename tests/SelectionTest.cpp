@@ -1,6 +1,7 @@
 #include "nav/Selection.h"
 
 #include "pages/AddH.h"
+#include "pages/Builders.h"
 #include "platform/Cp936.h"
 #include "platform/Files.h"
 #include "store/ContentStore.h"
@@ -113,4 +114,26 @@ TEST_F(Selection, ADynastyShowsItsDescriptionAndOnlyAnUndividedOneItsEras) {
 TEST_F(Selection, AboutWritesNothingAndShowsTheAboutPage) {
     EXPECT_TRUE(choose(action(Kind::About)).isEmpty());
     EXPECT_EQ(shown, files.about);
+}
+
+TEST_F(Selection, InTraditionalTheTextsChangeAndTheAboutPageIsShownFromAConvertedCopy) {
+    nav::ReadingOptions traditional;
+    traditional.script = nav::Script::Traditional;
+    pages::Guanyu(files.about);
+    const QByteArray about = platform::files::read(files.about);
+    EXPECT_EQ(nav::carryOut(action(Kind::About), content, files, traditional), files.target.page);
+    EXPECT_EQ(platform::files::read(files.about), about);
+    const QString shown = platform::cp936::decode(platform::files::read(files.target.page));
+    EXPECT_TRUE(shown.contains(u"閱讀器"_s));
+    EXPECT_EQ(shown.count(u"\r\n"_s), platform::cp936::decode(about).count(u"\r\n"_s));
+
+    nav::Action preface = action(Kind::Preface);
+    preface.section = 4;
+    nav::carryOut(preface, content, files, {});
+    const QString simplified = platform::cp936::decode(platform::files::read(files.target.page));
+    nav::carryOut(preface, content, files, traditional);
+    const QString converted = platform::cp936::decode(platform::files::read(files.target.page));
+    EXPECT_NE(converted, simplified);
+    EXPECT_EQ(converted.count(u'<'), simplified.count(u'<'));
+    EXPECT_EQ(converted.count(u"\r\n"_s), simplified.count(u"\r\n"_s));
 }

@@ -1,0 +1,114 @@
+#include "TraditionalText.h"
+
+#include "platform/Cp936.h"
+#include "platform/ScriptConverter.h"
+
+#include <vector>
+
+namespace nav {
+namespace {
+
+const platform::ScriptConverter& converter() {
+    static const platform::ScriptConverter toTraditional(
+        platform::ScriptConverter::Direction::ToTraditional);
+    return toTraditional;
+}
+
+// Where the converted text has a character per character of the original,
+// each one that code page 936 cannot hold goes back to the original's.
+QString keepEncodable(const QString& original, QString converted) {
+    if (converted.size() != original.size())
+        return platform::cp936::canEncode(converted) || !platform::cp936::canEncode(original)
+                   ? converted
+                   : original;
+    for (qsizetype i = 0; i < converted.size();) {
+        const qsizetype length = converted[i].isHighSurrogate() ? 2 : 1;
+        const QStringView now = QStringView(converted).mid(i, length);
+        const QStringView was = QStringView(original).mid(i, length);
+        if (now != was && !platform::cp936::canEncode(now))
+            converted.replace(i, length, was.toString());
+        i += length;
+    }
+    return converted;
+}
+
+// A piece of text between tags, by its place in the line.
+struct Piece {
+    qsizetype start;
+    qsizetype length;
+};
+
+// Elements whose content is no text of the page: ruby readings, styles, scripts.
+const QStringList& skipped() {
+    static const QStringList names{QStringLiteral("rt"), QStringLiteral("style"),
+                                   QStringLiteral("script")};
+    return names;
+}
+
+// The text pieces of a line, leaving out the tags and what ruby readings,
+// styles and scripts hold.
+std::vector<Piece> textPieces(const QString& line) {
+    std::vector<Piece> pieces;
+    qsizetype skipUntil = -1;
+    for (qsizetype i = 0; i < line.size();) {
+        if (line[i] == u'<') {
+            const qsizetype end = line.indexOf(u'>', i);
+            if (end < 0)
+                break;
+            const QStringView tag = QStringView(line).mid(i + 1, end - i - 1);
+            for (const QString& name : skipped()) {
+                if (tag.compare(name, Qt::CaseInsensitive) == 0 ||
+                    tag.startsWith(name + u' ', Qt::CaseInsensitive))
+                    skipUntil = line.indexOf(QStringLiteral("</") + name, end, Qt::CaseInsensitive);
+            }
+            i = end + 1;
+            continue;
+        }
+        qsizetype next = line.indexOf(u'<', i);
+        if (next < 0)
+            next = line.size();
+        if (i >= skipUntil)
+            pieces.push_back({i, next - i});
+        i = next;
+    }
+    return pieces;
+}
+
+} // namespace
+
+QString traditionalText(const QString& simplified) {
+    if (simplified.isEmpty())
+        return simplified;
+    return keepEncodable(simplified, converter().convert(simplified));
+}
+
+QString traditionalLine(const QString& line) {
+    const std::vector<Piece> pieces = textPieces(line);
+    QString joined;
+    for (const Piece& piece : pieces)
+        joined += QStringView(line).mid(piece.start, piece.length);
+    const QString converted = traditionalText(joined);
+    QString result = line;
+    if (converted.size() == joined.size()) {
+        // Each piece takes its own stretch of the line converted as a whole.
+        qsizetype at = 0;
+        for (const Piece& piece : pieces) {
+            result.replace(piece.start, piece.length, converted.mid(at, piece.length));
+            at += piece.length;
+        }
+        return result;
+    }
+    for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece)
+        result.replace(piece->start, piece->length,
+                       traditionalText(line.mid(piece->start, piece->length)));
+    return result;
+}
+
+pages::Target shownIn(const pages::Target& target, const ReadingOptions& options) {
+    pages::Target shown = target;
+    if (options.script == Script::Traditional)
+        shown.display = traditionalLine;
+    return shown;
+}
+
+} // namespace nav

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ReadingOptions.h"
+
+#include "pages/Fragments.h"
+
+#include <QString>
+
+namespace nav {
+
+// Text as shown in Traditional characters: converted phrase by phrase, and a
+// character that code page 936 cannot hold keeps its simplified form, so
+// nothing is lost on the way into a page file. Throws platform::Error when
+// the conversion tables are not installed.
+QString traditionalText(const QString& simplified);
+
+// One line of a page: only the text between the tags is converted, with the
+// phrases read across tags (a heading split by ruby still reads as one), and
+// ruby readings left as they are. Tags, attributes and paths stay.
+QString traditionalLine(const QString& line);
+
+// The target with the page's text shown in the script the options ask for.
+pages::Target shownIn(const pages::Target& target, const ReadingOptions& options);
+
+} // namespace nav
