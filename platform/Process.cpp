@@ -3,11 +3,16 @@
 #include "Error.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
 #include <QSocketNotifier>
 
 #include <cerrno>
 #include <csignal>
+#include <pwd.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -43,8 +48,35 @@ void prepareProcess() {
 void preparePageEngine() {
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     if (!flags.contains("--js-flags"))
-        flags += " --js-flags=--lite-mode,--max-lazy,--max-semi-space-size=1";
+        flags += " --js-flags=--lite-mode,--no-expose-wasm,--max-lazy,--max-semi-space-size=1";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+}
+
+void quietenDiagnostics() {
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const passwd* user = ::getpwuid(::geteuid());
+        const QString folder =
+            QDir::tempPath() + QStringLiteral("/runtime-") +
+            (user ? QString::fromLocal8Bit(user->pw_name) : QString::number(::geteuid()));
+        // Private to the user, as the runtime folder must be; one that is not
+        // is left to the GUI library, which says why.
+        struct stat status {};
+        ::mkdir(QFile::encodeName(folder).constData(), 0700);
+        if (::lstat(QFile::encodeName(folder).constData(), &status) == 0 &&
+            S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() &&
+            (status.st_mode & 0777) == 0700)
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+    }
+    if (!qEnvironmentVariableIsEmpty("QUILLORA_DEBUG"))
+        return;
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!flags.contains("--log-level"))
+        flags += " --log-level=3";
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+    // The engine's start-up report and notices; warnings and errors stay.
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("qt.webenginecontext.info=false\nqt.webenginecontext.debug=false\n"
+                       "default.info=false\ndefault.debug=false"));
 }
 
 void onTerminationRequest(std::function<void()> handler) {

@@ -13,6 +13,12 @@ void prepareProcess();
 // Must run before the application object exists.
 void preparePageEngine();
 
+// Keeps the terminal quiet in normal use: the page engine's diagnostics and
+// start-up report are left out unless QUILLORA_DEBUG is set, and a missing
+// runtime folder is provided as the GUI library would, without its warning.
+// Errors still reach stderr. Must run before the application object exists.
+void quietenDiagnostics();
+
 // Calls the handler on the GUI thread when the process is asked to end
 // (SIGTERM, SIGINT, or SIGHUP when its terminal closes), so a logout closes
 // the window as the user would. Throws platform::Error, with the operating

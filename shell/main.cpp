@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
         return shell::runFindCommand(*command.findQuery);
     platform::prepareProcess();
     platform::preparePageEngine();
+    platform::quietenDiagnostics();
     QApplication app(argc, argv);
     return shell::runReporting([&app] {
         shell::applyDesktopIdentity();

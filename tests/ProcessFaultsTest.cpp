@@ -220,3 +220,23 @@ TEST(Placement, AWindowAtX2500OnA4KScreenComesBackThere) {
     server.terminate();
     server.waitForFinished(5000);
 }
+
+TEST(Program, NormalUseLeavesTheTerminalQuiet) {
+    ReaderRun run;
+    run.start();
+    // Pages chosen with the keyboard, when the display can be driven.
+    const QString xdotool = QStandardPaths::findExecutable(u"xdotool"_s);
+    if (!xdotool.isEmpty() && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        const QString window =
+            u"--sync --onlyvisible --pid "_s + QString::number(run.program().processId());
+        for (const char* keys : {"Down", "Down", "ctrl+r", "ctrl+r", "F1", "alt+Left"}) {
+            QProcess::execute(u"sh"_s, {u"-c"_s, xdotool + u" search "_s + window +
+                                                     u" windowactivate --sync key "_s +
+                                                     QString::fromLatin1(keys)});
+            QTest::qWait(300);
+        }
+    }
+    ASSERT_TRUE(run.endWith(SIGTERM));
+    EXPECT_EQ(run.program().exitCode(), 0);
+    EXPECT_EQ(run.errors(), QByteArray());
+}
