@@ -46,10 +46,14 @@ QIcon NodeTree::icon(int image, int selectedImage) {
     const int pair = image * 16 + selectedImage;
     auto found = m_icons.find(pair);
     if (found == m_icons.end()) {
+        // Each at twice the size too, pixel for pixel, so that a scaled
+        // screen shows them sharp instead of smoothed.
         QIcon icon;
-        icon.addFile(QStringLiteral(":/quillora/icon%1").arg(image), QSize(18, 18), QIcon::Normal);
-        icon.addFile(QStringLiteral(":/quillora/icon%1").arg(selectedImage), QSize(18, 18),
-                     QIcon::Selected);
+        for (const auto& [suffix, size] : {std::pair{"", 18}, std::pair{"@2x", 36}}) {
+            const QString name = QStringLiteral(":/quillora/icon%1") + QLatin1String(suffix);
+            icon.addFile(name.arg(image), QSize(size, size), QIcon::Normal);
+            icon.addFile(name.arg(selectedImage), QSize(size, size), QIcon::Selected);
+        }
         found = m_icons.insert(pair, icon);
     }
     return *found;
