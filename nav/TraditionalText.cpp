@@ -3,6 +3,7 @@
 #include "platform/Cp936.h"
 #include "platform/ScriptConverter.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace nav {
@@ -87,6 +88,9 @@ QString traditionalLine(const QString& line) {
     QString joined;
     for (const Piece& piece : pieces)
         joined += QStringView(line).mid(piece.start, piece.length);
+    // Most lines of a page are markup alone: nothing to convert.
+    if (std::all_of(joined.cbegin(), joined.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return line;
     const QString converted = traditionalText(joined);
     QString result = line;
     if (converted.size() == joined.size()) {
