@@ -1,6 +1,7 @@
 #!/bin/sh
 # Takes screenshots of the real reader under Xvfb: the About page, a poem page
-# an era table page and the poem page with pinyin, chosen with the keyboard.
+# an era table page, the poem page with pinyin, in the dark theme, in
+# Traditional characters and on a screen scaled by 2, chosen with the keyboard.
 # Writes docs/*.png.
 #   tools/screenshots.sh [OUTDIR]
 set -e
@@ -21,7 +22,7 @@ mkdir -p "$XDG_CONFIG_HOME/Quillora"
 printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
 
 shoot() {
-  Xvfb :77 -screen 0 960x640x24 >/dev/null 2>&1 &
+  Xvfb :77 -screen 0 ${screen:-960x640}x24 >/dev/null 2>&1 &
   xvfb=$!
   sleep 1
   DISPLAY=:77 build/shell/Quillora >/dev/null 2>&1 &
@@ -43,5 +44,13 @@ shoot eras "Home Down Down Right Down Down Down Down Down Down Down Down Down Do
 # The same poem with pinyin switched on in the settings.
 printf '[Reading]\nPinyin=1\n' >> "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
 shoot pinyin "Home Right Down Right Down Right Down Down Down"
+# The same poem in the dark theme, then in Traditional characters.
+printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n[Reading]\nTheme=dark\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
+shoot dark "Home Right Down Right Down Right Down Down Down"
+printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n[Reading]\nScript=traditional\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
+shoot traditional "Home Right Down Right Down Right Down Down Down"
+# The poem on a screen scaled by 2: the same window, twice the pixels.
+printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
+screen=1920x1280 QT_SCALE_FACTOR=2 shoot scale2 "Home Right Down Right Down Right Down Down Down"
 rm -rf "$home"
 echo "screenshots in $out/"
