@@ -153,13 +153,14 @@ void Mainform::load() {
     nav::buildTree(*BtTree, *m_content);
     Ie->setAllowedFolder(paths::workingFolder());
     {
-        // The About page is written already; showing it needs no builder.
         const QSignalBlocker quiet(BtTree);
         BtTree->select(QStringLiteral("Rdm"));
     }
     // The keyboard works the tree from the first moment, as in any reader.
     BtTree->setFocus();
-    Ie->Navigate(about);
+    // The About page is written already; in another script it is shown
+    // converted, as any choice of it would be.
+    choose(BtTree->info(QStringLiteral("Rdm")));
 }
 
 void Mainform::choose(const platform::NodeInfo& node) {
