@@ -10,7 +10,6 @@
 #include "nav/TreeBuilder.h"
 #include "pages/Builders.h"
 #include "platform/Error.h"
-#include "platform/Files.h"
 #include "platform/NodeTree.h"
 #include "platform/PageView.h"
 #include "platform/Settings.h"
@@ -49,10 +48,7 @@ Mainform::~Mainform() = default;
 
 void Mainform::load() {
     restorePlacement();
-    m_folder.prepare();
-    const QString about = paths::inWorkingFolder(paths::kAboutPage);
-    if (!platform::files::exists(about, platform::files::Kind::File))
-        pages::Guanyu(about);
+    m_folder.prepare(); // the About page too
     m_folder.markHidden();
     m_content = std::make_unique<store::ContentStore>(paths::inWorkingFolder(paths::kDatabase));
     nav::buildTree(*BtTree, *m_content);
@@ -62,18 +58,27 @@ void Mainform::load() {
         const QSignalBlocker quiet(BtTree);
         BtTree->select(QStringLiteral("Rdm"));
     }
+    m_shownKey = QStringLiteral("Rdm");
     // The keyboard works the tree from the first moment, as in any reader.
     BtTree->setFocus();
-    Ie->Navigate(about);
+    Ie->Navigate(paths::inWorkingFolder(paths::kAboutPage));
 }
 
 void Mainform::choose(const platform::NodeInfo& node) {
     if (!m_content)
         return;
     try {
+        // A folder removed under the reader is made again, with its files.
+        m_folder.keepAlive();
         Ie->Navigate(nav::carryOut(nav::classify(node), *m_content, pageFiles()));
+        m_shownKey = node.key;
     } catch (const platform::Error& error) {
-        // The reader goes on with the page it showed last.
+        // The reader goes on with the page it showed last, and the tree
+        // points at that page's node again.
+        {
+            const QSignalBlocker quiet(BtTree);
+            BtTree->select(m_shownKey);
+        }
         reportError(this, error);
     }
 }

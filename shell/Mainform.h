@@ -58,6 +58,7 @@ class Mainform final : public QWidget {
     SplitterBar* Picture1;
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
+    QString m_shownKey; // the node whose page the view shows
     int m_treeWidth = kDesignTreeWidth;
     QSize m_savedOuterSize;
     bool m_frameCorrected = false;
