@@ -18,6 +18,10 @@ void headBlock(PageFile& page, const QString& titleLine);
 // The body tag that keeps the reader from opening the context menu, dragging
 // or selecting text, then an empty line.
 void bodyTag(PageFile& page);
+// A local path as the source of a picture: the characters that would break
+// the attribute or the URL, or that code page 936 cannot hold, are percent
+// escaped (UTF-8); a path without them is written as it is.
+QString fileSource(const QString& path);
 // The bullet picture and a heading; tail closes the line ("><b>注解</b></p>").
 void headingLine(PageFile& page, const QString& bullet, const QString& tail);
 QString boldTail(const QString& heading);

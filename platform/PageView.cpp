@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -67,6 +68,14 @@ PageView::PageView(QWidget* parent)
         m_trim.start();
         emit loadFinished(ok);
     });
+    connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
+        // A load stopped by the next choice is no failure; one that failed
+        // is, when it is the page that was asked for.
+        if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && info.url() == m_shown)
+            emit pageFailed(m_shown.toLocalFile(), info.errorString().isEmpty()
+                                                       ? QString::number(info.errorCode())
+                                                       : info.errorString());
+    });
 }
 
 PageView::~PageView() = default;
@@ -77,8 +86,8 @@ void PageView::setAllowedFolder(const QString& folder) {
 
 void PageView::Navigate(const QString& path) {
     const QByteArray bytes = files::read(path);
-    m_view->setContent(bytes, QStringLiteral("text/html;charset=GBK"),
-                       QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    m_shown = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    m_view->setContent(bytes, QStringLiteral("text/html;charset=GBK"), m_shown);
 }
 
 QString PageView::title() const {

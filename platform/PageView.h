@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 #include <functional>
@@ -36,11 +37,15 @@ class PageView final : public QWidget {
 
   signals:
     void loadFinished(bool ok);
+    // The page asked for could not be shown; a load that the next one
+    // replaced is not a failure.
+    void pageFailed(const QString& path, const QString& reason);
 
   private:
     QWebEngineView* m_view;
     LocalFilesOnly* m_filter;
     QTimer m_trim;
+    QUrl m_shown;
 };
 
 } // namespace platform

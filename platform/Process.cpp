@@ -1,8 +1,11 @@
 #include "Process.h"
 
+#include "Error.h"
+
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -10,11 +13,21 @@
 namespace platform {
 namespace {
 
-int g_signalPipe[2] = {-1, -1};
+int g_signalSocket[2] = {-1, -1};
 
+// Runs inside the signal: only async-signal-safe calls, and errno as it was
+// for the code the signal interrupted. The socket does not block, so a burst
+// of signals cannot hang the process; one byte waiting is request enough.
 void forward(int) {
+    const int saved = errno;
     const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[0], &byte, 1);
+    [[maybe_unused]] const ssize_t n = ::write(g_signalSocket[0], &byte, 1);
+    errno = saved;
+}
+
+void require(bool done, const QString& step) {
+    if (!done)
+        throw Error::fromErrno(ErrorCode::ProcessNotPrepared, step);
 }
 
 } // namespace
@@ -35,21 +48,27 @@ void preparePageEngine() {
 }
 
 void onTerminationRequest(std::function<void()> handler) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
-        return;
+    int sockets[2] = {-1, -1};
+    require(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, sockets) == 0,
+            QStringLiteral("socketpair"));
+    g_signalSocket[0] = sockets[0];
+    g_signalSocket[1] = sockets[1];
     auto* notifier =
-        new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [handler] {
-        char byte = 0;
-        [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[1], &byte, 1);
+        new QSocketNotifier(sockets[1], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [handler, sockets] {
+        char bytes[16];
+        while (::read(sockets[1], bytes, sizeof bytes) > 0) {
+        }
         handler();
     });
     struct sigaction action {};
     action.sa_handler = forward;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (const auto& [signal, name] :
+         {std::pair{SIGTERM, "SIGTERM"}, std::pair{SIGINT, "SIGINT"}, std::pair{SIGHUP, "SIGHUP"}})
+        require(::sigaction(signal, &action, nullptr) == 0,
+                QStringLiteral("sigaction ") + QLatin1String(name));
 }
 
 } // namespace platform

@@ -14,7 +14,10 @@ void prepareProcess();
 void preparePageEngine();
 
 // Calls the handler on the GUI thread when the process is asked to end
-// (SIGTERM, SIGINT), so a logout closes the window as the user would.
+// (SIGTERM, SIGINT, or SIGHUP when its terminal closes), so a logout closes
+// the window as the user would. Throws platform::Error, with the operating
+// system's reason, when the signals cannot be caught: the process would
+// otherwise end without its clean-up.
 void onTerminationRequest(std::function<void()> handler);
 
 } // namespace platform

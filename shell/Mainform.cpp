@@ -42,6 +42,11 @@ Mainform::Mainform(QWidget* parent)
     BtTree->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(BtTree, &platform::NodeTree::nodeChosen, this, &Mainform::choose);
     connect(Picture1, &SplitterBar::released, this, &Mainform::barReleased);
+    connect(Ie, &platform::PageView::pageFailed, this,
+            [this](const QString& path, const QString& reason) {
+                reportError(this,
+                            platform::Error(platform::ErrorCode::PageNotLoaded, path, reason));
+            });
 }
 
 Mainform::~Mainform() = default;
@@ -93,7 +98,7 @@ void Mainform::restorePlacement() {
         settings.read(kSection, QStringLiteral("Window"), QStringLiteral("0")));
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
-        screens << screen->geometry();
+        screens << screen->availableGeometry();
     const QScreen* primary = QGuiApplication::primaryScreen();
     const QRect frame = keepOnScreen(toPixels(QRect(p.left, p.top, p.width, p.height)), screens,
                                      primary ? primary->availableGeometry() : QRect());
@@ -131,14 +136,13 @@ void Mainform::savePlacement() {
         const QRect frame = frameGeometry();
         const double dpiX = logicalDpiX();
         const double dpiY = logicalDpiY();
-        settings.write(kSection, QStringLiteral("Top"),
-                       QString::number(pixelsToTwips(frame.y(), dpiY)));
-        settings.write(kSection, QStringLiteral("Left"),
-                       QString::number(pixelsToTwips(frame.x(), dpiX)));
-        settings.write(kSection, QStringLiteral("Width"),
-                       QString::number(pixelsToTwips(frame.width(), dpiX)));
-        settings.write(kSection, QStringLiteral("Height"),
-                       QString::number(pixelsToTwips(frame.height(), dpiY)));
+        const Placement p = usable({pixelsToTwips(frame.x(), dpiX), pixelsToTwips(frame.y(), dpiY),
+                                    pixelsToTwips(frame.width(), dpiX),
+                                    pixelsToTwips(frame.height(), dpiY), state});
+        settings.write(kSection, QStringLiteral("Top"), QString::number(p.top));
+        settings.write(kSection, QStringLiteral("Left"), QString::number(p.left));
+        settings.write(kSection, QStringLiteral("Width"), QString::number(p.width));
+        settings.write(kSection, QStringLiteral("Height"), QString::number(p.height));
     }
     settings.flush();
 }

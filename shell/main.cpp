@@ -1,23 +1,28 @@
+#include "CommandLine.h"
+#include "DesktopIdentity.h"
 #include "ErrorReport.h"
 #include "Mainform.h"
 
-#include "platform/Error.h"
 #include "platform/Process.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    const shell::CommandLine command = shell::parseCommandLine(argc, argv);
+    if (command.exitStatus)
+        return *command.exitStatus;
     platform::prepareProcess();
     platform::preparePageEngine();
     QApplication app(argc, argv);
-    platform::onTerminationRequest([] { QApplication::closeAllWindows(); });
-    shell::Mainform form;
-    try {
+    return shell::runReporting([&app] {
+        shell::applyDesktopIdentity();
+        platform::onTerminationRequest([] {
+            shell::reportToStreamOnly();
+            QApplication::closeAllWindows();
+        });
+        shell::Mainform form;
         form.load();
-    } catch (const platform::Error& error) {
-        shell::reportError(nullptr, error);
-        return 1;
-    }
-    form.show();
-    return app.exec();
+        form.show();
+        return app.exec();
+    });
 }

@@ -1,5 +1,6 @@
 #include "pages/AddH.h"
 #include "pages/Builders.h"
+#include "pages/Fragments.h"
 
 #include "platform/Cp936.h"
 #include "platform/Database.h"
@@ -51,6 +52,16 @@ TEST(AddH, RaisesOnlyTheAnnotationMarks) {
     EXPECT_EQ(AddH(u"ⅵ㈠"_s), u"ⅵ㈠"_s);
     EXPECT_EQ(AddH(u"⑪x"_s), u"?x"_s);
     EXPECT_EQ(AddH(u"<sup>(21)</sup>"_s), u"<sup>(21)</sup>"_s);
+}
+
+TEST(Heading, ThePictureSourceEscapesOnlyWhatWouldBreakIt) {
+    EXPECT_EQ(fileSource(u"/home/李 白/.cache/quillora/temp/dicts/Dian"_s),
+              u"/home/李 白/.cache/quillora/temp/dicts/Dian"_s);
+    EXPECT_EQ(fileSource(uR"(/h/a#b?c%41"d&lt;e\f)"_s + QChar(u'\t') + u"g/Dian"_s),
+              u"/h/a%23b%3Fc%2541%22d%26lt;e%5Cf%09g/Dian"_s);
+    // Outside code page 936 a character would turn into '?'.
+    EXPECT_EQ(fileSource(u"/h/\U0001F600\uAC00\u00E9\u4E00/Dian"_s),
+              u"/h/%F0%9F%98%80%EA%B0%80\u00E9\u4E00/Dian"_s);
 }
 
 TEST(PoemPage, WorkedExampleGivesSeventeenLines) {

@@ -8,22 +8,51 @@
 using namespace shell;
 using namespace Qt::Literals::StringLiterals;
 
-TEST(Placement, StoredTextsAreReadAsSixteenBitNumbers) {
+TEST(Placement, StoredTextsAreReadInTheWholeRangeAScreenCanHold) {
     const Placement p =
         placementFromTexts(QStringLiteral("-1200"), QStringLiteral("300"), QStringLiteral("8000"),
                            QStringLiteral("5000"), QStringLiteral("2"));
     EXPECT_EQ(p, (Placement{-1200, 300, 8000, 5000, WindowState::Maximised}));
     EXPECT_EQ(placementFromTexts(u"0"_s, u"0"_s, u"9285"_s, u"6270"_s, u"0"_s), Placement{});
+    // A second monitor or a 4K screen lies far past 16 bits of twips.
+    EXPECT_EQ(placementFromTexts(u"37500"_s, u"-40000"_s, u"57600"_s, u"32400"_s, u"1"_s),
+              (Placement{37500, -40000, 57600, 32400, WindowState::Minimised}));
+    EXPECT_EQ(placementFromTexts(u"655340"_s, {}, {}, {}, {}).left, 655340);
 }
 
-TEST(Placement, GarbageGivesTheDefaults) {
-    const Placement p =
-        placementFromTexts(QStringLiteral("abc"), QStringLiteral("40000"), QStringLiteral("-32769"),
-                           QStringLiteral("12.5"), QStringLiteral("7"));
+TEST(Placement, GarbageAndUnusableSizesGiveTheDefaults) {
+    const Placement p = placementFromTexts(QStringLiteral("abc"), QStringLiteral("655341"),
+                                           QStringLiteral("-2147483648"), QStringLiteral("12.5"),
+                                           QStringLiteral("7"));
     EXPECT_EQ(p, Placement{});
     EXPECT_EQ(placementFromTexts({}, {}, {}, {}, QStringLiteral("-1")).state, WindowState::Normal);
-    EXPECT_EQ(placementFromTexts(u"32767"_s, u"-32768"_s, {}, {}, u"1"_s),
-              (Placement{32767, -32768, 9285, 6270, WindowState::Minimised}));
+    EXPECT_EQ(placementFromTexts(u"99999999999"_s, u"-655341"_s, u"15"_s, u"0"_s, {}), Placement{});
+    EXPECT_EQ(placementFromTexts({}, {}, u"-9285"_s, u"1799"_s, {}), Placement{});
+    EXPECT_EQ(placementFromTexts({}, {}, u"2400"_s, u"1800"_s, {}),
+              (Placement{0, 0, 2400, 1800, WindowState::Normal}));
+    EXPECT_EQ(usable({-60, 40, 15, 15, WindowState::Normal}),
+              (Placement{-60, 40, 9285, 6270, WindowState::Normal}));
+}
+
+TEST(Placement, AWindowAtTwoAndAHalfThousandPixelsOnA4KScreenRoundTrips) {
+    const QList<QRect> screens{QRect(0, 0, 3840, 2160)};
+    const Placement read = placementFromTexts(QString::number(pixelsToTwips(2500, 96)), u"1500"_s,
+                                              u"9285"_s, u"6270"_s, u"0"_s);
+    const QRect frame(twipsToPixels(read.left, 96), twipsToPixels(read.top, 96),
+                      twipsToPixels(read.width, 96), twipsToPixels(read.height, 96));
+    EXPECT_EQ(keepOnScreen(frame, screens, screens[0]), QRect(2500, 100, 619, 418));
+    EXPECT_EQ(pixelsToTwips(2500, 96), 37500);
+}
+
+TEST(Placement, AWindowLargerThanItsScreenIsFittedToIt) {
+    const QList<QRect> screens{QRect(0, 0, 1920, 1040), QRect(1920, 0, 1280, 1024)};
+    EXPECT_EQ(keepOnScreen(QRect(0, 0, 1921, 1041), screens, screens[0]), screens[0]);
+    EXPECT_EQ(keepOnScreen(QRect(100, 50, 6000, 500), screens, screens[0]),
+              QRect(0, 50, 1920, 500));
+    EXPECT_EQ(keepOnScreen(QRect(2000, 10, 1000, 5000), screens, screens[0]),
+              QRect(2000, 0, 1000, 1024));
+    EXPECT_EQ(keepOnScreen(QRect(-9000, -9000, 7000, 7000), screens, screens[0]),
+              QRect(0, 0, 1920, 1040));
 }
 
 TEST(Placement, OnlyAWindowWhollyOffEveryScreenIsBroughtBack) {

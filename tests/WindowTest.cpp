@@ -1,6 +1,5 @@
 // The real window with the real page view: start-up, every kind of node
-// chosen with the keyboard, placement round trips, and the program itself
-// started and ended by a signal.
+// chosen with the keyboard, placement round trips.
 #include "shell/Mainform.h"
 #include "shell/Paths.h"
 #include "shell/Placement.h"
@@ -16,9 +15,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidgetItem>
@@ -281,60 +278,4 @@ TEST_F(Window, PlacementRoundTrips) {
     EXPECT_EQ(settingsValue(u"Window"_s), u"1"_s);
     EXPECT_EQ(settingsValue(u"Left"_s).toInt(), -60 * 1440 / form->logicalDpiX());
     form.reset();
-}
-
-namespace {
-
-// Starts the real program with its home, cache and settings in home.
-void startProgram(QProcess& program, const QTemporaryDir& home) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"HOME"_s, home.path());
-    env.insert(u"XDG_CACHE_HOME"_s, home.filePath(u"cache"_s));
-    env.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
-    if (!env.contains(u"DISPLAY"_s))
-        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(QUILLORA_EXECUTABLE), {});
-}
-
-} // namespace
-
-TEST(Program, StartsAndEndsCleanlyOnSigterm) {
-    QTemporaryDir home;
-    QProcess program;
-    startProgram(program, home);
-    ASSERT_TRUE(program.waitForStarted());
-    const QString folder = home.filePath(u"cache/quillora/temp/dicts"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + u"/readme.htm"_s), 30000);
-    for (const QString& name : {u"ts.dic"_s, u"Rdm"_s, u"Dian"_s})
-        EXPECT_TRUE(QFile::exists(folder + u'/' + name)) << name.toStdString();
-    QTest::qWait(1500);
-    ::kill(pid_t(program.processId()), SIGTERM);
-    ASSERT_TRUE(program.waitForFinished(30000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0);
-    EXPECT_FALSE(QDir(folder).exists());
-    QFile ini(home.filePath(u"config/Quillora/Quillora.ini"_s));
-    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-    const QByteArray settings = ini.readAll();
-    EXPECT_TRUE(settings.contains("Window=0"));
-    EXPECT_TRUE(settings.contains("Width="));
-}
-
-TEST(Program, AFailingStartShowsTheFailureAndExitsNonZero) {
-    QTemporaryDir home;
-    // The cache folder is a file: the working folder cannot be made.
-    QFile blocker(home.filePath(u"cache"_s));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    QProcess program;
-    startProgram(program, home);
-    ASSERT_TRUE(program.waitForStarted());
-    QByteArray errors;
-    QTRY_VERIFY_WITH_TIMEOUT((errors += program.readAllStandardError()).contains("Vellumbra: "),
-                             30000);
-    EXPECT_TRUE(errors.contains("错误"));
-    ::kill(pid_t(program.processId()), SIGTERM); // closes the message box
-    ASSERT_TRUE(program.waitForFinished(30000));
-    EXPECT_NE(program.exitCode(), 0);
 }

@@ -1,0 +1,183 @@
+// The real page view: it shows the working folder's files and nothing else.
+// The refused requests are aimed at things that exist (a picture and a page
+// beside the folder, a listening local port), so a request let through
+// would show.
+#include "platform/PageView.h"
+
+#include "pages/Fragments.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A port on this machine that listens and counts who knocked.
+class LocalPort {
+  public:
+    LocalPort() {
+        m_socket = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        ::bind(m_socket, reinterpret_cast<sockaddr*>(&address), length);
+        ::listen(m_socket, 8);
+        ::getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length);
+        m_port = ntohs(address.sin_port);
+    }
+    ~LocalPort() { ::close(m_socket); }
+    int port() const { return m_port; }
+    bool knocked() const {
+        const int peer = ::accept(m_socket, nullptr, nullptr);
+        if (peer >= 0)
+            ::close(peer);
+        return peer >= 0;
+    }
+
+  private:
+    int m_socket = -1;
+    int m_port = 0;
+};
+
+class PageViewBounds : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir(root.path()).mkpath(u"dicts"_s));
+        ASSERT_TRUE(QDir(root.path()).mkpath(u"outside"_s));
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        ASSERT_TRUE(picture.save(inside(u"pic.png"_s)));
+        ASSERT_TRUE(picture.save(outside(u"pic.png"_s)));
+        write(outside(u"page.htm"_s), "<html><head><title>escaped</title></head></html>");
+        write(inside(u"next.htm"_s), "<html><head><title>next</title></head></html>");
+        ASSERT_NE(server.port(), 0);
+        view.setAllowedFolder(root.filePath(u"dicts"_s));
+        view.resize(400, 300);
+        view.show();
+    }
+
+    QString inside(const QString& name) const { return root.filePath(u"dicts/"_s + name); }
+    QString outside(const QString& name) const { return root.filePath(u"outside/"_s + name); }
+    QString outsideUrl(const QString& name) const {
+        return QUrl::fromLocalFile(outside(name)).toString();
+    }
+    QString localUrl() const { return u"http://127.0.0.1:%1/pic.png"_s.arg(server.port()); }
+
+    static void write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // Shows a page of the folder and waits until its title holds every mark.
+    QString show(const QString& body, const QStringList& marks) {
+        const QString page = inside(u"page.htm"_s);
+        write(page, (u"<html><head><title>start</title><script>function mark(t) "
+                     u"{ document.title += ' ' + t; }</script></head><body>"_s +
+                     body + u"</body></html>"_s)
+                        .toUtf8());
+        view.Navigate(page);
+        auto complete = [&] {
+            for (const QString& mark : marks)
+                if (!view.title().contains(mark))
+                    return false;
+            return true;
+        };
+        for (int waited = 0; !complete() && waited < 15000; waited += 50)
+            QTest::qWait(50);
+        return view.title();
+    }
+
+    QTemporaryDir root;
+    LocalPort server;
+    platform::PageView view;
+};
+
+} // namespace
+
+TEST_F(PageViewBounds, PicturesOutsideTheFolderAreRefused) {
+    const QString title =
+        show(uR"x(<img src="pic.png" onload="mark('in-shown')" onerror="mark('in-refused')">
+<img src="%1" onload="mark('file-shown')" onerror="mark('file-refused')">
+<img src="%2" onload="mark('http-shown')" onerror="mark('http-refused')">)x"_s.arg(
+                 outsideUrl(u"pic.png"_s), localUrl()),
+             {u"in-"_s, u"file-"_s, u"http-"_s});
+    EXPECT_TRUE(title.contains(u"in-shown"_s)) << title.toStdString();
+    EXPECT_TRUE(title.contains(u"file-refused"_s)) << title.toStdString();
+    EXPECT_TRUE(title.contains(u"http-refused"_s)) << title.toStdString();
+    EXPECT_FALSE(server.knocked());
+}
+
+TEST_F(PageViewBounds, RedirectsAndLinksOutOfTheFolderAreRefused) {
+    // A redirect within the folder is followed: the refusals below are the
+    // view's own, not the engine's.
+    show(uR"(<meta http-equiv="refresh" content="0; url=next.htm">)"_s, {});
+    for (int waited = 0; view.title() != u"next"_s && waited < 10000; waited += 50)
+        QTest::qWait(50);
+    EXPECT_EQ(view.title(), u"next"_s);
+    for (const QString& target : {outsideUrl(u"page.htm"_s), localUrl()}) {
+        SCOPED_TRACE(target.toStdString());
+        show(uR"(<meta http-equiv="refresh" content="0; url=%1">)"_s.arg(target), {});
+        QTest::qWait(1500);
+        EXPECT_NE(view.title(), u"escaped"_s);
+        show(
+            uR"x(<a id="out" href="%1">out</a><script>document.getElementById('out').click()</script>)x"_s
+                .arg(target),
+            {});
+        QTest::qWait(1500);
+        EXPECT_NE(view.title(), u"escaped"_s);
+    }
+    EXPECT_FALSE(server.knocked());
+}
+
+TEST_F(PageViewBounds, APageThatCannotBeShownIsReported) {
+    QSignalSpy failed(&view, &platform::PageView::pageFailed);
+    const QString page = inside(u"huge.htm"_s);
+    write(page, QByteArray(3 * 1024 * 1024, 'x'));
+    view.Navigate(page);
+    ASSERT_TRUE(failed.wait(15000));
+    EXPECT_EQ(failed.first().at(0).toString(), page);
+}
+
+TEST(PageViewPictures, TheBulletIsFoundWhateverItsFolderIsCalled) {
+    QTemporaryDir root;
+    for (const QString& name : {u"plain"_s, uR"(a#b?c%41"d&amp;e)"_s}) {
+        SCOPED_TRACE(name.toStdString());
+        const QString folder = root.filePath(name + u"/dicts"_s);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        QImage picture(16, 16, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        ASSERT_TRUE(picture.save(folder + u"/Dian"_s, "PNG"));
+        pages::PageFile page;
+        page.line(u"<html><head><title>start</title><script>function mark(t) "
+                  u"{ document.title = t; }</script></head><body>"_s);
+        pages::headingLine(
+            page, folder + u"/Dian"_s,
+            uR"x( onload="mark('shown')" onerror="mark('missing')"><b>H</b></p>)x"_s);
+        page.line(u"</body></html>"_s);
+        page.save(folder + u"/page.htm"_s);
+        platform::PageView view;
+        view.setAllowedFolder(folder);
+        view.show();
+        view.Navigate(folder + u"/page.htm"_s);
+        for (int waited = 0; waited < 15000; waited += 50) {
+            if (view.title() == u"shown"_s || view.title() == u"missing"_s)
+                break;
+            QTest::qWait(50);
+        }
+        EXPECT_EQ(view.title(), u"shown"_s);
+    }
+}

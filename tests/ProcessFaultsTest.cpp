@@ -1,0 +1,222 @@
+// The real program under faults from outside: termination signals, damaged
+// or unwritable settings, placements no window could use. Each run has its
+// own home, cache and settings folder.
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <random>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+bool waitUntil(const std::function<bool()>& done, int milliseconds) {
+    for (int waited = 0; !done() && waited < milliseconds; waited += 50)
+        QTest::qWait(50);
+    return done();
+}
+
+class ReaderRun {
+  public:
+    explicit ReaderRun(QString display = qEnvironmentVariable("DISPLAY"))
+        : m_display(std::move(display)) {}
+    ~ReaderRun() {
+        if (m_program.state() != QProcess::NotRunning) {
+            m_program.kill();
+            m_program.waitForFinished(5000);
+        }
+    }
+
+    QString settingsFile() const { return m_home.filePath(u"config/Quillora/Quillora.ini"_s); }
+    QString folder() const { return m_home.filePath(u"cache/quillora/temp/dicts"_s); }
+    QString home(const QString& name) const { return m_home.filePath(name); }
+
+    void writeSettings(const QByteArray& bytes) const {
+        QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
+        QFile file(settingsFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QString setting(const QString& key) const {
+        QFile file(settingsFile());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        const QRegularExpression line(u"^"_s + key + u"=(.*)$"_s,
+                                      QRegularExpression::MultilineOption);
+        return line.match(QString::fromUtf8(file.readAll())).captured(1);
+    }
+
+    void launch() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"HOME"_s, m_home.path());
+        env.insert(u"XDG_CACHE_HOME"_s, home(u"cache"_s));
+        env.insert(u"XDG_CONFIG_HOME"_s, home(u"config"_s));
+        if (m_display.isEmpty())
+            env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        else
+            env.insert(u"DISPLAY"_s, m_display);
+        m_program.setProcessEnvironment(env);
+        m_program.start(QStringLiteral(QUILLORA_EXECUTABLE), {});
+        ASSERT_TRUE(m_program.waitForStarted());
+    }
+    // Starts the program and waits until its start-up is over.
+    void start() {
+        launch();
+        ASSERT_TRUE(waitUntil([&] { return QFile::exists(folder() + u"/readme.htm"_s); }, 30000));
+        QTest::qWait(1500); // the first page is shown
+    }
+
+    // Sends the signal; true when the program then ends on its own in time.
+    bool endWith(int signal) {
+        ::kill(pid_t(m_program.processId()), signal);
+        return m_program.waitForFinished(15000);
+    }
+    QProcess& program() { return m_program; }
+    QByteArray errors() { return m_errors += m_program.readAllStandardError(); }
+
+  private:
+    QTemporaryDir m_home;
+    QString m_display;
+    QProcess m_program;
+    QByteArray m_errors;
+};
+
+QByteArray systemText(int errorNumber) {
+    return QByteArray(std::strerror(errorNumber));
+}
+
+} // namespace
+
+TEST(Program, StartsAndEndsCleanlyOnSigterm) {
+    ReaderRun run;
+    run.start();
+    for (const QString& name : {u"ts.dic"_s, u"Rdm"_s, u"Dian"_s})
+        EXPECT_TRUE(QFile::exists(run.folder() + u'/' + name)) << name.toStdString();
+    ASSERT_TRUE(run.endWith(SIGTERM));
+    EXPECT_EQ(run.program().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.program().exitCode(), 0);
+    EXPECT_FALSE(QDir(run.folder()).exists());
+    EXPECT_EQ(run.setting(u"Window"_s), u"0"_s);
+    EXPECT_EQ(run.setting(u"Width"_s), u"9285"_s);
+}
+
+TEST(Program, AFailingStartShowsTheFailureAndExitsNonZero) {
+    ReaderRun run;
+    QFile blocker(run.home(u"cache"_s)); // the working folder cannot be made
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    run.launch();
+    ASSERT_TRUE(waitUntil([&] { return run.errors().contains("Vellumbra: "); }, 30000));
+    EXPECT_TRUE(run.errors().contains("错误"));
+    ASSERT_TRUE(run.endWith(SIGTERM)); // closes the message box
+    EXPECT_NE(run.program().exitCode(), 0);
+}
+
+TEST(Signals, AnErrorAtExitAfterASignalGoesToStderrAndTheReaderEndsAtOnce) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        ReaderRun run;
+        ASSERT_TRUE(QDir().mkpath(run.home(u"config"_s)));
+        QFile blocker(run.home(u"config/Quillora"_s)); // the settings cannot be saved
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        run.start();
+        ASSERT_TRUE(run.endWith(signal)) << "a dialog held the reader";
+        EXPECT_EQ(run.program().exitStatus(), QProcess::NormalExit);
+        EXPECT_TRUE(run.errors().contains("错误 1030：无法保存设置 " +
+                                          run.home(u"config/Quillora"_s).toUtf8() + "：" +
+                                          systemText(ENOTDIR)))
+            << run.errors().toStdString();
+        EXPECT_FALSE(QDir(run.folder()).exists());
+    }
+}
+
+TEST(Signals, SighupEndsTheReaderLikeSigterm) {
+    ReaderRun run;
+    run.start();
+    ASSERT_TRUE(run.endWith(SIGHUP));
+    EXPECT_EQ(run.program().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.program().exitCode(), 0);
+    EXPECT_FALSE(QDir(run.folder()).exists());
+    EXPECT_EQ(run.setting(u"Window"_s), u"0"_s);
+    EXPECT_EQ(run.setting(u"Height"_s), u"6270"_s);
+}
+
+TEST(Settings, AJunkSettingsFileIsReplacedByACleanOneWithoutAnError) {
+    ReaderRun run;
+    std::mt19937 random(2024);
+    QByteArray junk;
+    for (int i = 0; i < 8192; ++i)
+        junk.append(char(random() & 0xff));
+    run.writeSettings(junk);
+    run.start();
+    ASSERT_TRUE(run.endWith(SIGTERM));
+    EXPECT_FALSE(run.errors().contains("错误")) << run.errors().toStdString();
+    QFile file(run.settingsFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString content = QString::fromUtf8(file.readAll());
+    const QRegularExpression clean(
+        uR"(^\[Setting\]\nHeight=6270\nLeft=0\nTop=0\nWidth=9285\nWindow=0\n$)"_s);
+    EXPECT_TRUE(clean.match(content).hasMatch()) << content.toStdString();
+}
+
+TEST(Placement, GarbageOrUnusableNumbersGiveAUsableWindow) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Case {
+        QByteArray stored;
+        QStringList saved; // Left, Top, Width, Height
+    };
+    const Case cases[] = {
+        {"[Setting]\nLeft=abc\nTop=99999999999\nWidth=15\nHeight=-6270\nWindow=7\n",
+         {u"0"_s, u"0"_s, u"9285"_s, u"6270"_s}},
+        {"[Setting]\nLeft=0\nTop=0\nWidth=0\nHeight=1\nWindow=0\n",
+         {u"0"_s, u"0"_s, u"9285"_s, u"6270"_s}},
+        {"[Setting]\nLeft=0\nTop=0\nWidth=400000\nHeight=400000\nWindow=0\n",
+         {QString::number(screen.x() * 15), QString::number(screen.y() * 15),
+          QString::number(screen.width() * 15), QString::number(screen.height() * 15)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored.toStdString());
+        ReaderRun run;
+        run.writeSettings(c.stored);
+        run.start();
+        ASSERT_TRUE(run.endWith(SIGTERM));
+        EXPECT_EQ((QStringList{run.setting(u"Left"_s), run.setting(u"Top"_s),
+                               run.setting(u"Width"_s), run.setting(u"Height"_s)}),
+                  c.saved);
+        EXPECT_EQ(run.setting(u"Window"_s), u"0"_s);
+    }
+}
+
+TEST(Placement, AWindowAtX2500OnA4KScreenComesBackThere) {
+    const QString xvfb = QStandardPaths::findExecutable(u"Xvfb"_s);
+    if (xvfb.isEmpty())
+        GTEST_SKIP() << "no Xvfb to make a 4K screen";
+    QProcess server;
+    server.start(xvfb, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"3840x2160x24"_s,
+                        u"-nolisten"_s, u"tcp"_s});
+    ASSERT_TRUE(server.waitForStarted());
+    ASSERT_TRUE(waitUntil([&] { return server.canReadLine(); }, 10000));
+    const QString display = u":"_s + QString::fromLatin1(server.readLine()).trimmed();
+    {
+        ReaderRun run(display);
+        run.writeSettings("[Setting]\nLeft=37500\nTop=1500\nWidth=9285\nHeight=6270\nWindow=0\n");
+        run.start();
+        ASSERT_TRUE(run.endWith(SIGTERM));
+        EXPECT_EQ(run.setting(u"Left"_s), u"37500"_s);
+        EXPECT_EQ(run.setting(u"Top"_s), u"1500"_s);
+    }
+    server.terminate();
+    server.waitForFinished(5000);
+}
