@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEngineFindTextResult>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
@@ -76,6 +77,10 @@ PageView::PageView(QWidget* parent)
                                                        ? QString::number(info.errorCode())
                                                        : info.errorString());
     });
+    connect(page, &QWebEnginePage::findTextFinished, this,
+            [this](const QWebEngineFindTextResult& result) {
+                emit textFound(result.activeMatch(), result.numberOfMatches());
+            });
 }
 
 PageView::~PageView() = default;
@@ -88,6 +93,11 @@ void PageView::Navigate(const QString& path) {
     const QByteArray bytes = files::read(path);
     m_shown = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     m_view->setContent(bytes, QStringLiteral("text/html;charset=GBK"), m_shown);
+}
+
+void PageView::findText(const QString& text, bool backward) {
+    m_view->page()->findText(text,
+                             backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags());
 }
 
 QString PageView::title() const {
