@@ -1,6 +1,7 @@
 #include "Selection.h"
 
 #include "pages/Builders.h"
+#include "store/ContentNames.h"
 #include "store/ContentStore.h"
 #include "store/Queries.h"
 
@@ -8,6 +9,7 @@ namespace nav {
 namespace {
 
 namespace q = store::queries;
+namespace c = store::columns;
 
 QString optionalText(const platform::Recordset& row, const QString& column) {
     const platform::Value& value = row.Fields(column);
@@ -17,8 +19,7 @@ QString optionalText(const platform::Recordset& row, const QString& column) {
 void authorPage(const QString& number, store::ContentStore& content, const pages::Target& target) {
     platform::Recordset& authors = content.authors();
     authors.FindFirst(q::byID(number));
-    const QString text =
-        authors.NoMatch() ? QString() : authors.Fields(QStringLiteral("JianJie")).toString();
+    const QString text = authors.NoMatch() ? QString() : authors.Fields(c::JianJie).toString();
     pages::Html(target, QStringLiteral("简介"), text, {}, {});
 }
 
@@ -29,9 +30,8 @@ void titlePage(const Action& action, store::ContentStore& content, const pages::
         pages::Html(target, {}, {}, {}, {});
         return;
     }
-    pages::Html(target, action.name, pieces.Fields(QStringLiteral("NeiRong")).toString(),
-                optionalText(pieces, QStringLiteral("ZhuShi")),
-                optionalText(pieces, QStringLiteral("JianXi")));
+    pages::Html(target, action.name, pieces.Fields(c::NeiRong).toString(),
+                optionalText(pieces, c::ZhuShi), optionalText(pieces, c::JianXi));
 }
 
 void idiomPage(const QString& number, store::ContentStore& content, const pages::Target& target) {
@@ -42,15 +42,15 @@ void idiomPage(const QString& number, store::ContentStore& content, const pages:
         pages::Cy(target, {}, {});
         return;
     }
-    pages::Cy(target, idioms.Fields(QStringLiteral("chengyu")).toString(),
-              idioms.Fields(QStringLiteral("gushi")).toString());
+    pages::Cy(target, idioms.Fields(c::chengyu).toString(), idioms.Fields(c::gushi).toString());
 }
 
 void dynastyPage(const Action& action, store::ContentStore& content, const pages::Target& target) {
     platform::Database& db = content.database();
-    platform::Recordset about = db.OpenRecordset(q::description(action.table, action.name));
+    platform::Recordset descriptionRow =
+        db.OpenRecordset(q::dynastyDescription(action.table, action.name));
     const QString description =
-        about.EndOfFile() ? QString() : about.Fields(QStringLiteral("说明")).toString();
+        descriptionRow.EndOfFile() ? QString() : descriptionRow.Fields(c::ShuoMing).toString();
     platform::Recordset eras = db.OpenRecordset(q::eraRows(action.name));
     pages::Jyb(target, eras, description, action.hasChildren);
 }

@@ -58,17 +58,17 @@ class Mainform final : public QWidget {
     QRect toPixels(const QRect& twips) const;
     int clientWidthTwips() const;
 
-    platform::NodeTree* BtTree;
-    platform::PageView* Ie;
-    SplitterBar* Picture1;
+    platform::NodeTree* BtTree; // the navigation tree
+    platform::PageView* Ie;     // the page view
+    SplitterBar* Picture1;      // the splitter bar between them
     SearchPane* m_search;
     HitMarker* m_marker;
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
     QString m_shownKey; // the node whose page the view shows
     int m_treeWidth = kDesignTreeWidth;
-    QSize m_savedOuterSize;
-    bool m_frameCorrected = false;
+    QSize m_savedOuterSize;        // the saved size, window frame included
+    bool m_frameCorrected = false; // the first show took the frame off it
 };
 
 } // namespace shell
