@@ -3,7 +3,10 @@
 #include "pages/Builders.h"
 #include "store/ContentNames.h"
 #include "store/ContentStore.h"
+#include "store/Pinyin.h"
 #include "store/Queries.h"
+
+#include <optional>
 
 namespace nav {
 namespace {
@@ -23,15 +26,30 @@ void authorPage(const QString& number, store::ContentStore& content, const pages
     pages::Html(target, QStringLiteral("简介"), text, {}, {});
 }
 
-void titlePage(const Action& action, store::ContentStore& content, const pages::Target& target) {
+// The readings of the chosen piece, or none when pinyin is off.
+std::optional<pages::Readings> readingsOf(const Action& action, const ReadingOptions& options) {
+    if (!options.pinyin)
+        return std::nullopt;
+    const QString& table = store::categories().at(size_t(action.category)).table;
+    const store::PieceReadings* piece =
+        store::Pinyin::shipped().piece(table, action.number.toInt());
+    if (!piece)
+        return std::nullopt;
+    return pages::Readings{&piece->title, &piece->lines};
+}
+
+void titlePage(const Action& action, store::ContentStore& content, const pages::Target& target,
+               const ReadingOptions& options) {
     platform::Recordset& pieces = content.category(action.category);
     pieces.FindFirst(q::byID(action.number));
     if (pieces.NoMatch()) {
         pages::Html(target, {}, {}, {}, {});
         return;
     }
+    const std::optional<pages::Readings> pinyin = readingsOf(action, options);
     pages::Html(target, action.name, pieces.Fields(c::NeiRong).toString(),
-                optionalText(pieces, c::ZhuShi), optionalText(pieces, c::JianXi));
+                optionalText(pieces, c::ZhuShi), optionalText(pieces, c::JianXi),
+                pinyin ? &*pinyin : nullptr);
 }
 
 void idiomPage(const QString& number, store::ContentStore& content, const pages::Target& target) {
@@ -57,14 +75,15 @@ void dynastyPage(const Action& action, store::ContentStore& content, const pages
 
 } // namespace
 
-QString carryOut(const Action& action, store::ContentStore& content, const PageFiles& files) {
+QString carryOut(const Action& action, store::ContentStore& content, const PageFiles& files,
+                 const ReadingOptions& options) {
     using Kind = Action::Kind;
     switch (action.kind) {
     case Kind::Author:
         authorPage(action.number, content, files.target);
         break;
     case Kind::Title:
-        titlePage(action, content, files.target);
+        titlePage(action, content, files.target, options);
         break;
     case Kind::Preface:
         pages::ReadMe(files.target, action.section);

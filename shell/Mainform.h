@@ -3,9 +3,13 @@
 #include "PaneLayout.h"
 #include "WorkingFolder.h"
 
+#include "nav/ReadingOptions.h"
+
 #include <QWidget>
 
 #include <memory>
+
+class QAction;
 
 namespace platform {
 class NodeTree;
@@ -40,6 +44,7 @@ class Mainform final : public QWidget {
     platform::NodeTree* tree() const { return BtTree; }
     platform::PageView* view() const { return Ie; }
     int treeWidthTwips() const { return m_treeWidth; }
+    QAction* pinyinAction() const { return m_pinyin; }
     SearchPane* search() const { return m_search; }
 
   protected:
@@ -51,6 +56,9 @@ class Mainform final : public QWidget {
     void restorePlacement();
     void savePlacement();
     void choose(const platform::NodeInfo& node);
+    void addReadingActions();
+    void setPinyin(bool on);
+    void saveReadingOptions();
     void wireSearch();
     void openResult(const QString& key, const QString& highlight);
     void layOut();
@@ -61,6 +69,8 @@ class Mainform final : public QWidget {
     platform::NodeTree* BtTree; // the navigation tree
     platform::PageView* Ie;     // the page view
     SplitterBar* Picture1;      // the splitter bar between them
+    QAction* m_pinyin = nullptr;
+    nav::ReadingOptions m_reading;
     SearchPane* m_search;
     HitMarker* m_marker;
     std::unique_ptr<store::ContentStore> m_content;
