@@ -1,6 +1,7 @@
 #include "ContentReader.h"
 
 #include "store/Categories.h"
+#include "store/ContentNames.h"
 #include "store/ContentStore.h"
 #include "store/Queries.h"
 
@@ -12,6 +13,7 @@ namespace find {
 namespace {
 
 namespace q = store::queries;
+namespace col = store::columns;
 
 class Reader final {
   public:
@@ -52,22 +54,21 @@ void Reader::category(int i) {
     QHash<QString, std::array<QString, 3>> texts;
     platform::Recordset pieces = m_db.OpenRecordset(q::category(category.table));
     for (; !pieces.EndOfFile(); pieces.MoveNext()) {
-        texts.insert(text(pieces, QStringLiteral("ID")), {text(pieces, QStringLiteral("NeiRong")),
-                                                          text(pieces, QStringLiteral("ZhuShi")),
-                                                          text(pieces, QStringLiteral("JianXi"))});
+        texts.insert(text(pieces, col::ID), {text(pieces, col::NeiRong), text(pieces, col::ZhuShi),
+                                             text(pieces, col::JianXi)});
     }
     platform::Recordset authors = m_db.OpenRecordset(q::authorsOf(category.table));
     for (int j = 0; !authors.EndOfFile(); authors.MoveNext(), ++j) {
-        const QString author = text(authors, QStringLiteral("zuozhe"));
+        const QString author = text(authors, col::ZuoZhe);
         const QString authorKey = QStringLiteral("R%1.%2").arg(i).arg(j);
         if (!m_poetKeys.contains(author))
             m_poetKeys.insert(author, authorKey);
         platform::Recordset titles = m_db.OpenRecordset(q::titlesOf(category.table, author));
         for (int k = 0; !titles.EndOfFile(); titles.MoveNext(), ++k) {
             const int entry = add(kind, authorKey + QStringLiteral(".%1").arg(k),
-                                  text(titles, QStringLiteral("TiMu")), author);
+                                  text(titles, col::TiMu), author);
             field(entry, Role::Title, m_corpus.entries.back().title);
-            const auto found = texts.constFind(text(titles, QStringLiteral("ID")));
+            const auto found = texts.constFind(text(titles, col::ID));
             if (found == texts.constEnd())
                 continue;
             field(entry, Role::Lines, (*found)[0]);
@@ -85,26 +86,25 @@ void Reader::verse() {
 void Reader::poets() {
     platform::Recordset rows = m_db.OpenRecordset(q::authors());
     for (; !rows.EndOfFile(); rows.MoveNext()) {
-        const QString name = text(rows, QStringLiteral("Name"));
+        const QString name = text(rows, col::Name);
         // A poet with no piece has no node to open.
         if (!m_poetKeys.contains(name))
             continue;
         const int entry = add(Kind::Poet, m_poetKeys.value(name), name);
         field(entry, Role::Poet, name);
-        field(entry, Role::Commentary, text(rows, QStringLiteral("JianJie")));
+        field(entry, Role::Commentary, text(rows, col::JianJie));
     }
 }
 
 void Reader::idioms() {
     platform::Recordset letters = m_db.OpenRecordset(q::initials());
     for (; !letters.EndOfFile(); letters.MoveNext()) {
-        platform::Recordset rows =
-            m_db.OpenRecordset(q::idiomsUnder(text(letters, QStringLiteral("yinxu"))));
+        platform::Recordset rows = m_db.OpenRecordset(q::idiomsUnder(text(letters, col::yinxu)));
         for (; !rows.EndOfFile(); rows.MoveNext()) {
-            const QString idiom = text(rows, QStringLiteral("chengyu"));
-            const int entry = add(Kind::Idiom, u'C' + text(rows, QStringLiteral("Id")), idiom);
+            const QString idiom = text(rows, col::chengyu);
+            const int entry = add(Kind::Idiom, u'C' + text(rows, col::Id), idiom);
             field(entry, Role::Idiom, idiom);
-            field(entry, Role::Commentary, text(rows, QStringLiteral("gushi")));
+            field(entry, Role::Commentary, text(rows, col::gushi));
         }
     }
 }
@@ -112,36 +112,35 @@ void Reader::idioms() {
 void Reader::dynastyTable(const QString& sql, const QString& prefix, const QString& number) {
     platform::Recordset rows = m_db.OpenRecordset(sql);
     for (int n = 1; !rows.EndOfFile(); rows.MoveNext(), ++n) {
-        const QString name = text(rows, QStringLiteral("名称"));
+        const QString name = text(rows, col::MingCheng);
         // Reigns have no number of their own; the tree counts them from 1.
         const QString key = prefix + (number.isEmpty() ? QString::number(n) : text(rows, number));
         m_dynastyKeys.insert(name, key);
         const int entry = add(Kind::Dynasty, key, name);
         field(entry, Role::Dynasty, name);
-        field(entry, Role::Commentary, text(rows, QStringLiteral("说明")));
+        field(entry, Role::Commentary, text(rows, col::ShuoMing));
     }
 }
 
 void Reader::dynasties() {
-    dynastyTable(q::dynasties(), QStringLiteral("J"), QStringLiteral("ID"));
-    dynastyTable(q::subDynasties(), QStringLiteral("Y"), QStringLiteral("ID1"));
+    dynastyTable(q::dynasties(), QStringLiteral("J"), col::ID);
+    dynastyTable(q::subDynasties(), QStringLiteral("Y"), col::ID1);
     dynastyTable(q::reigns(), QStringLiteral("B"), {});
 }
 
 void Reader::eras() {
     platform::Recordset rows = m_db.OpenRecordset(q::allEraRows());
     for (; !rows.EndOfFile(); rows.MoveNext()) {
-        const QString dynasty = text(rows, QStringLiteral("朝代"));
-        const QString ruler = text(rows, QStringLiteral("帝王"));
-        const QString names = text(rows, QStringLiteral("年号"));
+        const QString dynasty = text(rows, col::ChaoDai);
+        const QString ruler = text(rows, col::DiWang);
+        const QString names = text(rows, col::NianHao);
         const int entry = add(Kind::Era, m_dynastyKeys.value(dynasty), dynasty, ruler);
         field(entry, Role::RulerOrEra, ruler);
         for (QString name : names.split(QStringLiteral("<p>"))) {
             name = name.section(u'(', 0, 0).trimmed();
             field(entry, Role::RulerOrEra, name);
         }
-        m_corpus.eraRows.push_back(
-            {entry, dynasty, ruler, names, text(rows, QStringLiteral("年份"))});
+        m_corpus.eraRows.push_back({entry, dynasty, ruler, names, text(rows, col::NianFen)});
     }
 }
 

@@ -16,7 +16,6 @@
 #include "nav/TreeBuilder.h"
 #include "pages/Builders.h"
 #include "platform/Error.h"
-#include "platform/Files.h"
 #include "platform/NodeTree.h"
 #include "platform/PageView.h"
 #include "platform/Settings.h"
@@ -144,10 +143,7 @@ void Mainform::load() {
         m_pinyin->setChecked(m_reading.pinyin);
     }
     m_comfort->apply();
-    m_folder.prepare();
-    const QString about = paths::inWorkingFolder(paths::kAboutPage);
-    if (!platform::files::exists(about, platform::files::Kind::File))
-        pages::Guanyu(about);
+    m_folder.prepare(); // the About page too
     m_folder.markHidden();
     m_content = std::make_unique<store::ContentStore>(paths::inWorkingFolder(paths::kDatabase));
     nav::buildTree(*BtTree, *m_content);
@@ -156,6 +152,7 @@ void Mainform::load() {
         const QSignalBlocker quiet(BtTree);
         BtTree->select(QStringLiteral("Rdm"));
     }
+    m_shownKey = QStringLiteral("Rdm");
     // The keyboard works the tree from the first moment, as in any reader.
     BtTree->setFocus();
     // The About page is written already; in another script it is shown
@@ -168,9 +165,17 @@ void Mainform::choose(const platform::NodeInfo& node) {
         return;
     m_comfort->chosen(node.key);
     try {
+        // A folder removed under the reader is made again, with its files.
+        m_folder.keepAlive();
         Ie->Navigate(nav::carryOut(nav::classify(node), *m_content, pageFiles(), m_reading));
+        m_shownKey = node.key;
     } catch (const platform::Error& error) {
-        // The reader goes on with the page it showed last.
+        // The reader goes on with the page it showed last, and the tree
+        // points at that page's node again.
+        {
+            const QSignalBlocker quiet(BtTree);
+            BtTree->select(m_shownKey);
+        }
         reportError(this, error);
     }
 }

@@ -80,6 +80,7 @@ class Mainform final : public QWidget {
     ReadingActions* m_comfort;
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
+    QString m_shownKey; // the node whose page the view shows
     int m_treeWidth = kDesignTreeWidth;
     QSize m_savedOuterSize;        // the saved size, window frame included
     bool m_frameCorrected = false; // the first show took the frame off it
