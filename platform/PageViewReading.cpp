@@ -39,7 +39,11 @@ void PageView::setZoomPercent(int percent) {
 
 void PageView::setUserStyleSheet(const QString& css) {
     QWebEngineScriptCollection& scripts = m_view->page()->scripts();
-    for (const QWebEngineScript& old : scripts.find(kStyleScript))
+    const QList<QWebEngineScript> previous = scripts.find(kStyleScript);
+    // Nothing laid over the pages and nothing to take away: no script at all.
+    if (css.isEmpty() && previous.isEmpty())
+        return;
+    for (const QWebEngineScript& old : previous)
         scripts.remove(old);
     const QString source = styleSource(css);
     if (!css.isEmpty()) {
