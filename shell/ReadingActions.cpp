@@ -81,10 +81,13 @@ void ReadingActions::chosen(const QString& key) {
 void ReadingActions::zoomTo(int percent) {
     const bool changed = percent != m_options.zoom;
     m_options.zoom = percent;
-    m_view->setZoomPercent(percent);
-    QFont font = m_tree->font();
-    font.setPointSizeF(m_treePointSize * percent / 100.0);
-    m_tree->setFont(font);
+    // At start, the size as built needs no work: the start-up is kept short.
+    if (changed || percent != nav::kDefaultZoom) {
+        m_view->setZoomPercent(percent);
+        QFont font = m_tree->font();
+        font.setPointSizeF(m_treePointSize * percent / 100.0);
+        m_tree->setFont(font);
+    }
     if (changed)
         emit optionsChanged(false);
 }
@@ -117,10 +120,14 @@ bool ReadingActions::darkShown() const {
 }
 
 void ReadingActions::applyTheme() {
+    action(QStringLiteral("theme"))->setText(themeLabel(m_options.theme));
     const bool dark = darkShown();
+    // The desktop's own light colours need nothing laid over them.
+    if (!m_themed && !dark && !isDark(m_desktopPalette))
+        return;
+    m_themed = true;
     m_window->setPalette(dark ? darkPalette() : lightPalette(m_desktopPalette));
     m_view->setUserStyleSheet(dark ? darkPageStyle() : QString());
-    action(QStringLiteral("theme"))->setText(themeLabel(m_options.theme));
 }
 
 void ReadingActions::setTraditional(bool on) {

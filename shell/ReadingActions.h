@@ -69,6 +69,7 @@ class ReadingActions final : public QObject {
     QList<QAction*> m_actions;
     QPalette m_desktopPalette;
     qreal m_treePointSize;
+    bool m_themed = false; // a palette and page style were laid on
 };
 
 } // namespace shell
