@@ -51,8 +51,6 @@ Round holdDown(shell::Mainform& form) {
     const auto moved = QObject::connect(tree, &QTreeWidget::currentItemChanged, tree, [&] {
         // Runs after the window has written the page of the new node.
         round.moveDelays.push_back(clock.nsecsElapsed() / 1e6 - due.back());
-        if (qEnvironmentVariableIsSet("SHOW_DELAYS") && round.moveDelays.back() > 10)
-            std::printf("key %d late %.1f\n", int(due.size()), round.moveDelays.back());
         const QString expected =
             QStringLiteral("<title>%1</title>").arg(titleOf(tree->info(tree->selectedKey())));
         if (writtenTitleLine() != expected)
