@@ -66,6 +66,8 @@ QString errorMessage(ErrorCode code) {
         return QStringLiteral("代码页 936 编码失败");
     case ErrorCode::DecodeFailed:
         return QStringLiteral("代码页 936 解码失败");
+    case ErrorCode::ScriptTablesMissing:
+        return QStringLiteral("无法打开繁简转换表");
     case ErrorCode::ProcessNotPrepared:
         return QStringLiteral("无法准备进程");
     case ErrorCode::PageNotLoaded:

@@ -44,6 +44,7 @@ enum class ErrorCode : int {
     ConverterMissing = 1060,
     EncodeFailed = 1061,
     DecodeFailed = 1062,
+    ScriptTablesMissing = 1063,
 
     ProcessNotPrepared = 1070,
     PageNotLoaded = 1080,

@@ -97,6 +97,14 @@ void NodeTree::select(const QString& key) {
         setCurrentItem(node);
 }
 
+void NodeTree::reveal(const QString& key) {
+    QTreeWidgetItem* node = item(key);
+    for (QTreeWidgetItem* up = node->parent(); up; up = up->parent())
+        up->setExpanded(true);
+    select(key);
+    scrollToItem(node);
+}
+
 NodeInfo NodeTree::info(const QString& key) const {
     return infoOf(item(key));
 }

@@ -23,6 +23,8 @@ class NodeTree final : public QTreeWidget, public TreeNodes {
     void SetTag(const QString& key, const QString& tag) override;
 
     void select(const QString& key);
+    // Selects the node with its parents expanded and scrolls it into view.
+    void reveal(const QString& key);
     bool contains(const QString& key) const { return m_items.contains(key); }
     NodeInfo info(const QString& key) const;
     QString selectedKey() const;

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QVBoxLayout>
+#include <QWebEngineFindTextResult>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
@@ -81,6 +82,10 @@ PageView::PageView(QWidget* parent)
                                                        ? QString::number(info.errorCode())
                                                        : info.errorString());
     });
+    connect(page, &QWebEnginePage::findTextFinished, this,
+            [this](const QWebEngineFindTextResult& result) {
+                emit textFound(result.activeMatch(), result.numberOfMatches());
+            });
 }
 
 PageView::~PageView() {
@@ -109,11 +114,14 @@ void PageView::present(const QString& path) {
     const QByteArray bytes = files::read(path);
     const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     const PageParts parts = splitPage(bytes);
-    if (parts.swappable && url == m_shown && parts.frame == m_frame) {
+    // The engine's search of a page goes on from its last match even when the
+    // content changed under it; only a new document starts it afresh.
+    if (parts.swappable && url == m_shown && parts.frame == m_frame && !m_finding) {
         m_swapping = path;
         swap(parts);
     } else {
         m_shown = url;
+        m_finding = false;
         load(bytes, url, parts.swappable ? parts.frame : QByteArray());
     }
 }
@@ -128,6 +136,8 @@ void PageView::load(const QByteArray& bytes, const QUrl& url, const QByteArray& 
 
 void PageView::swap(const PageParts& parts) {
     m_step = Step::Swapping;
+    // A search of the page before ends with it, as it does when a page loads:
+    // the same words sought on this page are a new search, not the next match.
     m_stuck.start();
     m_polls = 0;
     QPointer<PageView> self(this);
@@ -183,6 +193,12 @@ void PageView::done(bool ok) {
         emit pageFailed(next, error.description());
         emit loadFinished(false);
     }
+}
+
+void PageView::findText(const QString& text, bool backward) {
+    m_finding = !text.isEmpty();
+    m_view->page()->findText(text,
+                             backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags());
 }
 
 QString PageView::title() const {

@@ -42,6 +42,10 @@ class PageView final : public QWidget {
     // Requests outside this folder are refused (the pages need no network).
     void setAllowedFolder(const QString& folder);
 
+    // Marks every occurrence of text on the page and moves to the next one
+    // (or the previous one) after the current; an empty text clears the marks.
+    void findText(const QString& text, bool backward = false);
+
     QString title() const;
     // The text the page shows, delivered to the callback once read.
     void plainText(const std::function<void(const QString&)>& callback) const;
@@ -55,6 +59,8 @@ class PageView final : public QWidget {
     // The page asked for could not be shown; a load that the next one
     // replaced is not a failure.
     void pageFailed(const QString& path, const QString& reason);
+    // The outcome of findText: the current occurrence (from 1) of how many.
+    void textFound(int current, int count);
 
   private:
     enum class Step { Idle, Loading, Swapping };
@@ -78,6 +84,7 @@ class PageView final : public QWidget {
     QString m_waiting;
     QString m_swapping;
     int m_polls = 0;
+    bool m_finding = false;
     bool m_closing = false;
 };
 

@@ -46,6 +46,10 @@ void addToolkitOptions(QCommandLineParser& parser) {
 struct Options {
     QCommandLineOption help{{u"h"_s, u"help"_s}, u"Show this help and exit."_s};
     QCommandLineOption version{{u"v"_s, u"version"_s}, u"Show the version and exit."_s};
+    QCommandLineOption find{u"find"_s,
+                            u"Print what the search finds for <query>, one tab-separated line per "
+                            "result (kind, tree key, title, poet, snippet), and exit."_s,
+                            u"query"_s};
     // Options for the window itself are declared here, added to the parser
     // next to these two and read at the end of parseCommandLine().
 };
@@ -71,6 +75,7 @@ CommandLine parseCommandLine(const QStringList& arguments, QTextStream& out, QTe
     const Options options;
     parser.addOption(options.help);
     parser.addOption(options.version);
+    parser.addOption(options.find);
     addToolkitOptions(parser);
 
     CommandLine result;
@@ -90,6 +95,8 @@ CommandLine parseCommandLine(const QStringList& arguments, QTextStream& out, QTe
         result.exitStatus = 0;
     }
     // The window's own options are read into `result` here.
+    if (!result.exitStatus && parser.isSet(options.find))
+        result.findQuery = parser.value(options.find);
     return result;
 }
 

@@ -15,6 +15,8 @@ struct CommandLine {
     // Set when the process should end at once with this status (after
     // --help, --version or a mistake on the command line).
     std::optional<int> exitStatus;
+    // --find QUERY: print the results of the query instead of opening the window.
+    std::optional<QString> findQuery;
     // Options that change what the window does go here, next to their
     // declaration in CommandLine.cpp.
 };

@@ -1,10 +1,13 @@
 #include "Mainform.h"
 
 #include "ErrorReport.h"
+#include "HitMarker.h"
 #include "Paths.h"
 #include "Placement.h"
+#include "SearchPane.h"
 #include "SplitterBar.h"
 
+#include "find/Search.h"
 #include "nav/Classify.h"
 #include "nav/Selection.h"
 #include "nav/TreeBuilder.h"
@@ -16,6 +19,7 @@
 #include "platform/Settings.h"
 #include "store/ContentStore.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -36,7 +40,9 @@ nav::PageFiles pageFiles() {
 
 Mainform::Mainform(QWidget* parent)
     : QWidget(parent), BtTree(new platform::NodeTree(this)), Ie(new platform::PageView(this)),
-      Picture1(new SplitterBar(this)) {
+      Picture1(new SplitterBar(this)),
+      m_search(new SearchPane(this, BtTree, [this] { return find::buildFinder(*m_content); })),
+      m_marker(new HitMarker(Ie, this)) {
     setWindowTitle(QStringLiteral("Vellumbra"));
     // The tree's right-click menu lists the reader's actions with their keys;
     // each feature adds its own action to the tree.
@@ -48,6 +54,24 @@ Mainform::Mainform(QWidget* parent)
                 reportError(this,
                             platform::Error(platform::ErrorCode::PageNotLoaded, path, reason));
             });
+    wireSearch();
+}
+
+void Mainform::wireSearch() {
+    // Ctrl+F works wherever the focus is; the tree's menu shows it too.
+    BtTree->addAction(m_search->openAction());
+    addAction(m_search->openAction());
+    addAction(m_marker->nextAction());
+    addAction(m_marker->previousAction());
+    connect(m_search, &SearchPane::resultChosen, this, &Mainform::openResult);
+}
+
+void Mainform::openResult(const QString& key, const QString& highlight) {
+    if (!BtTree->contains(key))
+        return;
+    // The page is built exactly as for a choice in the tree, then marked.
+    m_marker->markOnNextPage(highlight);
+    BtTree->reveal(key);
 }
 
 Mainform::~Mainform() = default;
@@ -174,7 +198,7 @@ int Mainform::clientWidthTwips() const {
 void Mainform::layOut() {
     const PaneLayout panes =
         layoutPanes(m_treeWidth, clientWidthTwips(), pixelsToTwips(height(), logicalDpiY()));
-    BtTree->setGeometry(toPixels(panes.tree));
+    m_search->place(toPixels(panes.tree));
     Picture1->setGeometry(toPixels(panes.bar));
     // A window narrower than the tree leaves the view where it last fitted.
     if (panes.view.width() >= 0)

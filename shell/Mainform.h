@@ -18,6 +18,8 @@ class ContentStore;
 
 namespace shell {
 
+class HitMarker;
+class SearchPane;
 class SplitterBar;
 
 // The reader's one window: the tree on the left, the page view on the right,
@@ -38,6 +40,7 @@ class Mainform final : public QWidget {
     platform::NodeTree* tree() const { return BtTree; }
     platform::PageView* view() const { return Ie; }
     int treeWidthTwips() const { return m_treeWidth; }
+    SearchPane* search() const { return m_search; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -48,6 +51,8 @@ class Mainform final : public QWidget {
     void restorePlacement();
     void savePlacement();
     void choose(const platform::NodeInfo& node);
+    void wireSearch();
+    void openResult(const QString& key, const QString& highlight);
     void layOut();
     void barReleased();
     QRect toPixels(const QRect& twips) const;
@@ -56,6 +61,8 @@ class Mainform final : public QWidget {
     platform::NodeTree* BtTree;
     platform::PageView* Ie;
     SplitterBar* Picture1;
+    SearchPane* m_search;
+    HitMarker* m_marker;
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
     int m_treeWidth = kDesignTreeWidth;

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "DesktopIdentity.h"
 #include "ErrorReport.h"
+#include "FindCommand.h"
 #include "Mainform.h"
 
 #include "platform/Process.h"
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
     const shell::CommandLine command = shell::parseCommandLine(argc, argv);
     if (command.exitStatus)
         return *command.exitStatus;
+    if (command.findQuery)
+        return shell::runFindCommand(*command.findQuery);
     platform::prepareProcess();
     platform::preparePageEngine();
     QApplication app(argc, argv);

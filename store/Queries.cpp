@@ -56,6 +56,10 @@ QString eraRows(const QString& name) {
     return QStringLiteral("Select 帝王,年号,干支,年份 from JiyuanBiao where 朝代=") + quoted(name);
 }
 
+QString allEraRows() {
+    return QStringLiteral("Select 朝代,帝王,年号,年份 from JiyuanBiao");
+}
+
 QString byAuthorName(const QString& name) {
     return QStringLiteral("Name = ") + quoted(name);
 }

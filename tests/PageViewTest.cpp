@@ -216,3 +216,23 @@ TEST_F(PageViewBounds, PicturesOfAPagePutIntoTheShownDocumentAreRefusedAlike) {
         QTest::qWait(20);
     EXPECT_TRUE(still.toBool());
 }
+
+TEST_F(PageViewBounds, WordsSoughtAgainOnTheNextPageAreANewSearch) {
+    // Two pages of one frame: the same words sought on the second start at
+    // its first match, as on any page freshly shown.
+    const QString page = inside(u"words.htm"_s);
+    const QByteArray head = "<html><head><title>words</title></head><body>";
+    QSignalSpy loaded(&view, &platform::PageView::loadFinished);
+    QSignalSpy found(&view, &platform::PageView::textFound);
+    for (const QByteArray& words : {QByteArray("<p>alpha</p><p>beta alpha</p>"),
+                                    QByteArray("<p>alpha</p><p>alpha</p><p>gamma alpha</p>")}) {
+        write(page, head + words + "</body></html>");
+        view.Navigate(page);
+        ASSERT_TRUE(loaded.wait(15000));
+        view.findText(u"alpha"_s);
+        ASSERT_TRUE(found.wait(10000));
+        EXPECT_EQ(found.last().at(0).toInt(), 1) << words.constData();
+        EXPECT_EQ(found.last().at(1).toInt(), words.count("alpha"));
+    }
+    EXPECT_EQ(found.size(), 2); // no empty result between the two
+}

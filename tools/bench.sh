@@ -8,7 +8,8 @@ set -e
 cd "$(dirname "$0")/.."
 runs=${1:-10}
 tools/setup.sh
-cmake --build build --target startup_probe floor_probe selection_timing key_repeat_timing page_bench quillora >/dev/null
+cmake --build build --target startup_probe floor_probe selection_timing key_repeat_timing page_bench \
+  find_bench quillora >/dev/null
 b=build/bench
 work=$(mktemp -d)
 export HOME="$work/home" XDG_CACHE_HOME="$work/home/cache" XDG_CONFIG_HOME="$work/home/config"
@@ -66,4 +67,5 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$(declare -f stats median start
 xvfb-run -a -s "-screen 0 1280x1024x24" $b/selection_timing 20 2>/dev/null | sed 's/^/Xvfb: /'
 xvfb-run -a -s "-screen 0 1280x1024x24" $b/key_repeat_timing 3 2>/dev/null | sed 's/^/Xvfb: /'
 QT_QPA_PLATFORM=offscreen $b/page_bench --benchmark_min_time=0.5 2>/dev/null | grep -E '^(Poem|Era|Idiom|Tree)'
+$b/find_bench 5
 rm -rf "$work"

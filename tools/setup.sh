@@ -5,7 +5,7 @@ set -e
 cd "$(dirname "$0")/.."
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin
-  libgl-dev libsqlite3-dev libicu-dev libgtest-dev libbenchmark-dev xvfb xauth fonts-wqy-microhei
+  libgl-dev libsqlite3-dev libicu-dev libopencc-dev libgtest-dev libbenchmark-dev xvfb xauth fonts-wqy-microhei
   desktop-file-utils appstream man-db dpkg-dev file"
 missing=""
 for p in $packages; do

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Finder.h"
+
+#include <memory>
+
+namespace store {
+class ContentStore;
+}
+
+namespace find {
+
+// The query engine over the whole content of the database, with the pinyin
+// data and the script conversion the reader ships with.
+std::unique_ptr<Finder> buildFinder(store::ContentStore& content);
+
+} // namespace find

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "find/Finder.h"
+
+#include <QObject>
+#include <QRect>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QWidget;
+
+namespace platform {
+class NodeTree;
+}
+
+namespace shell {
+
+// The search at the top of the tree pane: a one-line field, and while it
+// holds text a result list in the tree's place. Closed, it leaves the pane
+// to the tree alone, exactly as without it.
+class SearchPane final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SearchPane)
+
+  public:
+    using FinderFactory = std::function<std::unique_ptr<find::Finder>()>;
+    static constexpr int kShownRows = 100;
+
+    // The finder is made at the first search, not at start-up.
+    SearchPane(QWidget* window, platform::NodeTree* tree, FinderFactory makeFinder);
+    ~SearchPane() override;
+
+    void open();
+    void close();
+    bool isOpen() const { return m_open; }
+    // Lays out the field, the count, the list and the tree in the pane.
+    void place(const QRect& pane);
+
+    QAction* openAction() const { return m_openAction; }
+    QLineEdit* field() const { return m_field; }
+    QListWidget* list() const { return m_list; }
+    QLabel* count() const { return m_count; }
+
+  signals:
+    // A result was opened: select its node, then mark the text on its page.
+    void resultChosen(const QString& key, const QString& highlight);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void search();
+    void show(const find::Results& results);
+    void choose(int row);
+    void moveCurrent(int step);
+    bool listing() const;
+    bool handleKey(QObject* watched, int key);
+
+    platform::NodeTree* m_tree;
+    QLineEdit* m_field;
+    QLabel* m_count;
+    QListWidget* m_list;
+    QAction* m_openAction;
+    FinderFactory m_makeFinder;
+    std::unique_ptr<find::Finder> m_finder;
+    std::vector<find::Result> m_rows;
+    QTimer m_pending;
+    QRect m_pane;
+    bool m_open = false;
+};
+
+} // namespace shell

@@ -1,0 +1,156 @@
+// Generates the pinyin readings of the verse and of the names the search
+// looks up, as reviewable JSON beside the content sources:
+//   resources/content/pinyin/verse.json  one entry per piece: its title's
+//       syllables and, per line of its text, one syllable per Han character
+//       (punctuation and note markers get none), space-separated
+//   resources/content/pinyin/names.json  name -> list of readings, the
+//       preferred one first
+//   node tools/pinyin/generate.mjs            write both files
+//   node tools/pinyin/generate.mjs --check    exit 1 when they are out of date
+//   node tools/pinyin/generate.mjs --review F write every polyphonic
+//       occurrence in its line to F, for the review
+// Readings come from the npm package pinyin-pro, which segments each line into
+// words and reads a character as its word reads it. The reviewed corrections
+// live in overrides.json, each with its reason; a longer phrase wins over a
+// shorter one, a phrase scoped to one piece over one that applies everywhere.
+// Verse takes no neutral tone: a toneless syllable becomes the character's
+// first toned reading before the overrides apply.
+import { createRequire } from "node:module";
+import { execSync } from "node:child_process";
+import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
+import { fileURLToPath } from "node:url";
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const content = path.join(here, "../../resources/content");
+const outDir = path.join(content, "pinyin");
+
+function loadPinyinPro() {
+  const prefix = path.join(os.tmpdir(), "quillora-pinyin");
+  const require = createRequire(path.join(prefix, "index.js"));
+  try {
+    return require("pinyin-pro");
+  } catch {
+    fs.mkdirSync(prefix, { recursive: true });
+    execSync(`npm install --prefix ${prefix} --no-audit --no-fund pinyin-pro@3`, { stdio: "inherit" });
+    return require("pinyin-pro");
+  }
+}
+const { pinyin } = loadPinyinPro();
+
+// Han characters as the reader counts them; the build validation uses the
+// same ranges.
+const han = /[\u3400-\u4dbf\u4e00-\u9fff\uf900-\ufaff\u{20000}-\u{2ffff}]/u;
+const isHan = (ch) => han.test(ch);
+// Note markers: parenthesized or circled numbers, or "<sup>(21)</sup>".
+const markers = /<sup>\(\d+\)<\/sup>|[\u2460-\u249b\u2474-\u2487]/g;
+const toned = /[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜ]|[ḿńňǹ]/;
+
+const load = (name) => JSON.parse(fs.readFileSync(path.join(content, name), "utf8"));
+const overrides = JSON.parse(fs.readFileSync(path.join(here, "overrides.json"), "utf8"));
+
+// Every reading a dictionary gives the character, toned ones first.
+function readingsOf(ch) {
+  const all = pinyin(ch, { multiple: true, type: "array" });
+  return [...all.filter((s) => toned.test(s)), ...all.filter((s) => !toned.test(s))];
+}
+
+// One syllable per Han character of text, read in context.
+function generated(text) {
+  const bare = text.replace(markers, "");
+  const syllables = pinyin(bare, { type: "array" });
+  const chars = [...bare];
+  const out = [];
+  chars.forEach((ch, i) => {
+    if (!isHan(ch)) return;
+    let s = syllables[i];
+    if (!toned.test(s)) s = readingsOf(ch).find((r) => toned.test(r)) ?? s;
+    out.push(s);
+  });
+  return { hanText: [...bare].filter(isHan).join(""), bareText: bare, syllables: out };
+}
+
+const sortedOverrides = overrides.verse
+  .map((o, order) => ({ ...o, order }))
+  .sort((a, b) => (a.table ? 1 : 0) - (b.table ? 1 : 0) || [...a.phrase].length - [...b.phrase].length || a.order - b.order);
+const used = new Set();
+
+// Applies the overrides to one text; where names the piece for scoping.
+function apply(text, where) {
+  const g = generated(text);
+  const chars = [...g.bareText];
+  // Han index of each character position, so phrases match across markers
+  // but not across punctuation.
+  const hanIndex = [];
+  let n = 0;
+  for (const ch of chars) hanIndex.push(isHan(ch) ? n++ : -1);
+  for (const o of sortedOverrides) {
+    if (o.table && (o.table !== where.table || o.ID !== where.ID)) continue;
+    const phrase = [...o.phrase];
+    const reading = o.reading.split(" ");
+    if (reading.length !== phrase.length) throw new Error(`override ${o.phrase}: ${reading.length} syllables`);
+    for (let i = 0; i + phrase.length <= chars.length; i++) {
+      if (!phrase.every((ch, k) => chars[i + k] === ch)) continue;
+      phrase.forEach((_, k) => (g.syllables[hanIndex[i + k]] = reading[k]));
+      used.add(o.order);
+    }
+  }
+  return g;
+}
+
+const tables = ["TangShi", "SongCi", "YuanQu"];
+const verse = [];
+const review = [];
+for (const table of tables) {
+  for (const row of load(`${table}.json`)) {
+    const where = { table, ID: row.ID };
+    const title = apply(row.TiMu, where);
+    const lines = row.NeiRong.map((line) => apply(line, where));
+    verse.push({ table, ID: row.ID, TiMu: row.TiMu, title: title.syllables.join(" "),
+      lines: lines.map((l) => l.syllables.join(" ")) });
+    for (const [label, g] of [["title", title], ...lines.map((l, i) => [`line ${i + 1}`, l])]) {
+      [...g.hanText].forEach((ch, k) => {
+        if (new Set(readingsOf(ch)).size > 1)
+          review.push(`${table}\t${row.ID}\t${label}\t${ch}\t${g.syllables[k]}\t${readingsOf(ch).join("/")}\t${g.hanText}`);
+      });
+    }
+  }
+}
+
+// Names the search looks up: poets, idioms, dynasties, rulers and eras.
+function nameList() {
+  const names = new Set();
+  load("ZuoZhe.json").forEach((r) => names.add(r.Name));
+  load("chengyugushi.json").forEach((r) => names.add(r.chengyu));
+  for (const t of ["ChaoDai", "ChaoDai1", "ChaoDai2"]) load(`${t}.json`).forEach((r) => names.add(r["名称"]));
+  for (const r of load("JiyuanBiao.json")) {
+    names.add(r["帝王"]);
+    for (const era of r["年号"] ?? []) for (const e of era.split("<p>")) names.add(e.replace(/[(（][^)）]*[)）]/g, "").trim());
+  }
+  return [...names].filter((s) => [...s].some(isHan)).sort();
+}
+const nameOverrides = new Map(overrides.names.map((o) => [o.name, o.readings]));
+const names = {};
+for (const name of nameList()) {
+  const g = generated(name);
+  const word = g.hanText;
+  names[word] = nameOverrides.get(word) ?? [pinyin(word, { type: "array", surname: "head" }).join(" ")];
+}
+
+const verseText = "[\n" + verse.map((v) => JSON.stringify(v)).join(",\n") + "\n]\n";
+const namesText = "{\n" + Object.entries(names).map(([k, v]) => `${JSON.stringify(k)}: ${JSON.stringify(v)}`).join(",\n") + "\n}\n";
+const unused = overrides.verse.filter((_, i) => !used.has(i)).map((o) => o.phrase);
+if (unused.length) console.log(`overrides that match nothing: ${unused.join(" ")}`);
+const reviewAt = process.argv.indexOf("--review");
+if (reviewAt > 0) fs.writeFileSync(process.argv[reviewAt + 1], review.join("\n") + "\n");
+console.log(`${verse.length} pieces, ${Object.keys(names).length} names, ${review.length} polyphonic occurrences, ${overrides.verse.length + overrides.names.length} overrides`);
+if (process.argv.includes("--check")) {
+  const same = (f, text) => fs.existsSync(f) && fs.readFileSync(f, "utf8") === text;
+  const fresh = same(path.join(outDir, "verse.json"), verseText) && same(path.join(outDir, "names.json"), namesText);
+  if (!fresh) console.log("resources/content/pinyin is out of date: run node tools/pinyin/generate.mjs");
+  process.exit(fresh ? 0 : 1);
+}
+fs.mkdirSync(outDir, { recursive: true });
+fs.writeFileSync(path.join(outDir, "verse.json"), verseText);
+fs.writeFileSync(path.join(outDir, "names.json"), namesText);
