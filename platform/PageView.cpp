@@ -101,7 +101,8 @@ void PageView::setAllowedFolder(const QString& folder) {
 void PageView::Navigate(const QString& path) {
     if (m_step != Step::Idle) {
         // Only the last page asked for is worth laying out; it is read when
-        // its turn comes, so it shows the file as it is then.
+        // its turn comes, so it shows the file as it is then. A file that
+        // cannot be read is reported to the caller now all the same.
         files::read(path);
         m_waiting = path;
         return;
@@ -136,8 +137,6 @@ void PageView::load(const QByteArray& bytes, const QUrl& url, const QByteArray& 
 
 void PageView::swap(const PageParts& parts) {
     m_step = Step::Swapping;
-    // A search of the page before ends with it, as it does when a page loads:
-    // the same words sought on this page are a new search, not the next match.
     m_stuck.start();
     m_polls = 0;
     QPointer<PageView> self(this);

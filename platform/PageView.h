@@ -24,6 +24,8 @@ struct PageParts;
 // fraction of the cost. Any other page is loaded as a document of its own.
 // One page is put in at a time; a page asked for meanwhile waits, and a later
 // one replaces it, so a burst of choices lays out only its last page.
+// Everything a page brings goes in through present(); scripts or styles the
+// profile adds to every document stay in place while contents are swapped.
 class PageView final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PageView)
