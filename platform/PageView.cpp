@@ -50,7 +50,15 @@ PageView::PageView(QWidget* parent)
     // their memory back. Not on every load, where it would cost time.
     m_trim.setSingleShot(true);
     m_trim.setInterval(1000);
-    connect(&m_trim, &QTimer::timeout, this, [] { ::malloc_trim(0); });
+    connect(&m_trim, &QTimer::timeout, this, [this] {
+        ::malloc_trim(0);
+        // Contents swapped out are garbage in the engine's heap until its
+        // collector runs; a document that stays never prompts it as a new
+        // one does. Where the engine offers the collector, run it now.
+        if (std::exchange(m_swappedSinceRest, false))
+            m_view->page()->runJavaScript(QStringLiteral("if (typeof gc === 'function') gc()"),
+                                          QWebEngineScript::ApplicationWorld);
+    });
     m_stuck.setSingleShot(true);
     m_stuck.setInterval(kStuckAfter);
     connect(&m_stuck, &QTimer::timeout, this, [this] {
@@ -161,6 +169,7 @@ void PageView::swapped(const QVariant& picturesLoading) {
         return;
     }
     if (loading == 0 || ++m_polls > kMaxPolls) {
+        m_swappedSinceRest = true;
         m_trim.start();
         done(true);
         return;

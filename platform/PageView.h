@@ -87,6 +87,7 @@ class PageView final : public QWidget {
     QString m_swapping;
     int m_polls = 0;
     bool m_finding = false;
+    bool m_swappedSinceRest = false;
     bool m_closing = false;
 };
 
