@@ -1,23 +1,32 @@
 #include "Classify.h"
 
 #include "store/Categories.h"
+#include "store/ContentNames.h"
+
+#include "platform/Error.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 namespace nav {
 namespace {
 
 const QString kRoot = QStringLiteral("Vellumbra");
 
-int categoryOf(const QString& fullPath) {
-    for (int i = 0; i < store::kCategoryCount; ++i) {
-        if (fullPath.contains(kRoot + u'\\' + store::categories()[size_t(i)].label))
-            return i;
-    }
-    return 0;
+// A title's key is R<category>.<author>.<title>: the category is the one the
+// tree filed it under, whatever the texts on its path say. A key that names
+// no category is a fault, never a reason to look in another table.
+int categoryOfTitle(const QString& key) {
+    static const QRegularExpression titleKey(QStringLiteral("^R(\\d+)\\.\\d+\\.\\d+$"));
+    const QRegularExpressionMatch match = titleKey.match(key);
+    bool isNumber = false;
+    const int index = match.hasMatch() ? match.captured(1).toInt(&isNumber) : -1;
+    if (!isNumber || index < 0 || index >= store::kCategoryCount)
+        throw platform::Error(platform::ErrorCode::UnknownNodeKey, key);
+    return index;
 }
 
-Action of(Action::Kind kind, const QString& number = {}) {
+Action withNumber(Action::Kind kind, const QString& number = {}) {
     Action action;
     action.kind = kind;
     action.number = number;
@@ -26,15 +35,15 @@ Action of(Action::Kind kind, const QString& number = {}) {
 
 Action tagged(const platform::NodeInfo& node) {
     if (node.tag.front().toUpper() == u'J')
-        return of(Action::Kind::Author, node.tag.mid(1));
-    Action title = of(Action::Kind::Title, node.tag);
-    title.category = categoryOf(node.fullPath);
+        return withNumber(Action::Kind::Author, node.tag.mid(1));
+    Action title = withNumber(Action::Kind::Title, node.tag);
+    title.category = categoryOfTitle(node.key);
     title.name = node.text;
     return title;
 }
 
 Action preface(int section) {
-    Action action = of(Action::Kind::Preface);
+    Action action = withNumber(Action::Kind::Preface);
     action.section = section;
     return action;
 }
@@ -56,20 +65,20 @@ Action classify(const platform::NodeInfo& node) {
     if (key == QLatin1String("Cygs") || key.startsWith(QLatin1String("yinxu_")))
         return preface(5);
     if (key == QLatin1String("Rdm"))
-        return of(Action::Kind::About);
+        return withNumber(Action::Kind::About);
     if (key.startsWith(u'C'))
-        return of(Action::Kind::Idiom, key.mid(1));
-    static const QHash<QChar, QString> tables = {{u'J', QStringLiteral("ChaoDai")},
-                                                 {u'Y', QStringLiteral("ChaoDai1")},
-                                                 {u'B', QStringLiteral("ChaoDai2")}};
-    if (!key.isEmpty() && tables.contains(key.front())) {
-        Action action = of(Action::Kind::Dynasty);
-        action.table = tables.value(key.front());
+        return withNumber(Action::Kind::Idiom, key.mid(1));
+    static const QHash<QChar, QString> dynastyTables = {{u'J', store::tables::ChaoDai},
+                                                        {u'Y', store::tables::ChaoDai1},
+                                                        {u'B', store::tables::ChaoDai2}};
+    if (!key.isEmpty() && dynastyTables.contains(key.front())) {
+        Action action = withNumber(Action::Kind::Dynasty);
+        action.table = dynastyTables.value(key.front());
         action.name = node.text;
         action.hasChildren = node.children > 0;
         return action;
     }
-    return of(Action::Kind::Unmatched);
+    return withNumber(Action::Kind::Unmatched);
 }
 
 } // namespace nav

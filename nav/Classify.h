@@ -10,7 +10,7 @@ namespace nav {
 struct Action {
     enum class Kind {
         Author,  // number: the author's ID
-        Title,   // category and number: the piece's ID
+        Title,   // category (from the key) and number: the piece's ID
         Preface, // section 0..5
         About,
         Idiom,     // number: the story's Id
@@ -28,6 +28,7 @@ struct Action {
     bool operator==(const Action&) const = default;
 };
 
+// Throws platform::Error for a title whose key names no category.
 Action classify(const platform::NodeInfo& node);
 
 } // namespace nav

@@ -1,13 +1,18 @@
 #include "Selection.h"
 
 #include "pages/Builders.h"
+#include "store/ContentNames.h"
 #include "store/ContentStore.h"
+#include "store/Pinyin.h"
 #include "store/Queries.h"
+
+#include <optional>
 
 namespace nav {
 namespace {
 
 namespace q = store::queries;
+namespace c = store::columns;
 
 QString optionalText(const platform::Recordset& row, const QString& column) {
     const platform::Value& value = row.Fields(column);
@@ -17,21 +22,34 @@ QString optionalText(const platform::Recordset& row, const QString& column) {
 void authorPage(const QString& number, store::ContentStore& content, const pages::Target& target) {
     platform::Recordset& authors = content.authors();
     authors.FindFirst(q::byID(number));
-    const QString text =
-        authors.NoMatch() ? QString() : authors.Fields(QStringLiteral("JianJie")).toString();
+    const QString text = authors.NoMatch() ? QString() : authors.Fields(c::JianJie).toString();
     pages::Html(target, QStringLiteral("简介"), text, {}, {});
 }
 
-void titlePage(const Action& action, store::ContentStore& content, const pages::Target& target) {
+// The readings of the chosen piece, or none when pinyin is off.
+std::optional<pages::Readings> readingsOf(const Action& action, const ReadingOptions& options) {
+    if (!options.pinyin)
+        return std::nullopt;
+    const QString& table = store::categories().at(size_t(action.category)).table;
+    const store::PieceReadings* piece =
+        store::Pinyin::shipped().piece(table, action.number.toInt());
+    if (!piece)
+        return std::nullopt;
+    return pages::Readings{&piece->title, &piece->lines};
+}
+
+void titlePage(const Action& action, store::ContentStore& content, const pages::Target& target,
+               const ReadingOptions& options) {
     platform::Recordset& pieces = content.category(action.category);
     pieces.FindFirst(q::byID(action.number));
     if (pieces.NoMatch()) {
         pages::Html(target, {}, {}, {}, {});
         return;
     }
-    pages::Html(target, action.name, pieces.Fields(QStringLiteral("NeiRong")).toString(),
-                optionalText(pieces, QStringLiteral("ZhuShi")),
-                optionalText(pieces, QStringLiteral("JianXi")));
+    const std::optional<pages::Readings> pinyin = readingsOf(action, options);
+    pages::Html(target, action.name, pieces.Fields(c::NeiRong).toString(),
+                optionalText(pieces, c::ZhuShi), optionalText(pieces, c::JianXi),
+                pinyin ? &*pinyin : nullptr);
 }
 
 void idiomPage(const QString& number, store::ContentStore& content, const pages::Target& target) {
@@ -42,29 +60,30 @@ void idiomPage(const QString& number, store::ContentStore& content, const pages:
         pages::Cy(target, {}, {});
         return;
     }
-    pages::Cy(target, idioms.Fields(QStringLiteral("chengyu")).toString(),
-              idioms.Fields(QStringLiteral("gushi")).toString());
+    pages::Cy(target, idioms.Fields(c::chengyu).toString(), idioms.Fields(c::gushi).toString());
 }
 
 void dynastyPage(const Action& action, store::ContentStore& content, const pages::Target& target) {
     platform::Database& db = content.database();
-    platform::Recordset about = db.OpenRecordset(q::description(action.table, action.name));
+    platform::Recordset descriptionRow =
+        db.OpenRecordset(q::dynastyDescription(action.table, action.name));
     const QString description =
-        about.EndOfFile() ? QString() : about.Fields(QStringLiteral("说明")).toString();
+        descriptionRow.EndOfFile() ? QString() : descriptionRow.Fields(c::ShuoMing).toString();
     platform::Recordset eras = db.OpenRecordset(q::eraRows(action.name));
     pages::Jyb(target, eras, description, action.hasChildren);
 }
 
 } // namespace
 
-QString carryOut(const Action& action, store::ContentStore& content, const PageFiles& files) {
+QString carryOut(const Action& action, store::ContentStore& content, const PageFiles& files,
+                 const ReadingOptions& options) {
     using Kind = Action::Kind;
     switch (action.kind) {
     case Kind::Author:
         authorPage(action.number, content, files.target);
         break;
     case Kind::Title:
-        titlePage(action, content, files.target);
+        titlePage(action, content, files.target, options);
         break;
     case Kind::Preface:
         pages::ReadMe(files.target, action.section);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Classify.h"
+#include "ReadingOptions.h"
 
 #include "pages/Fragments.h"
 
@@ -17,7 +18,8 @@ struct PageFiles {
 };
 
 // Writes the page of the action (nothing for About) and returns the path of
-// the file to show.
-QString carryOut(const Action& action, store::ContentStore& content, const PageFiles& files);
+// the file to show. With pinyin, a poem page carries the piece's readings.
+QString carryOut(const Action& action, store::ContentStore& content, const PageFiles& files,
+                 const ReadingOptions& options = {});
 
 } // namespace nav

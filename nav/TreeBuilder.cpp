@@ -1,6 +1,7 @@
 #include "TreeBuilder.h"
 
 #include "store/Categories.h"
+#include "store/ContentNames.h"
 #include "store/ContentStore.h"
 #include "store/Queries.h"
 
@@ -10,9 +11,10 @@ namespace nav {
 namespace {
 
 namespace q = store::queries;
+namespace c = store::columns;
 
-void addBook(platform::TreeNodes& tree, const QString& relative, const QString& key,
-             const QString& text) {
+void addBookNode(platform::TreeNodes& tree, const QString& relative, const QString& key,
+                 const QString& text) {
     tree.Add(relative, key, text, kClosedBook, kOpenBook);
 }
 
@@ -20,65 +22,64 @@ void addAuthor(platform::TreeNodes& tree, store::ContentStore& content, int i, i
                const QString& author) {
     const QString table = store::categories()[size_t(i)].table;
     const QString key = QStringLiteral("R%1.%2").arg(i).arg(j);
-    addBook(tree, QStringLiteral("R%1").arg(i), key, author);
+    addBookNode(tree, QStringLiteral("R%1").arg(i), key, author);
     platform::Recordset& authors = content.authors();
     authors.FindFirst(q::byAuthorName(author));
     if (!authors.NoMatch())
-        tree.SetTag(key, u'j' + authors.Fields(QStringLiteral("ID")).toString());
+        tree.SetTag(key, u'j' + authors.Fields(c::ID).toString());
 
     platform::Recordset titles = content.database().OpenRecordset(q::titlesOf(table, author));
     for (int k = 0; !titles.EndOfFile(); titles.MoveNext(), ++k) {
         const QString titleKey = key + QStringLiteral(".%1").arg(k);
-        tree.Add(key, titleKey, titles.Fields(QStringLiteral("TiMu")).toString(), kPage, kPage);
-        tree.SetTag(titleKey, titles.Fields(QStringLiteral("ID")).toString());
+        tree.Add(key, titleKey, titles.Fields(c::TiMu).toString(), kPage, kPage);
+        tree.SetTag(titleKey, titles.Fields(c::ID).toString());
     }
 }
 
 void addVerse(platform::TreeNodes& tree, store::ContentStore& content) {
-    addBook(tree, {}, QStringLiteral("Scq"), QStringLiteral("Vellumbra"));
+    addBookNode(tree, {}, QStringLiteral("Scq"), QStringLiteral("Vellumbra"));
     for (int i = 0; i < store::kCategoryCount; ++i) {
         const store::Category& category = store::categories()[size_t(i)];
-        addBook(tree, QStringLiteral("Scq"), QStringLiteral("R%1").arg(i), category.label);
+        addBookNode(tree, QStringLiteral("Scq"), QStringLiteral("R%1").arg(i), category.label);
         content.openCategory(i);
-        platform::Recordset authors =
+        platform::Recordset authorNames =
             content.database().OpenRecordset(q::authorsOf(category.table));
-        for (int j = 0; !authors.EndOfFile(); authors.MoveNext(), ++j)
-            addAuthor(tree, content, i, j, authors.Fields(QStringLiteral("zuozhe")).toString());
+        for (int j = 0; !authorNames.EndOfFile(); authorNames.MoveNext(), ++j)
+            addAuthor(tree, content, i, j, authorNames.Fields(c::ZuoZhe).toString());
     }
 }
 
 void addIdioms(platform::TreeNodes& tree, store::ContentStore& content) {
-    addBook(tree, {}, QStringLiteral("Cygs"), QStringLiteral("成语故事"));
+    addBookNode(tree, {}, QStringLiteral("Cygs"), QStringLiteral("成语故事"));
     platform::Recordset initials = content.database().OpenRecordset(q::initials());
     for (; !initials.EndOfFile(); initials.MoveNext()) {
-        const QString letter = initials.Fields(QStringLiteral("yinxu")).toString();
+        const QString letter = initials.Fields(c::yinxu).toString();
         const QString key = QStringLiteral("yinxu_") + letter;
-        addBook(tree, QStringLiteral("Cygs"), key, letter);
+        addBookNode(tree, QStringLiteral("Cygs"), key, letter);
         platform::Recordset idioms = content.database().OpenRecordset(q::idiomsUnder(letter));
         for (; !idioms.EndOfFile(); idioms.MoveNext()) {
-            tree.Add(key, u'C' + idioms.Fields(QStringLiteral("Id")).toString(),
-                     idioms.Fields(QStringLiteral("Chengyu")).toString(), kPage, kPage);
+            tree.Add(key, u'C' + idioms.Fields(c::Id).toString(),
+                     idioms.Fields(c::chengyu).toString(), kPage, kPage);
         }
     }
 }
 
 void addDynasties(platform::TreeNodes& tree, store::ContentStore& content) {
-    addBook(tree, {}, QStringLiteral("Jyb"), QStringLiteral("我国历代纪元表"));
+    addBookNode(tree, {}, QStringLiteral("Jyb"), QStringLiteral("我国历代纪元表"));
     platform::Database& db = content.database();
-    const QString name = QStringLiteral("名称");
     for (auto rows = db.OpenRecordset(q::dynasties()); !rows.EndOfFile(); rows.MoveNext()) {
-        addBook(tree, QStringLiteral("Jyb"), u'J' + rows.Fields(QStringLiteral("ID")).toString(),
-                rows.Fields(name).toString());
+        addBookNode(tree, QStringLiteral("Jyb"), u'J' + rows.Fields(c::ID).toString(),
+                    rows.Fields(c::MingCheng).toString());
     }
     for (auto rows = db.OpenRecordset(q::subDynasties()); !rows.EndOfFile(); rows.MoveNext()) {
-        addBook(tree, u'J' + rows.Fields(QStringLiteral("ID")).toString(),
-                u'Y' + rows.Fields(QStringLiteral("ID1")).toString(), rows.Fields(name).toString());
+        addBookNode(tree, u'J' + rows.Fields(c::ID).toString(),
+                    u'Y' + rows.Fields(c::ID1).toString(), rows.Fields(c::MingCheng).toString());
     }
     // Reigns have no number of their own: they are counted as they come.
     int n = 1;
     for (auto rows = db.OpenRecordset(q::reigns()); !rows.EndOfFile(); rows.MoveNext(), ++n) {
-        addBook(tree, u'Y' + rows.Fields(QStringLiteral("ID")).toString(),
-                QStringLiteral("B%1").arg(n), rows.Fields(name).toString());
+        addBookNode(tree, u'Y' + rows.Fields(c::ID).toString(), QStringLiteral("B%1").arg(n),
+                    rows.Fields(c::MingCheng).toString());
     }
 }
 
@@ -88,7 +89,7 @@ void buildTree(platform::TreeNodes& tree, store::ContentStore& content) {
     addVerse(tree, content);
     addIdioms(tree, content);
     addDynasties(tree, content);
-    addBook(tree, {}, QStringLiteral("Rdm"), QStringLiteral("关于"));
+    addBookNode(tree, {}, QStringLiteral("Rdm"), QStringLiteral("关于"));
 }
 
 } // namespace nav

@@ -38,11 +38,13 @@ QString fileSource(const QString& path) {
     return source;
 }
 
-void headBlock(PageFile& page, const QString& titleLine) {
+void headBlock(PageFile& page, const QString& titleLine, const QString& headLine) {
     page.line(QStringLiteral("<html>"));
     page.emptyLine();
     page.line(QStringLiteral("<head>"));
     page.line(titleLine);
+    if (!headLine.isEmpty())
+        page.line(headLine);
     page.line(QStringLiteral("</head>"));
     page.emptyLine();
 }

@@ -13,8 +13,9 @@ struct Target {
     QString bullet;
 };
 
-// "<html>", empty, "<head>", the title line, "</head>", empty.
-void headBlock(PageFile& page, const QString& titleLine);
+// "<html>", empty, "<head>", the title line, "</head>", empty; a head line
+// other than empty goes right after the title line.
+void headBlock(PageFile& page, const QString& titleLine, const QString& headLine = {});
 // The body tag that keeps the reader from opening the context menu, dragging
 // or selecting text, then an empty line.
 void bodyTag(PageFile& page);

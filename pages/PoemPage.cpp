@@ -3,15 +3,20 @@
 
 namespace pages {
 
-PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QString Jx) {
+PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QString Jx,
+                  const Readings* pinyin) {
+    // The heading and the text carry the pinyin (the ruby writers raise the
+    // marks as AddH does); the window title cannot.
+    const QString heading = pinyin && pinyin->title ? rubyLine(Bt, *pinyin->title) : AddH(Bt);
+    Zw = pinyin && pinyin->lines ? rubyText(Zw, *pinyin->lines) : AddH(Zw);
     Bt = AddH(Bt);
-    Zw = AddH(Zw);
     Zs = AddH(Zs);
     Jx = AddH(Jx);
     PageFile page;
-    headBlock(page, QStringLiteral("<title>") + Bt + QStringLiteral("</title>"));
+    headBlock(page, QStringLiteral("<title>") + Bt + QStringLiteral("</title>"),
+              pinyin ? rubyStyleLine() : QString());
     bodyTag(page);
-    headingLine(page, bullet, boldTail(Bt));
+    headingLine(page, bullet, boldTail(heading));
     textBlock(page, Zw);
     if (!Zs.isEmpty()) {
         headingLine(page, bullet, boldTail(QStringLiteral("注解")));
@@ -29,8 +34,8 @@ PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QSt
 }
 
 void Html(const Target& target, const QString& Bt, const QString& Zw, const QString& Zs,
-          const QString& Jx) {
-    htmlPage(target.bullet, Bt, Zw, Zs, Jx).save(target.page);
+          const QString& Jx, const Readings* pinyin) {
+    htmlPage(target.bullet, Bt, Zw, Zs, Jx, pinyin).save(target.page);
 }
 
 } // namespace pages

@@ -72,6 +72,8 @@ QString errorMessage(ErrorCode code) {
         return QStringLiteral("无法准备进程");
     case ErrorCode::PageNotLoaded:
         return QStringLiteral("无法显示页面");
+    case ErrorCode::UnknownNodeKey:
+        return QStringLiteral("无法识别的节点");
     case ErrorCode::Unexpected:
         return QStringLiteral("意外错误");
     }

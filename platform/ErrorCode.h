@@ -48,6 +48,8 @@ enum class ErrorCode : int {
 
     ProcessNotPrepared = 1070,
     PageNotLoaded = 1080,
+
+    UnknownNodeKey = 1090,
     Unexpected = 1099,
 };
 

@@ -1,8 +1,8 @@
 #include "InstanceLock.h"
 
 #include "Error.h"
-
-#include <QFile>
+#include "FileTree.h"
+#include "HeldFolder.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -11,6 +11,13 @@
 #include <unistd.h>
 
 namespace platform {
+namespace {
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_ino == b.st_ino && a.st_dev == b.st_dev;
+}
+
+} // namespace
 
 InstanceLock::~InstanceLock() {
     release();
@@ -18,8 +25,16 @@ InstanceLock::~InstanceLock() {
 
 bool InstanceLock::acquireShared(const QString& path) {
     release();
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const files::Location at = files::locate(path);
+    int fd =
+        ::openat(at.folder, at.name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0 && errno == ENOENT)
+        return false; // the folder the lock lives in went away
+    if (fd < 0 && (errno == EISDIR || errno == ELOOP || errno == ENXIO || errno == EWOULDBLOCK)) {
+        // Something not a lock file is in its place: it goes, and we retry.
+        files::removeEntry(at.folder, at.name, path);
+        return false;
+    }
     if (fd < 0)
         throw Error::fromErrno(ErrorCode::LockNotCreated, path);
     while (::flock(fd, LOCK_SH) != 0) {
@@ -29,15 +44,23 @@ bool InstanceLock::acquireShared(const QString& path) {
             throw error;
         }
     }
+    m_fd = fd;
+    m_path = path;
+    if (stillNamed())
+        return true;
+    // The file was removed or replaced while we waited: the lock we hold
+    // guards nothing any more.
+    release();
+    return false;
+}
+
+bool InstanceLock::stillNamed() const {
+    const files::Location at = files::locate(m_path);
     struct stat held {};
     struct stat named {};
-    if (::fstat(fd, &held) != 0 || ::stat(name.constData(), &named) != 0 ||
-        held.st_ino != named.st_ino || held.st_dev != named.st_dev) {
-        ::close(fd);
-        return false;
-    }
-    m_fd = fd;
-    return true;
+    return m_fd >= 0 && ::fstat(m_fd, &held) == 0 &&
+           ::fstatat(at.folder, at.name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+           sameFile(held, named);
 }
 
 bool InstanceLock::tryExclusive() {

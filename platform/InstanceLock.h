@@ -15,9 +15,12 @@ class InstanceLock final {
     ~InstanceLock();
 
     // Takes a shared hold on the file, creating it when missing. Returns
-    // false when the file vanished while we waited (the last copy removed its
-    // folder): the caller then prepares the folder again and retries.
+    // false when the file or its folder vanished, or something else stood in
+    // its place (then removed): the caller makes the folder again and
+    // retries.
     bool acquireShared(const QString& path);
+    // True while the file held is still the one its path names.
+    bool stillNamed() const;
     // True when no other copy holds the file; this copy then holds it alone.
     bool tryExclusive();
     void release();
@@ -25,6 +28,7 @@ class InstanceLock final {
 
   private:
     int m_fd = -1;
+    QString m_path;
 };
 
 } // namespace platform

@@ -13,7 +13,6 @@
 #include "nav/TreeBuilder.h"
 #include "pages/Builders.h"
 #include "platform/Error.h"
-#include "platform/Files.h"
 #include "platform/NodeTree.h"
 #include "platform/PageView.h"
 #include "platform/Settings.h"
@@ -55,6 +54,7 @@ Mainform::Mainform(QWidget* parent)
                             platform::Error(platform::ErrorCode::PageNotLoaded, path, reason));
             });
     wireSearch();
+    addReadingActions();
 }
 
 void Mainform::wireSearch() {
@@ -74,14 +74,45 @@ void Mainform::openResult(const QString& key, const QString& highlight) {
     BtTree->reveal(key);
 }
 
+void Mainform::addReadingActions() {
+    m_pinyin = new QAction(QStringLiteral("拼音"), this);
+    m_pinyin->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    m_pinyin->setShortcutVisibleInContextMenu(true);
+    m_pinyin->setCheckable(true);
+    BtTree->addAction(m_pinyin);
+    connect(m_pinyin, &QAction::toggled, this, &Mainform::setPinyin);
+}
+
+void Mainform::setPinyin(bool on) {
+    m_reading.pinyin = on;
+    saveReadingOptions();
+    // The page on show follows the switch at once.
+    const QString current = BtTree->selectedKey();
+    if (!current.isEmpty())
+        choose(BtTree->info(current));
+}
+
+void Mainform::saveReadingOptions() {
+    try {
+        platform::Settings settings(platform::Settings::applicationName());
+        m_reading.write(settings);
+        settings.flush();
+    } catch (const platform::Error& error) {
+        reportError(this, error);
+    }
+}
+
 Mainform::~Mainform() = default;
 
 void Mainform::load() {
     restorePlacement();
-    m_folder.prepare();
-    const QString about = paths::inWorkingFolder(paths::kAboutPage);
-    if (!platform::files::exists(about, platform::files::Kind::File))
-        pages::Guanyu(about);
+    m_reading =
+        nav::ReadingOptions::read(platform::Settings(platform::Settings::applicationName()));
+    {
+        const QSignalBlocker quiet(m_pinyin);
+        m_pinyin->setChecked(m_reading.pinyin);
+    }
+    m_folder.prepare(); // the About page too
     m_folder.markHidden();
     m_content = std::make_unique<store::ContentStore>(paths::inWorkingFolder(paths::kDatabase));
     nav::buildTree(*BtTree, *m_content);
@@ -91,18 +122,27 @@ void Mainform::load() {
         const QSignalBlocker quiet(BtTree);
         BtTree->select(QStringLiteral("Rdm"));
     }
+    m_shownKey = QStringLiteral("Rdm");
     // The keyboard works the tree from the first moment, as in any reader.
     BtTree->setFocus();
-    Ie->Navigate(about);
+    Ie->Navigate(paths::inWorkingFolder(paths::kAboutPage));
 }
 
 void Mainform::choose(const platform::NodeInfo& node) {
     if (!m_content)
         return;
     try {
-        Ie->Navigate(nav::carryOut(nav::classify(node), *m_content, pageFiles()));
+        // A folder removed under the reader is made again, with its files.
+        m_folder.keepAlive();
+        Ie->Navigate(nav::carryOut(nav::classify(node), *m_content, pageFiles(), m_reading));
+        m_shownKey = node.key;
     } catch (const platform::Error& error) {
-        // The reader goes on with the page it showed last.
+        // The reader goes on with the page it showed last, and the tree
+        // points at that page's node again.
+        {
+            const QSignalBlocker quiet(BtTree);
+            BtTree->select(m_shownKey);
+        }
         reportError(this, error);
     }
 }

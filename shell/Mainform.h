@@ -3,9 +3,13 @@
 #include "PaneLayout.h"
 #include "WorkingFolder.h"
 
+#include "nav/ReadingOptions.h"
+
 #include <QWidget>
 
 #include <memory>
+
+class QAction;
 
 namespace platform {
 class NodeTree;
@@ -40,6 +44,7 @@ class Mainform final : public QWidget {
     platform::NodeTree* tree() const { return BtTree; }
     platform::PageView* view() const { return Ie; }
     int treeWidthTwips() const { return m_treeWidth; }
+    QAction* pinyinAction() const { return m_pinyin; }
     SearchPane* search() const { return m_search; }
 
   protected:
@@ -51,6 +56,9 @@ class Mainform final : public QWidget {
     void restorePlacement();
     void savePlacement();
     void choose(const platform::NodeInfo& node);
+    void addReadingActions();
+    void setPinyin(bool on);
+    void saveReadingOptions();
     void wireSearch();
     void openResult(const QString& key, const QString& highlight);
     void layOut();
@@ -58,16 +66,19 @@ class Mainform final : public QWidget {
     QRect toPixels(const QRect& twips) const;
     int clientWidthTwips() const;
 
-    platform::NodeTree* BtTree;
-    platform::PageView* Ie;
-    SplitterBar* Picture1;
+    platform::NodeTree* BtTree; // the navigation tree
+    platform::PageView* Ie;     // the page view
+    SplitterBar* Picture1;      // the splitter bar between them
+    QAction* m_pinyin = nullptr;
+    nav::ReadingOptions m_reading;
     SearchPane* m_search;
     HitMarker* m_marker;
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
+    QString m_shownKey; // the node whose page the view shows
     int m_treeWidth = kDesignTreeWidth;
-    QSize m_savedOuterSize;
-    bool m_frameCorrected = false;
+    QSize m_savedOuterSize;        // the saved size, window frame included
+    bool m_frameCorrected = false; // the first show took the frame off it
 };
 
 } // namespace shell

@@ -12,7 +12,8 @@ QString TrimAtNul(QString text);
 QString withTrailingSeparator(QString folder, QChar separator);
 
 // The folder the reader keeps its working folder under, ending with the
-// separator. Asked anew at every use: nothing caches it.
+// separator. Asked anew at every call (paths:: keeps the first answer);
+// throws platform::Error when there is no usable folder.
 QString WindowsDir();
 
 } // namespace shell

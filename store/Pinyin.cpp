@@ -1,6 +1,7 @@
 #include "Pinyin.h"
 
 #include "platform/Error.h"
+#include "platform/HanCharacter.h"
 #include "platform/Resources.h"
 
 #include <QJsonArray>
@@ -30,8 +31,7 @@ QJsonDocument parsed(const QByteArray& json, const QString& name) {
 } // namespace
 
 bool Pinyin::isHan(char32_t code) {
-    return (code >= 0x3400 && code <= 0x4DBF) || (code >= 0x4E00 && code <= 0x9FFF) ||
-           (code >= 0xF900 && code <= 0xFAFF) || (code >= 0x20000 && code <= 0x2FFFF);
+    return platform::isHanCharacter(code);
 }
 
 const Pinyin& Pinyin::shipped() {

@@ -1,6 +1,15 @@
 #include "Queries.h"
 
+#include "ContentNames.h"
+
+// Each text is the one the reader has always run, word for word. A few of
+// them write a name in lower case (zuozhe, Timu, chaodai1, chaodai2); the
+// engine matches names without regard to case, so they mean the same table
+// and column as the names in ContentNames.h.
 namespace store::queries {
+
+namespace t = store::tables;
+namespace c = store::columns;
 
 QString quoted(const QString& value) {
     QString text = value;
@@ -8,7 +17,7 @@ QString quoted(const QString& value) {
 }
 
 QString authors() {
-    return QStringLiteral("SELECT * FROM ZuoZhe");
+    return category(t::ZuoZhe);
 }
 
 QString category(const QString& table) {
@@ -21,21 +30,22 @@ QString authorsOf(const QString& table) {
 }
 
 QString titlesOf(const QString& table, const QString& author) {
-    return QStringLiteral("select ID,TiMu from ") + table + QStringLiteral(" Where zuozhe = ") +
-           quoted(author) + QStringLiteral(" Order by Timu");
+    return QStringLiteral("select ") + c::ID + u',' + c::TiMu + QStringLiteral(" from ") + table +
+           QStringLiteral(" Where zuozhe = ") + quoted(author) + QStringLiteral(" Order by Timu");
 }
 
 QString initials() {
-    return QStringLiteral("Select DISTINCT yinxu from chengyugushi order by yinxu");
+    return QStringLiteral("Select DISTINCT ") + c::yinxu + QStringLiteral(" from ") +
+           t::chengyugushi + QStringLiteral(" order by ") + c::yinxu;
 }
 
 QString idiomsUnder(const QString& letter) {
-    return QStringLiteral("Select * from chengyugushi WHERE yinxu = ") + quoted(letter) +
-           QStringLiteral(" order by chengyu");
+    return idioms() + QStringLiteral(" WHERE ") + c::yinxu + QStringLiteral(" = ") +
+           quoted(letter) + QStringLiteral(" order by ") + c::chengyu;
 }
 
 QString dynasties() {
-    return QStringLiteral("Select * from ChaoDai");
+    return QStringLiteral("Select * from ") + t::ChaoDai;
 }
 QString subDynasties() {
     return QStringLiteral("Select * from chaodai1");
@@ -44,30 +54,33 @@ QString reigns() {
     return QStringLiteral("select * from chaodai2");
 }
 QString idioms() {
-    return QStringLiteral("Select * from chengyugushi");
+    return QStringLiteral("Select * from ") + t::chengyugushi;
 }
 
-QString description(const QString& table, const QString& name) {
-    return QStringLiteral("select 说明 from ") + table + QStringLiteral(" where 名称=") +
-           quoted(name);
+QString dynastyDescription(const QString& table, const QString& name) {
+    return QStringLiteral("select ") + c::ShuoMing + QStringLiteral(" from ") + table +
+           QStringLiteral(" where ") + c::MingCheng + u'=' + quoted(name);
 }
 
 QString eraRows(const QString& name) {
-    return QStringLiteral("Select 帝王,年号,干支,年份 from JiyuanBiao where 朝代=") + quoted(name);
+    return QStringLiteral("Select ") + c::DiWang + u',' + c::NianHao + u',' + c::GanZhi + u',' +
+           c::NianFen + QStringLiteral(" from ") + t::JiyuanBiao + QStringLiteral(" where ") +
+           c::ChaoDai + u'=' + quoted(name);
 }
 
 QString allEraRows() {
-    return QStringLiteral("Select 朝代,帝王,年号,年份 from JiyuanBiao");
+    return QStringLiteral("Select ") + c::ChaoDai + u',' + c::DiWang + u',' + c::NianHao + u',' +
+           c::NianFen + QStringLiteral(" from ") + t::JiyuanBiao;
 }
 
 QString byAuthorName(const QString& name) {
-    return QStringLiteral("Name = ") + quoted(name);
+    return c::Name + QStringLiteral(" = ") + quoted(name);
 }
 QString byID(const QString& number) {
-    return QStringLiteral("ID = ") + number;
+    return c::ID + QStringLiteral(" = ") + number;
 }
 QString byIdiomId(const QString& number) {
-    return QStringLiteral("Id = ") + number;
+    return c::Id + QStringLiteral(" = ") + number;
 }
 
 } // namespace store::queries

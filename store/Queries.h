@@ -19,9 +19,9 @@ QString dynasties();
 QString subDynasties();
 QString reigns();
 QString idioms();
-QString description(const QString& table, const QString& name); // 说明 of a dynasty row
-QString eraRows(const QString& name);                           // a dynasty's era table
-QString allEraRows();                                           // every era row, in stored order
+QString dynastyDescription(const QString& table, const QString& name); // 说明 of a dynasty row
+QString eraRows(const QString& name);                                  // a dynasty's era table
+QString allEraRows(); // every era row, in stored order
 
 QString byAuthorName(const QString& name); // criteria on the author recordset
 QString byID(const QString& number);       // criteria on a recordset with ID

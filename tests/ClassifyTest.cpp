@@ -1,5 +1,7 @@
 #include "nav/Classify.h"
 
+#include "platform/Error.h"
+
 #include <gtest/gtest.h>
 
 using nav::Action;
@@ -50,13 +52,26 @@ TEST(Classify, EveryNodeKindGetsItsAction) {
     }
 }
 
-TEST(Classify, TheCategoryComesFromThePathNotTheTag) {
+TEST(Classify, ATitlesCategoryComesFromItsKeyNotItsPath) {
     const Action ci = classify(node(u"R1.0.0"_s, u"30"_s, u"念奴娇·赤壁怀古"_s,
-                                    u"Vellumbra\\词\\苏轼\\念奴娇·赤壁怀古"_s));
+                                    u"Vellumbra\\诗歌\\苏轼\\念奴娇·赤壁怀古"_s));
     EXPECT_EQ(ci.category, 1);
     EXPECT_EQ(ci.name, u"念奴娇·赤壁怀古"_s);
-    EXPECT_EQ(
-        classify(node(u"R2.0.0"_s, u"30"_s, u"t"_s, u"Vellumbra\\散曲\\关汉卿\\t"_s)).category, 2);
+    EXPECT_EQ(classify(node(u"R2.10.3"_s, u"30"_s, u"t"_s, u"其他\\t"_s)).category, 2);
+}
+
+TEST(Classify, ATitleWhoseKeyNamesNoCategoryIsAnError) {
+    for (const QString& key :
+         {u"R3.0.0"_s, u"R0.1"_s, u"C30"_s, u"R-1.0.0"_s, u"R4294967296.0.0"_s}) {
+        SCOPED_TRACE(key.toStdString());
+        try {
+            classify(node(key, u"30"_s, u"t"_s, u"Vellumbra\\诗歌\\x\\t"_s));
+            ADD_FAILURE() << "classified as a title";
+        } catch (const platform::Error& e) {
+            EXPECT_EQ(e.code(), platform::ErrorCode::UnknownNodeKey);
+            EXPECT_TRUE(e.description().contains(key));
+        }
+    }
 }
 
 TEST(Classify, DynastiesAreToldApartByKeyLetterAndChildren) {

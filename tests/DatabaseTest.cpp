@@ -99,12 +99,12 @@ TEST_F(DatabaseTest, FindFirstSearchesFromTheFirstRowWhateverIsCurrent) {
     rs.FindFirst(QStringLiteral("ID = 7"));
     ASSERT_FALSE(rs.NoMatch());
     EXPECT_EQ(rs.Fields(QStringLiteral("Name")).toString(), u"杜牧"_s);
-    rs.FindFirst(QStringLiteral("Name = '王维'")); // a row before the current one
-    ASSERT_FALSE(rs.NoMatch());
-    EXPECT_EQ(rs.Fields(QStringLiteral("ID")).toNumber(), 5);
     rs.FindFirst(QStringLiteral("ID = 404"));
     EXPECT_TRUE(rs.NoMatch());
-    EXPECT_EQ(rs.Fields(QStringLiteral("ID")).toNumber(), 5); // current row unchanged
+    EXPECT_EQ(rs.Fields(QStringLiteral("ID")).toNumber(), 7); // current row unchanged
+    rs.FindFirst(QStringLiteral("Name = '王维'"));            // a row before the current one
+    ASSERT_FALSE(rs.NoMatch());
+    EXPECT_EQ(rs.Fields(QStringLiteral("ID")).toNumber(), 5);
     rs.FindFirst(QStringLiteral("Name = 'O''Neil'"));
     ASSERT_FALSE(rs.NoMatch());
     EXPECT_EQ(rs.Fields(QStringLiteral("ID")).toNumber(), 9);

@@ -1,7 +1,10 @@
 #include "platform/Files.h"
 #include "platform/Error.h"
+#include "platform/HeldFolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -9,6 +12,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace files = platform::files;
 
@@ -68,4 +72,117 @@ TEST(Files, NormalMakesAReadOnlyFileWritableAgain) {
     ::stat(QFile::encodeName(path).constData(), &st);
     EXPECT_NE(st.st_mode & 0200, 0u);
     EXPECT_THROW(files::setHidden(dir.filePath(QStringLiteral("gone"))), platform::Error);
+}
+
+namespace {
+
+mode_t modeOf(const QString& path) {
+    struct stat st {};
+    ::lstat(QFile::encodeName(path).constData(), &st);
+    return st.st_mode & 07777;
+}
+
+void makeLink(const QString& target, const QString& link) {
+    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()),
+              0);
+}
+
+} // namespace
+
+TEST(Files, NeverChangesOrWritesThroughALinkOrASecondName) {
+    QTemporaryDir outside;
+    QTemporaryDir dir;
+    const QString theirs = outside.filePath(QStringLiteral("theirs"));
+    files::writeAtomically(theirs, "their data");
+    ASSERT_EQ(::chmod(QFile::encodeName(theirs).constData(), 0444), 0);
+    const QString soft = dir.filePath(QStringLiteral("readme.htm"));
+    const QString hard = dir.filePath(QStringLiteral("Rdm"));
+    makeLink(theirs, soft);
+    ASSERT_EQ(::link(QFile::encodeName(theirs).constData(), QFile::encodeName(hard).constData()),
+              0);
+    for (const QString& path : {soft, hard}) {
+        files::setNormal(path);
+        EXPECT_FALSE(QFileInfo::exists(path) || QFileInfo(path).isSymLink());
+        makeLink(theirs, path);
+        files::writeAtomically(path, "ours");
+        EXPECT_EQ(files::read(path), QByteArray("ours"));
+    }
+    EXPECT_EQ(files::read(theirs), QByteArray("their data"));
+    EXPECT_EQ(modeOf(theirs), 0444u);
+    makeLink(theirs, dir.filePath(QStringLiteral("link")));
+    EXPECT_THROW(files::read(dir.filePath(QStringLiteral("link"))), platform::Error);
+}
+
+TEST(Files, AnythingInTheWayOfAFileIsRemovedWithoutFollowingLinks) {
+    QTemporaryDir outside;
+    QTemporaryDir dir;
+    files::writeAtomically(outside.filePath(QStringLiteral("keep")), "kept");
+    const QString page = dir.filePath(QStringLiteral("~temp.$$$"));
+    ASSERT_TRUE(QDir().mkpath(page + QStringLiteral("/deep/er")));
+    makeLink(outside.path(), page + QStringLiteral("/deep/link"));
+    files::writeAtomically(page + QStringLiteral("/deep/er/f"), "x");
+    files::writeAtomically(page, "page");
+    EXPECT_EQ(files::read(page), QByteArray("page"));
+    ASSERT_TRUE(QDir().mkpath(page + QStringLiteral("x/y")));
+    files::deleteFile(page + QStringLiteral("x"));
+    EXPECT_FALSE(QFileInfo::exists(page + QStringLiteral("x")));
+    EXPECT_EQ(files::read(outside.filePath(QStringLiteral("keep"))), QByteArray("kept"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("~temp.$$$")});
+}
+
+TEST(Files, HoldsIsTrueOnlyForTheSameBytesInAFileOfItsOwn) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ts.dic"));
+    QByteArray bytes(100000, 'd');
+    bytes[99999] = 'e';
+    EXPECT_FALSE(files::holds(path, bytes));
+    files::writeAtomically(path, bytes);
+    EXPECT_TRUE(files::holds(path, bytes));
+    QByteArray changed = bytes;
+    changed.replace(5000, 8, "????????");
+    EXPECT_FALSE(files::holds(path, changed));
+    EXPECT_FALSE(files::holds(path, bytes.left(99999)));
+    EXPECT_FALSE(files::holds(path, QByteArray(bytes.size(), '\0')));
+    const QString second = dir.filePath(QStringLiteral("second"));
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(second).constData()),
+              0);
+    EXPECT_FALSE(files::holds(path, bytes)); // shared with another name: not ours alone
+    files::writeAtomically(dir.filePath(QStringLiteral("empty")), {});
+    EXPECT_TRUE(files::holds(dir.filePath(QStringLiteral("empty")), {}));
+}
+
+TEST(Files, AHeldFolderIsReachedThroughItsHandleWhateverItsNameBecomes) {
+    QTemporaryDir base;
+    QTemporaryDir target;
+    files::HeldFolder parent;
+    parent.openAnyFolder(base.path());
+    files::HeldFolder folder;
+    folder.openRealFolder(parent, QStringLiteral("dicts"));
+    const QString name = base.filePath(QStringLiteral("dicts"));
+    EXPECT_TRUE(folder.stillNamed());
+    // The folder is moved away and a link to someone else's folder put in its
+    // place while it is held.
+    ASSERT_EQ(::rename(QFile::encodeName(name).constData(),
+                       QFile::encodeName(base.filePath(QStringLiteral("moved"))).constData()),
+              0);
+    makeLink(target.path(), name);
+    EXPECT_FALSE(folder.stillNamed());
+    files::writeAtomically(name + QStringLiteral("/page"), "x");
+    files::setNormal(name + QStringLiteral("/page"));
+    EXPECT_EQ(files::listFiles(name), QStringList{QStringLiteral("page")});
+    EXPECT_TRUE(QFileInfo::exists(base.filePath(QStringLiteral("moved/page"))));
+    files::removeContents(name);
+    EXPECT_FALSE(QFileInfo::exists(base.filePath(QStringLiteral("moved/page"))));
+    EXPECT_TRUE(
+        QDir(target.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    // Made again, the link gives way to a real folder; its target stays.
+    files::HeldFolder again;
+    again.openRealFolder(parent, QStringLiteral("dicts"));
+    EXPECT_FALSE(QFileInfo(name).isSymLink());
+    EXPECT_TRUE(QFileInfo(name).isDir());
+    EXPECT_TRUE(QFileInfo(target.path()).isDir());
+    EXPECT_TRUE(files::removeDirectory(name));
+    files::writeAtomically(base.filePath(QStringLiteral("moved/last")), "x");
+    EXPECT_FALSE(files::removeDirectory(base.filePath(QStringLiteral("moved"))));
 }

@@ -12,17 +12,7 @@ TEST(PrefacePage, EachSectionHasItsLineCount) {
         EXPECT_EQ(readMePage(id).lines().size(), expected[id]) << "section " << id;
     for (int id : {6, -1, 32767})
         EXPECT_EQ(readMePage(id).lines().size(), 11) << "section " << id;
-}
-
-TEST(PrefacePage, PrefaceFrameAndHeading) {
-    const QStringList lines = readMePage(0).lines();
-    EXPECT_EQ(lines[3], u"<title> Lumivers</title>"_s);
-    EXPECT_EQ(
-        lines[8],
-        uR"(<p align="center" style="line-height: 180%; margin-left: 18"><b><font face="宋体" size="5" color="#FF0000">前　言</font></b></p>)"_s);
-    EXPECT_EQ(lines[9], uR"(<p style="line-height: 150%; margin-left: 18"><font size="3">)"_s);
-    EXPECT_TRUE(lines[10].startsWith(u"　　"_s));
-    EXPECT_EQ(lines.mid(12), (QStringList{u"</body>"_s, {}, u"</html>"_s}));
+    EXPECT_EQ(readMePage(0).lines()[3], u"<title> Lumivers</title>"_s);
 }
 
 TEST(PrefacePage, ShiSectionHoldsTheExampleWithItsTones) {
@@ -66,14 +56,8 @@ TEST(AboutPage, TwentyFourLinesWithTheVersionBanner) {
     const QStringList lines = guanyuPage(1, 1, 8).lines();
     ASSERT_EQ(lines.size(), 24);
     EXPECT_EQ(lines[3], u"<title>关于</title>"_s);
-    EXPECT_EQ(
-        lines[6],
-        u"<BODY oncontextmenu='return false' ondragstart='return false' onselectstart='return false'>"_s);
     EXPECT_TRUE(lines[8].contains(u"<marquee bgcolor='#D2E9FF'>Vellumbra V1.1.8</marquee>"_s));
     EXPECT_TRUE(guanyuPage(2, 0, 15).lines()[8].contains(u"Vellumbra V2.0.15</marquee>"_s));
-    EXPECT_EQ(
-        lines[10],
-        u"<p align='center'><img border='0' src='Rdm' width='360' height='248' align='center'></p>"_s);
     EXPECT_TRUE(lines[14].contains(u"地　址："_s) && lines[14].contains(u"邮　编："_s));
     const QString contact = lines[16];
     const qsizetype mailto = contact.indexOf(u"mailto:"_s);

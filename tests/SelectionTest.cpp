@@ -1,5 +1,6 @@
 #include "nav/Selection.h"
 
+#include "pages/AddH.h"
 #include "platform/Cp936.h"
 #include "platform/Files.h"
 #include "store/ContentStore.h"
@@ -8,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 using Kind = nav::Action::Kind;
 
@@ -15,11 +18,24 @@ namespace {
 
 class Selection : public ::testing::Test {
   protected:
+    // The lines of the page written; lines past the end read as "<none>", so
+    // a missing page fails the comparisons instead of crashing the test.
     QStringList choose(const nav::Action& action) {
+        QFile::remove(files.target.page);
         shown = nav::carryOut(action, content, files);
         if (!QFile::exists(files.target.page))
             return {};
         return platform::cp936::decode(platform::files::read(files.target.page)).split(u"\r\n"_s);
+    }
+    static QString line(const QStringList& page, qsizetype i) { return page.value(i, u"<none>"_s); }
+    // The first text line of the section under the heading, or "<none>".
+    static QString sectionStart(const QStringList& page, const QString& heading) {
+        const auto at = std::find_if(page.begin(), page.end(), [&](const QString& l) {
+            return l.contains(u"<b>"_s + heading + u"</b>"_s);
+        });
+        const auto text =
+            std::find_if(at, page.end(), [](const QString& l) { return l.endsWith(u"<br>"_s); });
+        return text == page.end() ? u"<none>"_s : *text;
     }
     static nav::Action action(Kind kind, const QString& number = {}, int category = 0) {
         nav::Action a;
@@ -27,6 +43,16 @@ class Selection : public ::testing::Test {
         a.number = number;
         a.category = category;
         return a;
+    }
+    static nav::Action dynasty(const QString& table, const QString& name, bool hasChildren) {
+        nav::Action a = action(Kind::Dynasty);
+        a.table = table;
+        a.name = name;
+        a.hasChildren = hasChildren;
+        return a;
+    }
+    QString field(const QString& sql) {
+        return content.database().OpenRecordset(sql).Fields(0).toString();
     }
 
     QTemporaryDir dir;
@@ -38,29 +64,53 @@ class Selection : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Selection, TitlesComeFromTheCategoryOfTheirPath) {
+TEST_F(Selection, ATitleShowsItsOwnPieceFromItsCategorysTable) {
     for (int i = 0; i < 3; ++i)
         content.openCategory(i);
     nav::Action tang = action(Kind::Title, u"14"_s, 0);
     tang.name = u"题"_s;
     const QStringList page = choose(tang);
     EXPECT_EQ(shown, files.target.page);
-    EXPECT_EQ(page[3], u"<title>题</title>"_s);
-    EXPECT_GT(page.size(), 17);
+    EXPECT_EQ(line(page, 3), u"<title>题</title>"_s);
+    const QString analysis = field(u"SELECT JianXi FROM TangShi WHERE ID = 14"_s);
+    EXPECT_EQ(sectionStart(page, u"简析"_s),
+              pages::AddH(analysis.split(u"\r\n"_s).first()) + u"<br>"_s);
     // SongCi has no piece 14: the page is empty rather than another piece.
     nav::Action ci = action(Kind::Title, u"14"_s, 1);
     ci.name = u"题"_s;
-    EXPECT_EQ(choose(ci)[3], u"<title></title>"_s);
+    EXPECT_EQ(line(choose(ci), 3), u"<title></title>"_s);
 }
 
 TEST_F(Selection, MissingRowsGiveEmptyPagesOfTheirKind) {
-    EXPECT_EQ(choose(action(Kind::Author, u"99999"_s))[3], u"<title>简介</title>"_s);
+    const QStringList author = choose(action(Kind::Author, u"99999"_s));
+    EXPECT_EQ(line(author, 3), u"<title>简介</title>"_s);
+    EXPECT_EQ(line(author, 11), u"<br>"_s);
     const QStringList idiom = choose(action(Kind::Idiom, u"99999"_s));
     EXPECT_EQ(
-        idiom[8],
+        line(idiom, 8),
         uR"(<p style="line-height: 180%"><img border="0" src="/x/Dian" width="16" height="16"><b></b></p>)"_s);
-    EXPECT_EQ(idiom[11], u"<br>"_s);
+    EXPECT_EQ(line(idiom, 11), u"<br>"_s);
     const QStringList unmatched = choose(action(Kind::Unmatched));
-    EXPECT_EQ(unmatched[3], u"<title>简介</title>"_s);
-    EXPECT_EQ(unmatched[11], u"<br>"_s);
+    EXPECT_EQ(line(unmatched, 3), u"<title>简介</title>"_s);
+    EXPECT_EQ(line(unmatched, 11), u"<br>"_s);
+}
+
+TEST_F(Selection, ADynastyShowsItsDescriptionAndOnlyAnUndividedOneItsEras) {
+    const QString tableStart = uR"(<table border="1" width="100%" height="1">)"_s;
+    const QStringList tang = choose(dynasty(u"ChaoDai"_s, u"唐"_s, false));
+    const QString about = field(u"SELECT 说明 FROM ChaoDai WHERE 名称 = '唐'"_s);
+    EXPECT_EQ(sectionStart(tang, u"简介"_s), about.split(u"\r\n"_s).first() + u"<br>"_s);
+    EXPECT_TRUE(tang.contains(tableStart));
+    EXPECT_GT(tang.count(u"  <tr>"_s), 1);
+    const QStringList xizhou = choose(dynasty(u"ChaoDai1"_s, u"西周"_s, false));
+    const QString west = field(u"SELECT 说明 FROM ChaoDai1 WHERE 名称 = '西周'"_s);
+    EXPECT_EQ(sectionStart(xizhou, u"简介"_s), west.split(u"\r\n"_s).first() + u"<br>"_s);
+    const QStringList zhou = choose(dynasty(u"ChaoDai"_s, u"周"_s, true));
+    EXPECT_FALSE(zhou.contains(tableStart));
+    EXPECT_TRUE(zhou.contains(u"</table>"_s));
+}
+
+TEST_F(Selection, AboutWritesNothingAndShowsTheAboutPage) {
+    EXPECT_TRUE(choose(action(Kind::About)).isEmpty());
+    EXPECT_EQ(shown, files.about);
 }

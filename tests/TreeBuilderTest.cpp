@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -71,28 +73,44 @@ TEST_F(TreeBuild, AuthorsAreTaggedAndTitlesCarryTheirNumbers) {
 }
 
 TEST_F(TreeBuild, IdiomsHangUnderTheirInitials) {
-    for (const QString& initial : tree.nodes[u"Cygs"_s].children) {
-        EXPECT_TRUE(initial.startsWith(u"yinxu_"_s));
+    const QStringList initials = tree.nodes[u"Cygs"_s].children;
+    ASSERT_EQ(initials.size(), 20);
+    EXPECT_EQ(initials.first(), u"yinxu_B"_s);
+    qsizetype idioms = 0;
+    for (const QString& initial : initials) {
         EXPECT_EQ(tree.nodes[initial].text, initial.mid(6));
-        EXPECT_FALSE(tree.nodes[initial].children.isEmpty());
-        for (const QString& idiom : tree.nodes[initial].children)
+        EXPECT_FALSE(tree.nodes[initial].children.isEmpty()) << initial.toStdString();
+        for (const QString& idiom : tree.nodes[initial].children) {
             EXPECT_TRUE(idiom.startsWith(u'C'));
+            EXPECT_EQ(tree.nodes[idiom].image, nav::kPage);
+        }
+        idioms += tree.nodes[initial].children.size();
     }
+    EXPECT_TRUE(std::is_sorted(initials.begin(), initials.end()));
+    EXPECT_EQ(idioms, 147);
 }
 
 TEST_F(TreeBuild, DynastiesNestAndReignsAreCountedFromOne) {
     const QStringList dynasties = tree.nodes[u"Jyb"_s].children;
-    ASSERT_FALSE(dynasties.isEmpty());
+    ASSERT_EQ(dynasties.size(), 19);
     EXPECT_EQ(dynasties.first(), u"J1"_s);
+    QStringList subDynasties, reigns;
     for (const QString& key : tree.nodes.keys()) {
+        const QString parent = tree.nodes[key].parent;
         if (key.startsWith(u'Y')) {
-            EXPECT_TRUE(tree.nodes[key].parent.startsWith(u'J')) << key.toStdString();
+            subDynasties << key;
+            EXPECT_TRUE(parent.startsWith(u'J')) << key.toStdString();
         }
         if (key.startsWith(u'B')) {
-            EXPECT_TRUE(tree.nodes[key].parent.startsWith(u'Y')) << key.toStdString();
+            reigns << key;
+            EXPECT_TRUE(parent.startsWith(u'Y')) << key.toStdString();
         }
     }
-    if (tree.nodes.contains(u"B2"_s)) {
-        EXPECT_TRUE(tree.nodes.contains(u"B1"_s));
-    }
+    EXPECT_EQ(subDynasties.size(), 18);
+    // The reigns are numbered as they come, B1 to B9, whatever their rows' IDs.
+    QStringList expected;
+    for (int n = 1; n <= 9; ++n)
+        expected << u"B%1"_s.arg(n);
+    std::sort(reigns.begin(), reigns.end());
+    EXPECT_EQ(reigns, expected);
 }

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -20,6 +21,10 @@
 #include <QTreeWidgetItem>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -161,10 +166,9 @@ TEST_F(Window, ChoosingTheSameNodeAgainWritesItAnew) {
     EXPECT_EQ(pageLines(page())[3], u"<title> Lumivers</title>"_s);
 }
 
-TEST_F(Window, AFailedChoiceIsReportedAndTheLastPageStays) {
+TEST_F(Window, AFailedChoiceIsReportedAndTheTreeReturnsToThePageShown) {
     chooseByKeyboard(u"Scq"_s);
     const QString before = form->view()->title();
-    QDir(shell::paths::workingFolder()).removeRecursively(); // deleted under the reader
     QString message;
     QTimer::singleShot(300, [&] {
         if (QWidget* box = QApplication::activeModalWidget()) {
@@ -172,10 +176,50 @@ TEST_F(Window, AFailedChoiceIsReportedAndTheLastPageStays) {
             box->close();
         }
     });
+    // A file-size limit fails the page's write as a full disk would.
+    struct rlimit saved {};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    const struct rlimit none = {0, saved.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &none);
     form->tree()->select(u"R0"_s);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
     EXPECT_TRUE(message.startsWith(u"错误 "_s)) << message.toStdString();
+    EXPECT_TRUE(message.contains(page() + u"：File too large"_s)) << message.toStdString();
     EXPECT_EQ(form->view()->title(), before);
+    EXPECT_EQ(form->tree()->selectedKey(), u"Scq"_s);
     EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(Window, AFolderRemovedUnderTheReaderIsMadeAgainByTheNextPage) {
+    chooseByKeyboard(u"Scq"_s);
+    const QString folder = shell::paths::workingFolder();
+    QDir(QFileInfo(folder).path()).removeRecursively(); // the lock's folder too
+    QString message;
+    QTimer closer; // stops with the test, whether a box came or not
+    closer.setSingleShot(true);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            message = box->findChild<QLabel*>(u"qt_msgbox_label"_s)->text();
+            box->close();
+        }
+    });
+    closer.start(300);
+    QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
+    form->tree()->select(u"R0"_s);
+    ASSERT_TRUE(message.isEmpty()) << message.toStdString();
+    ASSERT_TRUE(loaded.wait(20000));
+    EXPECT_EQ(form->view()->title(), u"Lumivers"_s);
+    EXPECT_EQ(form->tree()->selectedKey(), u"R0"_s);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    for (const QString& name : {shell::paths::kTitlePicture, shell::paths::kBullet,
+                                shell::paths::kAboutPage, shell::paths::kPage})
+        EXPECT_TRUE(QFileInfo(folder + u'/' + name).isFile()) << name.toStdString();
+    form->close();
+    EXPECT_FALSE(QFileInfo::exists(folder));
 }
 
 TEST_F(Window, AMouseClickChoosesANodeAndAClickOnItAgainRebuildsIt) {

@@ -7,16 +7,31 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace shell;
 namespace files = platform::files;
 
 namespace {
 
-QStringList present() {
-    return files::listFiles(paths::workingFolder());
+QString in(const QString& name) {
+    return paths::inWorkingFolder(name);
+}
+
+ino_t inode(const QString& path) {
+    struct stat st {};
+    ::lstat(QFile::encodeName(path).constData(), &st);
+    return st.st_ino;
 }
 
 class WorkingFolderTest : public ::testing::Test {
@@ -34,33 +49,72 @@ TEST_F(WorkingFolderTest, FirstStartWritesEveryEmbeddedFileUnchanged) {
     EXPECT_TRUE(files::exists(paths::workingFolder(), files::Kind::Directory));
     for (const QString& name : {paths::kDatabase, paths::kTitlePicture, paths::kBullet}) {
         SCOPED_TRACE(name.toStdString());
-        EXPECT_EQ(files::read(paths::inWorkingFolder(name)), platform::resources::load(name));
+        EXPECT_EQ(files::read(in(name)), platform::resources::load(name));
     }
-    const QByteArray bmp = files::read(paths::inWorkingFolder(paths::kTitlePicture));
+    EXPECT_TRUE(files::read(in(paths::kAboutPage)).contains("<title>"));
+    const QByteArray bmp = files::read(in(paths::kTitlePicture));
     EXPECT_TRUE(bmp.startsWith("BM"));
     EXPECT_TRUE(folder.remove());
     EXPECT_FALSE(files::exists(paths::workingFolder(), files::Kind::Directory));
     EXPECT_TRUE(files::exists(paths::temporaryFolder(), files::Kind::Directory));
 }
 
-TEST_F(WorkingFolderTest, LeftoversAreReusedAsTheyAre) {
-    QDir().mkpath(paths::workingFolder());
-    files::writeAtomically(paths::inWorkingFolder(paths::kDatabase), "stale database");
-    files::writeAtomically(paths::inWorkingFolder(paths::kAboutPage), "stale about page");
+TEST_F(WorkingFolderTest, ALeftoverIsReusedOnlyWhenItHoldsExactlyWhatWouldBeWritten) {
+    QByteArray about;
+    {
+        WorkingFolder first;
+        first.prepare();
+        about = files::read(in(paths::kAboutPage));
+        // A run that never reached its exit leaves its folder behind.
+    }
+    const ino_t database = inode(in(paths::kDatabase));
+    const ino_t aboutNode = inode(in(paths::kAboutPage));
     WorkingFolder folder;
     folder.prepare();
-    EXPECT_EQ(files::read(paths::inWorkingFolder(paths::kDatabase)), QByteArray("stale database"));
-    EXPECT_EQ(files::read(paths::inWorkingFolder(paths::kAboutPage)),
-              QByteArray("stale about page"));
-    EXPECT_TRUE(present().contains(paths::kBullet));
+    EXPECT_EQ(inode(in(paths::kDatabase)), database);
+    EXPECT_EQ(inode(in(paths::kAboutPage)), aboutNode);
+    ASSERT_TRUE(folder.remove());
+
+    const QByteArray resource = platform::resources::load(paths::kDatabase);
+    QByteArray changed = resource;
+    changed.replace(resource.size() / 2, 8, "????????");
+    const QByteArray damaged[] = {resource.left(resource.size() / 3),
+                                  QByteArray(resource.size(), '\0'), QByteArray(), changed};
+    for (const QByteArray& bytes : damaged) {
+        SCOPED_TRACE(bytes.size());
+        QDir().mkpath(paths::workingFolder());
+        files::writeAtomically(in(paths::kDatabase), bytes);
+        files::writeAtomically(in(paths::kAboutPage), about.left(about.size() - 1) + 'X');
+        files::writeAtomically(in(paths::kBullet), "stale");
+        WorkingFolder again;
+        again.prepare();
+        EXPECT_EQ(files::read(in(paths::kDatabase)), resource);
+        EXPECT_EQ(files::read(in(paths::kAboutPage)), about);
+        EXPECT_EQ(files::read(in(paths::kBullet)), platform::resources::load(paths::kBullet));
+        ASSERT_TRUE(again.remove());
+    }
 }
 
-TEST_F(WorkingFolderTest, ExitRemovesHiddenAndReadOnlyFilesToo) {
+TEST_F(WorkingFolderTest, FoldersInPlaceOfItsFilesAndOfTheLockAreCleared) {
+    for (const QString& name : {paths::kDatabase, paths::kAboutPage, paths::kPage})
+        QDir().mkpath(in(name) + QStringLiteral("/inner"));
+    QDir().mkpath(paths::lockFile() + QStringLiteral("/inner"));
     WorkingFolder folder;
     folder.prepare();
-    files::writeAtomically(paths::inWorkingFolder(QStringLiteral(".hidden")), "x");
-    files::writeAtomically(paths::inWorkingFolder(paths::kPage), "x");
-    files::setReadOnly(paths::inWorkingFolder(paths::kPage));
+    EXPECT_EQ(files::read(in(paths::kDatabase)), platform::resources::load(paths::kDatabase));
+    EXPECT_TRUE(files::exists(in(paths::kAboutPage), files::Kind::File));
+    EXPECT_TRUE(files::exists(paths::lockFile(), files::Kind::File));
+    EXPECT_TRUE(folder.remove());
+    EXPECT_FALSE(QFileInfo::exists(paths::workingFolder()));
+}
+
+TEST_F(WorkingFolderTest, ExitRemovesHiddenReadOnlyFilesAndFoldersToo) {
+    WorkingFolder folder;
+    folder.prepare();
+    files::writeAtomically(in(QStringLiteral(".hidden")), "x");
+    files::writeAtomically(in(paths::kPage), "x");
+    files::setReadOnly(in(paths::kPage));
+    QDir().mkpath(in(QStringLiteral("sub/folder")));
     EXPECT_TRUE(folder.remove());
     EXPECT_FALSE(QDir(paths::workingFolder()).exists());
 }
@@ -71,15 +125,58 @@ TEST_F(WorkingFolderTest, OnlyTheLastRunningCopyRemovesTheFolder) {
     first.prepare();
     second.prepare();
     EXPECT_FALSE(first.remove());
-    EXPECT_TRUE(QFile::exists(paths::inWorkingFolder(paths::kDatabase)));
+    EXPECT_TRUE(QFile::exists(in(paths::kDatabase)));
     EXPECT_TRUE(second.remove());
     EXPECT_FALSE(QDir(paths::workingFolder()).exists());
+    EXPECT_TRUE(QFile::exists(paths::lockFile())); // beside the folder, never removed
 }
 
-TEST_F(WorkingFolderTest, AFolderThatCannotBeMadeIsReported) {
+TEST_F(WorkingFolderTest, ALockFileRemovedWhileWaitingForItIsTakenAnew) {
+    WorkingFolder setup;
+    setup.prepare();
+    ASSERT_TRUE(setup.remove());
+    // Another copy holds the lock alone, as while it removes the folder.
+    const QByteArray lock = QFile::encodeName(paths::lockFile());
+    const int exiting = ::open(lock.constData(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(exiting, 0);
+    ASSERT_EQ(::flock(exiting, LOCK_EX), 0);
+    struct stat st {};
+    ::fstat(exiting, &st);
+    WorkingFolder folder;
+    std::thread starting([&] { folder.prepare(); });
+    // Wait until the starting copy is blocked on that very lock.
+    const QByteArray waiting = ":" + QByteArray::number(qulonglong(st.st_ino)) + " ";
+    for (int i = 0; i < 1000; ++i) {
+        QFile locks(QStringLiteral("/proc/locks"));
+        locks.open(QIODevice::ReadOnly);
+        const QByteArray all = locks.readAll();
+        if (all.contains("->") && all.contains(waiting))
+            break;
+        QThread::msleep(10);
+    }
+    ASSERT_EQ(::unlink(lock.constData()), 0);
+    ::close(exiting);
+    starting.join();
+    // It holds the lock file that now bears the name, not the one removed.
+    const int other = ::open(lock.constData(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(other, 0);
+    EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0);
+    ::close(other);
+    EXPECT_TRUE(QFile::exists(in(paths::kDatabase)));
+    EXPECT_TRUE(folder.remove());
+}
+
+TEST_F(WorkingFolderTest, AFolderThatCannotBeMadeIsReportedWithItsPathAndReason) {
     QDir().mkpath(QFileInfo(paths::temporaryFolder()).path());
     files::writeAtomically(paths::temporaryFolder(), "a file where the folder belongs");
     WorkingFolder folder;
-    EXPECT_THROW(folder.prepare(), platform::Error);
+    try {
+        folder.prepare();
+        ADD_FAILURE() << "no error";
+    } catch (const platform::Error& error) {
+        EXPECT_TRUE(error.description().contains(paths::temporaryFolder() +
+                                                 QStringLiteral("：Not a directory")))
+            << error.description().toStdString();
+    }
     QFile::remove(paths::temporaryFolder());
 }

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Takes screenshots of the real reader under Xvfb: the About page, a poem page
-# and an era table page, chosen with the keyboard. Writes docs/*.png.
+# an era table page and the poem page with pinyin, chosen with the keyboard.
+# Writes docs/*.png.
 #   tools/screenshots.sh [OUTDIR]
 set -e
 cd "$(dirname "$0")/.."
@@ -39,5 +40,8 @@ shoot about ""
 shoot poem "Home Right Down Right Down Right Down Down Down"
 # The era root, then down the dynasties to 唐 (10th).
 shoot eras "Home Down Down Right Down Down Down Down Down Down Down Down Down Down"
+# The same poem with pinyin switched on in the settings.
+printf '[Reading]\nPinyin=1\n' >> "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
+shoot pinyin "Home Right Down Right Down Right Down Down Down"
 rm -rf "$home"
 echo "screenshots in $out/"

@@ -1,11 +1,16 @@
 #include "Schema.h"
 
+#include "store/ContentNames.h"
+
 #include <QStringList>
 
 #include <stdexcept>
 
 namespace dic {
 namespace {
+
+namespace tbl = store::tables;
+namespace col = store::columns;
 
 Column longColumn(const QString& name) {
     return {name, Type::Long};
@@ -23,39 +28,28 @@ Column memo(const QString& name, bool mayBeNull = false,
 
 Table verse(const QString& name) {
     return {name,
-            {longColumn(QStringLiteral("ID")), text(QStringLiteral("ZuoZhe"), 8),
-             text(QStringLiteral("TiMu"), 255), memo(QStringLiteral("NeiRong")),
-             memo(QStringLiteral("ZhuShi"), true), memo(QStringLiteral("JianXi"), true)}};
+            {longColumn(col::ID), text(col::ZuoZhe, 8), text(col::TiMu, 255), memo(col::NeiRong),
+             memo(col::ZhuShi, true), memo(col::JianXi, true)}};
 }
 
 std::vector<Table> makeTables() {
     const QString paragraph = QStringLiteral("<p>");
     return {
-        verse(QStringLiteral("TangShi")),
-        verse(QStringLiteral("SongCi")),
-        verse(QStringLiteral("YuanQu")),
-        {QStringLiteral("ZuoZhe"),
-         {longColumn(QStringLiteral("ID")), text(QStringLiteral("Name"), 8),
-          memo(QStringLiteral("JianJie"))}},
-        {QStringLiteral("chengyugushi"),
-         {longColumn(QStringLiteral("Id")), text(QStringLiteral("chengyu"), 8),
-          memo(QStringLiteral("gushi")), text(QStringLiteral("yinxu"), 1)}},
-        {QStringLiteral("ChaoDai"),
-         {integer(QStringLiteral("ID")), text(QStringLiteral("名称"), 14),
-          memo(QStringLiteral("说明"))}},
-        {QStringLiteral("ChaoDai1"),
-         {integer(QStringLiteral("ID")), integer(QStringLiteral("ID1")),
-          text(QStringLiteral("名称"), 6), memo(QStringLiteral("说明"))}},
-        {QStringLiteral("ChaoDai2"),
-         {integer(QStringLiteral("ID")), text(QStringLiteral("名称"), 4),
-          memo(QStringLiteral("说明"))}},
+        verse(tbl::TangShi),
+        verse(tbl::SongCi),
+        verse(tbl::YuanQu),
+        {tbl::ZuoZhe, {longColumn(col::ID), text(col::Name, 8), memo(col::JianJie)}},
+        {tbl::chengyugushi,
+         {longColumn(col::Id), text(col::chengyu, 8), memo(col::gushi), text(col::yinxu, 1)}},
+        {tbl::ChaoDai, {integer(col::ID), text(col::MingCheng, 14), memo(col::ShuoMing)}},
+        {tbl::ChaoDai1,
+         {integer(col::ID), integer(col::ID1), text(col::MingCheng, 6), memo(col::ShuoMing)}},
+        {tbl::ChaoDai2, {integer(col::ID), text(col::MingCheng, 4), memo(col::ShuoMing)}},
         // A ruler's eras line up entry by entry across the three era columns,
         // one paragraph each on the page.
-        {QStringLiteral("JiyuanBiao"),
-         {text(QStringLiteral("朝代"), 14), text(QStringLiteral("帝王"), 50),
-          memo(QStringLiteral("年号"), true, paragraph),
-          memo(QStringLiteral("干支"), true, paragraph),
-          memo(QStringLiteral("年份"), true, paragraph)}},
+        {tbl::JiyuanBiao,
+         {text(col::ChaoDai, 14), text(col::DiWang, 50), memo(col::NianHao, true, paragraph),
+          memo(col::GanZhi, true, paragraph), memo(col::NianFen, true, paragraph)}},
     };
 }
 

@@ -1,6 +1,7 @@
 #include "Validation.h"
 
 #include "platform/Cp936.h"
+#include "store/ContentNames.h"
 
 #include <QRegularExpression>
 
@@ -10,6 +11,9 @@
 namespace dic {
 namespace {
 
+namespace tbl = store::tables;
+namespace col = store::columns;
+
 class Checker {
   public:
     explicit Checker(const Content& content) : m_content(content) {}
@@ -17,21 +21,19 @@ class Checker {
     QStringList run() {
         for (const auto& [name, rows] : m_content)
             checkCells(rows);
-        checkUnique(QStringLiteral("TangShi"), QStringLiteral("ID"));
-        checkUnique(QStringLiteral("SongCi"), QStringLiteral("ID"));
-        checkUnique(QStringLiteral("YuanQu"), QStringLiteral("ID"));
-        checkUnique(QStringLiteral("ZuoZhe"), QStringLiteral("ID"));
-        checkUnique(QStringLiteral("ZuoZhe"), QStringLiteral("Name"));
-        checkUnique(QStringLiteral("chengyugushi"), QStringLiteral("Id"));
-        checkUnique(QStringLiteral("ChaoDai"), QStringLiteral("ID"));
-        checkUnique(QStringLiteral("ChaoDai1"), QStringLiteral("ID1"));
+        checkUnique(tbl::TangShi, col::ID);
+        checkUnique(tbl::SongCi, col::ID);
+        checkUnique(tbl::YuanQu, col::ID);
+        checkUnique(tbl::ZuoZhe, col::ID);
+        checkUnique(tbl::ZuoZhe, col::Name);
+        checkUnique(tbl::chengyugushi, col::Id);
+        checkUnique(tbl::ChaoDai, col::ID);
+        checkUnique(tbl::ChaoDai1, col::ID1);
         checkAuthors();
         checkInitials();
         checkDynastyNames();
-        checkParents(QStringLiteral("ChaoDai1"), QStringLiteral("ID"), QStringLiteral("ChaoDai"),
-                     QStringLiteral("ID"));
-        checkParents(QStringLiteral("ChaoDai2"), QStringLiteral("ID"), QStringLiteral("ChaoDai1"),
-                     QStringLiteral("ID1"));
+        checkParents(tbl::ChaoDai1, col::ID, tbl::ChaoDai, col::ID);
+        checkParents(tbl::ChaoDai2, col::ID, tbl::ChaoDai1, col::ID1);
         checkEraDynasties();
         return m_faults;
     }
@@ -103,13 +105,13 @@ class Checker {
 
     void checkAuthors() {
         std::set<QString> names;
-        const TableRows& authors = rows(QStringLiteral("ZuoZhe"));
+        const TableRows& authors = rows(tbl::ZuoZhe);
         for (size_t r = 0; r < authors.rows.size(); ++r)
-            names.insert(cell(authors, r, QStringLiteral("Name")).toString());
-        for (const char16_t* table : {u"TangShi", u"SongCi", u"YuanQu"}) {
-            const TableRows& t = rows(QString::fromUtf16(table));
+            names.insert(cell(authors, r, col::Name).toString());
+        for (const QString& table : {tbl::TangShi, tbl::SongCi, tbl::YuanQu}) {
+            const TableRows& t = rows(table);
             for (size_t r = 0; r < t.rows.size(); ++r) {
-                const QString author = cell(t, r, QStringLiteral("ZuoZhe")).toString();
+                const QString author = cell(t, r, col::ZuoZhe).toString();
                 if (!names.count(author))
                     fault(t, r, QStringLiteral("author %1 has no row in ZuoZhe.json").arg(author));
             }
@@ -118,9 +120,9 @@ class Checker {
 
     void checkInitials() {
         static const QRegularExpression letter(QStringLiteral("^[A-Z]$"));
-        const TableRows& t = rows(QStringLiteral("chengyugushi"));
+        const TableRows& t = rows(tbl::chengyugushi);
         for (size_t r = 0; r < t.rows.size(); ++r) {
-            const QString yinxu = cell(t, r, QStringLiteral("yinxu")).toString();
+            const QString yinxu = cell(t, r, col::yinxu).toString();
             if (!letter.match(yinxu).hasMatch())
                 fault(t, r, QStringLiteral("yinxu must be one letter A-Z, not \"%1\"").arg(yinxu));
         }
@@ -128,10 +130,10 @@ class Checker {
 
     void checkDynastyNames() {
         std::map<QString, QString> firstSeen;
-        for (const char16_t* table : {u"ChaoDai", u"ChaoDai1", u"ChaoDai2"}) {
-            const TableRows& t = rows(QString::fromUtf16(table));
+        for (const QString& table : {tbl::ChaoDai, tbl::ChaoDai1, tbl::ChaoDai2}) {
+            const TableRows& t = rows(table);
             for (size_t r = 0; r < t.rows.size(); ++r) {
-                const QString name = cell(t, r, QStringLiteral("名称")).toString();
+                const QString name = cell(t, r, col::MingCheng).toString();
                 const QString here = rowLabel(t.table->fileName(), r + 1);
                 const auto [it, added] = firstSeen.emplace(name, here);
                 if (!added)
@@ -162,14 +164,14 @@ class Checker {
 
     void checkEraDynasties() {
         std::set<QString> names;
-        for (const char16_t* table : {u"ChaoDai", u"ChaoDai1", u"ChaoDai2"}) {
-            const TableRows& t = rows(QString::fromUtf16(table));
+        for (const QString& table : {tbl::ChaoDai, tbl::ChaoDai1, tbl::ChaoDai2}) {
+            const TableRows& t = rows(table);
             for (size_t r = 0; r < t.rows.size(); ++r)
-                names.insert(cell(t, r, QStringLiteral("名称")).toString());
+                names.insert(cell(t, r, col::MingCheng).toString());
         }
-        const TableRows& eras = rows(QStringLiteral("JiyuanBiao"));
+        const TableRows& eras = rows(tbl::JiyuanBiao);
         for (size_t r = 0; r < eras.rows.size(); ++r) {
-            const QString dynasty = cell(eras, r, QStringLiteral("朝代")).toString();
+            const QString dynasty = cell(eras, r, col::ChaoDai).toString();
             if (!names.count(dynasty))
                 fault(eras, r, QStringLiteral("朝代 %1 names no dynasty row").arg(dynasty));
         }

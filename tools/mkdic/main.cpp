@@ -4,6 +4,7 @@
 
 #include "ContentSource.h"
 #include "DicWriter.h"
+#include "PinyinValidation.h"
 #include "Validation.h"
 
 #include "platform/Error.h"
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
     }
     try {
         const dic::Content content = dic::loadContent(args[1]);
-        const QStringList faults = dic::validate(content);
+        const QStringList faults = dic::validate(content) + dic::validateReadings(content, args[1]);
         for (const QString& fault : faults)
             std::fprintf(stderr, "error: %s\n", qPrintable(fault));
         if (!faults.isEmpty())

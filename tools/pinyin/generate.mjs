@@ -12,7 +12,8 @@
 // Readings come from the npm package pinyin-pro, which segments each line into
 // words and reads a character as its word reads it. The reviewed corrections
 // live in overrides.json, each with its reason; a longer phrase wins over a
-// shorter one, a phrase scoped to one piece over one that applies everywhere.
+// shorter one, a phrase scoped to one piece over one that applies everywhere;
+// "_" in a reading keeps the generated syllable of that character.
 // Verse takes no neutral tone: a toneless syllable becomes the character's
 // first toned reading before the overrides apply.
 import { createRequire } from "node:module";
@@ -50,9 +51,14 @@ const toned = /[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜ]|[ḿńňǹ]/;
 const load = (name) => JSON.parse(fs.readFileSync(path.join(content, name), "utf8"));
 const overrides = JSON.parse(fs.readFileSync(path.join(here, "overrides.json"), "utf8"));
 
+// Readings a standard dictionary gives that pinyin-pro leaves out: 柴 zhài
+// (同"寨"), and the old rhyme readings of 骑 and 斜, which verse no longer
+// takes but which make their lines worth a second look.
+const moreReadings = { 柴: ["zhài"], 骑: ["jì"], 斜: ["xiá"] };
+
 // Every reading a dictionary gives the character, toned ones first.
 function readingsOf(ch) {
-  const all = pinyin(ch, { multiple: true, type: "array" });
+  const all = [...pinyin(ch, { multiple: true, type: "array" }), ...(moreReadings[ch] ?? [])];
   return [...all.filter((s) => toned.test(s)), ...all.filter((s) => !toned.test(s))];
 }
 
@@ -92,11 +98,37 @@ function apply(text, where) {
     if (reading.length !== phrase.length) throw new Error(`override ${o.phrase}: ${reading.length} syllables`);
     for (let i = 0; i + phrase.length <= chars.length; i++) {
       if (!phrase.every((ch, k) => chars[i + k] === ch)) continue;
-      phrase.forEach((_, k) => (g.syllables[hanIndex[i + k]] = reading[k]));
+      phrase.forEach((_, k) => {
+        if (reading[k] !== "_") g.syllables[hanIndex[i + k]] = reading[k];
+      });
       used.add(o.order);
     }
   }
+  sandhi(g);
   return g;
+}
+
+// 一 and 不 change their tone before another syllable, as they are read:
+// 不 is bú before a fourth tone, 一 yí before a fourth tone and yì before the
+// others. Redone after the overrides, since a corrected syllable can change
+// the tone that follows; where pinyin-pro keeps 一 as yī (一一, 第一, 其一)
+// it stays so.
+function toneOf(syllable) {
+  const marks = ["āēīōūǖ", "áéíóúǘ", "ǎěǐǒǔǚ", "àèìòùǜ"];
+  for (const ch of syllable) for (let t = 0; t < 4; t++) if (marks[t].includes(ch)) return t + 1;
+  return 0;
+}
+function sandhi(g) {
+  const chars = [...g.bareText];
+  let k = 0;
+  chars.forEach((ch, i) => {
+    if (!isHan(ch)) return;
+    const next = isHan(chars[i + 1] ?? "") ? g.syllables[k + 1] : undefined;
+    const s = g.syllables[k];
+    if (next && ch === "不" && (s === "bù" || s === "bú")) g.syllables[k] = toneOf(next) === 4 ? "bú" : "bù";
+    if (next && ch === "一" && (s === "yì" || s === "yí")) g.syllables[k] = toneOf(next) === 4 ? "yí" : "yì";
+    k++;
+  });
 }
 
 const tables = ["TangShi", "SongCi", "YuanQu"];

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+class Settings;
+}
+
+namespace nav {
+
+// How the reader shows the pages, kept in the settings section "Reading".
+// Every option has a default that leaves the pages as they are without it;
+// a value that cannot be read gives that default.
+struct ReadingOptions {
+    bool pinyin = false; // key "Pinyin": "1" on, "0" off
+
+    static ReadingOptions read(const platform::Settings& settings);
+    void write(platform::Settings& settings) const;
+
+    bool operator==(const ReadingOptions&) const = default;
+};
+
+} // namespace nav

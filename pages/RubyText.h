@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <vector>
+
+// Pinyin over the characters of a poem page, as HTML ruby.
+namespace pages {
+
+// The readings of one piece: one syllable per Han character of the title,
+// and per line of the text one per Han character of that line. Borrowed:
+// the caller keeps them alive while the page is built.
+struct Readings {
+    const QStringList* title = nullptr;
+    const std::vector<QStringList>* lines = nullptr;
+};
+
+// line with each Han character that has a syllable written as
+// <ruby>字<rt>zì</rt></ruby>, syllables taken in order, and everything else
+// as AddH writes it: annotation marks raised, characters code page 936 lacks
+// as '?' (a Han one keeps its syllable). Characters beyond the last syllable
+// are left bare rather than given a wrong reading.
+QString rubyLine(QStringView line, const QStringList& syllables);
+// Each CR LF-separated line of text with the syllables of its own line, in a
+// <span class="py"> of its own.
+QString rubyText(QStringView text, const std::vector<QStringList>& lines);
+// The head line that sets the syllables small and grey above the text.
+QString rubyStyleLine();
+
+} // namespace pages

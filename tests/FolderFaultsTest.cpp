@@ -1,0 +1,277 @@
+// The real program against faults in its folders and its environment: links
+// and leftovers where its files belong, a refused or full disk, an awkward
+// home, copies that race, and kills mid-start.
+#include "platform/Resources.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <linux/capability.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Everything below a folder, without following links: kind, mode and bytes.
+QMap<QString, QByteArray> snapshot(const QString& root) {
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        struct stat st {};
+        ::lstat(QFile::encodeName(path).constData(), &st);
+        QByteArray what = QByteArray::number(st.st_mode, 8) + ' ';
+        if (S_ISLNK(st.st_mode))
+            what += QFile::encodeName(QFileInfo(path).symLinkTarget());
+        else if (S_ISREG(st.st_mode)) {
+            QFile file(path);
+            file.open(QIODevice::ReadOnly);
+            what += file.readAll();
+        }
+        entries.insert(path.mid(root.size()), what);
+    }
+    return entries;
+}
+
+// Someone else's folder: files, a read-only one and a hidden one.
+void fillForeignFolder(const QString& path) {
+    QDir().mkpath(path + u"/sub"_s);
+    for (const QString& name : {u"a.txt"_s, u".hidden"_s, u"sub/readonly"_s}) {
+        QFile file(path + u'/' + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(name.toUtf8());
+    }
+    QFile::setPermissions(path + u"/sub/readonly"_s, QFile::ReadOwner | QFile::ReadGroup);
+}
+
+template <typename Condition> bool eventually(Condition condition) {
+    for (int waited = 0; waited < 30000; waited += 20) {
+        if (condition())
+            return true;
+        QTest::qWait(20);
+    }
+    return condition();
+}
+
+bool isLink(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+class Reader {
+  public:
+    explicit Reader(const QString& home, bool setCache = true) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"HOME"_s, home);
+        env.remove(u"XDG_CACHE_HOME"_s);
+        if (setCache)
+            env.insert(u"XDG_CACHE_HOME"_s, home + u"/cache"_s);
+        env.insert(u"XDG_CONFIG_HOME"_s, home + u"/config"_s);
+        if (!env.contains(u"DISPLAY"_s))
+            env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        m_process.setProcessEnvironment(env);
+    }
+    QProcess& process() { return m_process; }
+    void start() {
+        m_process.start(QStringLiteral(QUILLORA_EXECUTABLE), {});
+        ASSERT_TRUE(m_process.waitForStarted());
+    }
+    // Waits until the program has written its About page, then a little
+    // longer so that it stands in its event loop.
+    void waitUntilRunning(const QString& folder) {
+        ASSERT_TRUE(eventually([&] { return QFileInfo(folder + u"/readme.htm"_s).isFile(); }));
+        QTest::qWait(1500);
+    }
+    QByteArray waitForError() {
+        eventually([&] { return (m_errors += m_process.readAllStandardError()).contains("错误"); });
+        return m_errors;
+    }
+    // Ends the program as a logout would; true when it ended cleanly.
+    bool end() {
+        ::kill(pid_t(m_process.processId()), SIGTERM);
+        m_process.waitForFinished(30000);
+        m_errors += m_process.readAllStandardError();
+        return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0 &&
+               !m_errors.contains("错误");
+    }
+    QByteArray errors() const { return m_errors; }
+
+  private:
+    QProcess m_process;
+    QByteArray m_errors;
+};
+
+} // namespace
+
+TEST(FolderFaults, LinksInPlaceOfItsFoldersAreReplacedAndTheirTargetsKept) {
+    QTemporaryDir home;
+    const QString temp = home.filePath(u"cache/quillora/temp"_s);
+    const QString foreign = home.filePath(u"foreign"_s);
+    const QString other = home.filePath(u"other"_s);
+    fillForeignFolder(foreign + u"/dicts"_s);
+    fillForeignFolder(other);
+    const auto before = snapshot(foreign);
+    const auto otherBefore = snapshot(other);
+    QDir().mkpath(home.filePath(u"cache/quillora"_s));
+    ASSERT_TRUE(QFile::link(foreign, temp));
+    Reader run(home.path());
+    run.start();
+    run.waitUntilRunning(temp + u"/dicts"_s);
+    EXPECT_FALSE(isLink(temp));
+    EXPECT_FALSE(isLink(temp + u"/dicts"_s));
+    // The folder swapped for a link while the reader runs.
+    ASSERT_TRUE(QDir().rename(temp + u"/dicts"_s, temp + u"/moved"_s));
+    ASSERT_TRUE(QFile::link(other, temp + u"/dicts"_s));
+    EXPECT_TRUE(run.end()) << run.errors().constData();
+    EXPECT_EQ(snapshot(foreign), before);
+    EXPECT_EQ(snapshot(other), otherBefore);
+}
+
+TEST(FolderFaults, DamagedLeftoversAndThingsInTheWayAreReplaced) {
+    QTemporaryDir home;
+    const QString temp = home.filePath(u"cache/quillora/temp"_s);
+    const QString folder = temp + u"/dicts"_s;
+    const QString foreign = home.filePath(u"foreign"_s);
+    fillForeignFolder(foreign);
+    const auto before = snapshot(foreign);
+    const QByteArray database = platform::resources::load(u"ts.dic"_s);
+    QDir().mkpath(folder + u"/readme.htm/inner"_s);
+    QDir().mkpath(folder + u"/~temp.$$$"_s);
+    QDir().mkpath(temp + u"/.dicts.lock"_s);
+    ASSERT_TRUE(QFile::link(foreign, folder + u"/readme.htm/inner/link"_s));
+    ASSERT_TRUE(QFile::link(foreign + u"/a.txt"_s, folder + u"/Dian"_s));
+    ASSERT_EQ(::link(QFile::encodeName(foreign + u"/sub/readonly"_s).constData(),
+                     QFile::encodeName(folder + u"/Rdm"_s).constData()),
+              0);
+    QFile leftover(folder + u"/ts.dic"_s);
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.write(database.left(database.size() / 2)); // cut short by a crash
+    leftover.close();
+    Reader run(home.path());
+    run.start();
+    run.waitUntilRunning(folder);
+    QFile written(folder + u"/ts.dic"_s);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll() == database);
+    EXPECT_TRUE(run.end()) << run.errors().constData();
+    EXPECT_FALSE(QFileInfo::exists(folder));
+    EXPECT_EQ(snapshot(foreign), before);
+}
+
+TEST(FolderFaults, ARefusedFolderIsNamedWithTheSystemsReason) {
+    QTemporaryDir home;
+    const QString cache = home.filePath(u"cache"_s);
+    QDir().mkpath(cache);
+    QFile::setPermissions(cache, QFile::ReadOwner | QFile::ExeOwner);
+    Reader run(home.path());
+    // Even the superuser is refused: the program runs without the right to
+    // override permissions.
+    run.process().setChildProcessModifier([] {
+        ::prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0);
+        ::prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH, 0, 0, 0);
+    });
+    run.start();
+    const QByteArray errors = run.waitForError();
+    EXPECT_TRUE(errors.contains(QFile::encodeName(cache) + "/quillora：Permission denied"))
+        << errors.constData();
+    run.end();
+    QFile::setPermissions(cache, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(FolderFaults, AFullDiskAtStartLeavesNoPartWrittenFile) {
+    QTemporaryDir home;
+    const QString folder = home.filePath(u"cache/quillora/temp/dicts"_s);
+    Reader run(home.path());
+    // A file-size limit on the program alone fails the write of the large
+    // database as a full disk would.
+    run.process().setChildProcessModifier([] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const struct rlimit small = {200000, 200000};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    });
+    run.start();
+    const QByteArray errors = run.waitForError();
+    EXPECT_TRUE(errors.contains("/dicts/ts.dic：File too large")) << errors.constData();
+    run.end();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+              QStringList({u"Dian"_s, u"Rdm"_s}));
+}
+
+TEST(FolderFaults, AHomeThatCannotBeDecodedIsRefusedAndNothingWrittenElsewhere) {
+    QTemporaryDir parent;
+    QTemporaryDir config;
+    Reader run(QString(), false);
+    // The byte 0xFF cannot travel in a QString: a shell puts it into HOME.
+    QProcessEnvironment env = run.process().processEnvironment();
+    env.insert(u"PARENT"_s, parent.path());
+    env.insert(u"PROGRAM"_s, QStringLiteral(QUILLORA_EXECUTABLE));
+    env.insert(u"XDG_CONFIG_HOME"_s, config.path());
+    run.process().setProcessEnvironment(env);
+    run.process().start(u"/bin/sh"_s,
+                        {u"-c"_s, u"HOME=\"$PARENT/h$(printf '\\377')\" exec \"$PROGRAM\""_s});
+    ASSERT_TRUE(run.process().waitForStarted());
+    const QByteArray errors = run.waitForError();
+    EXPECT_TRUE(errors.contains("错误 1013")) << errors.constData();
+    run.end();
+    // Only what the test made: no folder under a name with a replacement
+    // character beside the real home.
+    EXPECT_EQ(QDir(parent.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
+}
+
+TEST(FolderFaults, ANonAsciiHomeWorks) {
+    QTemporaryDir parent;
+    const QString home = parent.filePath(u"家 目录 #1"_s);
+    QDir().mkpath(home);
+    Reader run(home, false);
+    run.start();
+    run.waitUntilRunning(home + u"/.cache/quillora/temp/dicts"_s);
+    EXPECT_TRUE(run.end()) << run.errors().constData();
+    EXPECT_FALSE(QFileInfo::exists(home + u"/.cache/quillora/temp/dicts"_s));
+}
+
+TEST(FolderFaults, TwoCopiesShareTheFolderAndTheLastOneRemovesIt) {
+    QTemporaryDir home;
+    const QString folder = home.filePath(u"cache/quillora/temp/dicts"_s);
+    Reader first(home.path());
+    Reader second(home.path());
+    first.start();
+    second.start();
+    first.waitUntilRunning(folder);
+    QTest::qWait(3000);
+    EXPECT_TRUE(first.end()) << first.errors().constData();
+    EXPECT_TRUE(QFileInfo(folder + u"/ts.dic"_s).isFile());
+    EXPECT_EQ(second.process().state(), QProcess::Running);
+    EXPECT_TRUE(second.end()) << second.errors().constData();
+    EXPECT_FALSE(QFileInfo::exists(folder));
+}
+
+TEST(FolderFaults, AKillDuringStartUpIsFollowedByACleanRun) {
+    QTemporaryDir home;
+    const QString folder = home.filePath(u"cache/quillora/temp/dicts"_s);
+    for (const QString& reached : {u"/Rdm"_s, u"/ts.dic"_s}) {
+        Reader killed(home.path());
+        killed.start();
+        ASSERT_TRUE(eventually([&] { return QFileInfo::exists(folder + reached); }));
+        ::kill(pid_t(killed.process().processId()), SIGKILL);
+        killed.process().waitForFinished(30000);
+    }
+    Reader next(home.path());
+    next.start();
+    next.waitUntilRunning(folder);
+    EXPECT_TRUE(next.end()) << next.errors().constData();
+    EXPECT_FALSE(QFileInfo::exists(folder));
+}
