@@ -1,46 +1,35 @@
 #include "PageView.h"
 
+#include "Error.h"
 #include "Files.h"
+#include "LocalFilesOnly.h"
+#include "PageParts.h"
+#include "SwapScript.h"
 
 #include <QFileInfo>
-#include <QUrl>
+#include <QPointer>
 #include <QVBoxLayout>
 #include <QWebEngineFindTextResult>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
-#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
 #include <malloc.h>
 
 namespace platform {
+namespace {
 
-class LocalFilesOnly final : public QWebEngineUrlRequestInterceptor {
-  public:
-    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+// Past this, pictures that never settle no longer hold the next page back.
+constexpr int kPollInterval = 4;
+constexpr int kMaxPolls = 1000;
+// A load that reports nothing for this long no longer holds the next back.
+constexpr int kStuckAfter = 5000;
 
-    void setFolder(const QString& folder) {
-        m_folder = QFileInfo(folder).absoluteFilePath();
-        if (!m_folder.endsWith(u'/'))
-            m_folder += u'/';
-    }
-
-    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
-        const QUrl url = info.requestUrl();
-        if (url.scheme() == QLatin1String("data") || url.scheme() == QLatin1String("about"))
-            return;
-        const bool inside = url.isLocalFile() && !m_folder.isEmpty() &&
-                            QFileInfo(url.toLocalFile()).absoluteFilePath().startsWith(m_folder);
-        if (!inside)
-            info.block(true);
-    }
-
-  private:
-    QString m_folder;
-};
+} // namespace
 
 PageView::PageView(QWidget* parent)
     : QWidget(parent), m_view(new QWebEngineView(this)), m_filter(new LocalFilesOnly(this)) {
@@ -62,13 +51,37 @@ PageView::PageView(QWidget* parent)
     // their memory back. Not on every load, where it would cost time.
     m_trim.setSingleShot(true);
     m_trim.setInterval(1000);
-    connect(&m_trim, &QTimer::timeout, this, [] { ::malloc_trim(0); });
+    connect(&m_trim, &QTimer::timeout, this, [this] {
+        ::malloc_trim(0);
+        // Contents swapped out are garbage in the engine's heap until its
+        // collector runs; a document that stays never prompts it as a new
+        // one does. Where the engine offers the collector, run it now.
+        if (std::exchange(m_swappedSinceRest, false))
+            m_view->page()->runJavaScript(QStringLiteral("if (typeof gc === 'function') gc()"),
+                                          QWebEngineScript::ApplicationWorld);
+    });
+    m_stuck.setSingleShot(true);
+    m_stuck.setInterval(kStuckAfter);
+    connect(&m_stuck, &QTimer::timeout, this, [this] {
+        m_frame.clear();
+        done(false);
+    });
+    connect(m_view, &QWebEngineView::loadStarted, this, [this] {
+        // A document the page went to by itself is not one of ours.
+        if (m_step != Step::Loading)
+            m_frame.clear();
+    });
     connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
         // Each page arrives as content, and the history would keep a copy of
         // every one; the reader has no Back button, so keep none.
         m_view->history()->clear();
         m_trim.start();
-        emit loadFinished(ok);
+        if (m_step == Step::Loading) {
+            m_frame = ok ? m_loadingFrame : QByteArray();
+            done(ok);
+        } else if (m_step == Step::Idle) {
+            emit loadFinished(ok);
+        }
     });
     connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
         // A load stopped by the next choice is no failure; one that failed
@@ -84,19 +97,115 @@ PageView::PageView(QWidget* parent)
             });
 }
 
-PageView::~PageView() = default;
+PageView::~PageView() {
+    // Scripts still running report to nobody.
+    m_closing = true;
+    delete m_view;
+}
 
 void PageView::setAllowedFolder(const QString& folder) {
     m_filter->setFolder(folder);
 }
 
 void PageView::Navigate(const QString& path) {
+    if (m_step != Step::Idle) {
+        // Only the last page asked for is worth laying out; it is read when
+        // its turn comes, so it shows the file as it is then. A file that
+        // cannot be read is reported to the caller now all the same.
+        files::read(path);
+        m_waiting = path;
+        return;
+    }
+    present(path);
+}
+
+// The one place where a page's content goes into the view.
+void PageView::present(const QString& path) {
     const QByteArray bytes = files::read(path);
-    m_shown = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    m_view->setContent(bytes, QStringLiteral("text/html;charset=GBK"), m_shown);
+    const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    const PageParts parts = splitPage(bytes);
+    // The engine's search of a page goes on from its last match even when the
+    // content changed under it; only a new document starts it afresh.
+    if (parts.swappable && url == m_shown && parts.frame == m_frame && !m_finding) {
+        m_swapping = path;
+        swap(parts);
+    } else {
+        m_shown = url;
+        m_finding = false;
+        load(bytes, url, parts.swappable ? parts.frame : QByteArray());
+    }
+}
+
+void PageView::load(const QByteArray& bytes, const QUrl& url, const QByteArray& frame) {
+    m_step = Step::Loading;
+    m_frame.clear();
+    m_loadingFrame = frame;
+    m_stuck.start();
+    m_view->setContent(bytes, QStringLiteral("text/html;charset=GBK"), url);
+}
+
+void PageView::swap(const PageParts& parts) {
+    m_step = Step::Swapping;
+    m_stuck.start();
+    m_polls = 0;
+    QPointer<PageView> self(this);
+    m_view->page()->runJavaScript(swapScript::putIn(parts), QWebEngineScript::ApplicationWorld,
+                                  [self](const QVariant& result) {
+                                      if (self && !self->m_closing)
+                                          self->swapped(result);
+                                  });
+}
+
+void PageView::swapped(const QVariant& picturesLoading) {
+    if (m_step != Step::Swapping)
+        return;
+    bool number = false;
+    const int loading = picturesLoading.toInt(&number);
+    if (!number || loading < 0) {
+        // The document changed under the script: load the page instead.
+        m_frame.clear();
+        m_step = Step::Idle;
+        m_waiting = m_waiting.isEmpty() ? m_swapping : m_waiting;
+        done(true);
+        return;
+    }
+    if (loading == 0 || ++m_polls > kMaxPolls) {
+        m_swappedSinceRest = true;
+        m_trim.start();
+        done(true);
+        return;
+    }
+    QPointer<PageView> self(this);
+    QTimer::singleShot(kPollInterval, this, [self] {
+        if (!self || self->m_closing || self->m_step != Step::Swapping)
+            return;
+        self->m_view->page()->runJavaScript(swapScript::picturesLoading(),
+                                            QWebEngineScript::ApplicationWorld,
+                                            [self](const QVariant& result) {
+                                                if (self && !self->m_closing)
+                                                    self->swapped(result);
+                                            });
+    });
+}
+
+void PageView::done(bool ok) {
+    m_stuck.stop();
+    m_step = Step::Idle;
+    if (m_waiting.isEmpty()) {
+        emit loadFinished(ok);
+        return;
+    }
+    const QString next = std::exchange(m_waiting, QString());
+    try {
+        present(next);
+    } catch (const Error& error) {
+        emit pageFailed(next, error.description());
+        emit loadFinished(false);
+    }
 }
 
 void PageView::findText(const QString& text, bool backward) {
+    m_finding = !text.isEmpty();
     m_view->page()->findText(text,
                              backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags());
 }
@@ -107,6 +216,11 @@ QString PageView::title() const {
 
 void PageView::plainText(const std::function<void(const QString&)>& callback) const {
     m_view->page()->toPlainText(callback);
+}
+
+void PageView::evaluate(const QString& script,
+                        const std::function<void(const QVariant&)>& callback) {
+    m_view->page()->runJavaScript(script, QWebEngineScript::MainWorld, callback);
 }
 
 } // namespace platform

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QTimer>
 #include <QUrl>
+#include <QVariant>
 #include <QWidget>
 
 #include <functional>
@@ -12,8 +14,18 @@ class QWebEngineView;
 namespace platform {
 
 class LocalFilesOnly;
+struct PageParts;
 
 // The page view: shows one page file of the working folder at a time.
+//
+// A page whose frame (head and body tag) is the one of the document shown,
+// from the same file, has its title and body put into that document instead
+// of a new document being loaded: same parse, same handlers on the body, a
+// fraction of the cost. Any other page is loaded as a document of its own.
+// One page is put in at a time; a page asked for meanwhile waits, and a later
+// one replaces it, so a burst of choices lays out only its last page.
+// Everything a page brings goes in through present(); scripts or styles the
+// profile adds to every document stay in place while contents are swapped.
 class PageView final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PageView)
@@ -25,7 +37,8 @@ class PageView final : public QWidget {
     // Shows the file's current bytes, even when the path is the one shown
     // last. The pages are code page 936 without a charset declaration, and
     // the engine would guess UTF-8 for a page whose bytes happen to be valid
-    // UTF-8, so the bytes are handed over with the charset named.
+    // UTF-8, so the bytes are handed over with the charset named. Throws
+    // platform::Error when the file cannot be read now.
     void Navigate(const QString& path);
 
     // Requests outside this folder are refused (the pages need no network).
@@ -44,8 +57,12 @@ class PageView final : public QWidget {
     QString title() const;
     // The text the page shows, delivered to the callback once read.
     void plainText(const std::function<void(const QString&)>& callback) const;
+    // Scripts run in the page's own world, the callback receiving the result.
+    void evaluate(const QString& script, const std::function<void(const QVariant&)>& callback);
 
   signals:
+    // The page asked for last is in: loaded, or put in and laid out, its
+    // pictures loaded.
     void loadFinished(bool ok);
     // The page asked for could not be shown; a load that the next one
     // replaced is not a failure.
@@ -62,12 +79,31 @@ class PageView final : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    enum class Step { Idle, Loading, Swapping };
+
+    void present(const QString& path);
+    void load(const QByteArray& bytes, const QUrl& url, const QByteArray& frame);
+    void swap(const PageParts& parts);
+    void swapped(const QVariant& picturesLoading);
+    void done(bool ok);
     void watchInput(QObject* child);
 
     QWebEngineView* m_view;
     LocalFilesOnly* m_filter;
     QTimer m_trim;
+    QTimer m_stuck;
     QUrl m_shown;
+    // The frame of the document in the view, empty when its content cannot
+    // be swapped (not loaded yet, not from a page file, or left by a link).
+    QByteArray m_frame;
+    QByteArray m_loadingFrame;
+    Step m_step = Step::Idle;
+    QString m_waiting;
+    QString m_swapping;
+    int m_polls = 0;
+    bool m_finding = false;
+    bool m_swappedSinceRest = false;
+    bool m_closing = false;
 };
 
 } // namespace platform

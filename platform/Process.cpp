@@ -48,7 +48,8 @@ void prepareProcess() {
 void preparePageEngine() {
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     if (!flags.contains("--js-flags"))
-        flags += " --js-flags=--lite-mode,--no-expose-wasm,--max-lazy,--max-semi-space-size=1";
+        flags += " --js-flags=--lite-mode,--no-expose-wasm,--max-lazy,--max-semi-space-size=1,"
+                 "--expose-gc";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
 }
 

@@ -10,6 +10,8 @@ void prepareProcess();
 
 // Tunes the page engine for pages that carry no real script: the script
 // engine's optimising compiler and eager compilation only cost memory here.
+// The collector is offered to the page view, whose document outlives the
+// contents swapped through it.
 // Must run before the application object exists.
 void preparePageEngine();
 

@@ -181,3 +181,58 @@ TEST(PageViewPictures, TheBulletIsFoundWhateverItsFolderIsCalled) {
         EXPECT_EQ(view.title(), u"shown"_s);
     }
 }
+
+TEST_F(PageViewBounds, PicturesOfAPagePutIntoTheShownDocumentAreRefusedAlike) {
+    // Pages without scripts, of one frame: the second goes into the first's
+    // document, which keeps the mark left on it.
+    const QString page = inside(u"plain.htm"_s);
+    const QByteArray head = "<html><head><title>plain</title></head><body>";
+    write(page, head + "first</body></html>");
+    QSignalSpy loaded(&view, &platform::PageView::loadFinished);
+    view.Navigate(page);
+    ASSERT_TRUE(loaded.wait(15000));
+    bool marked = false;
+    view.evaluate(u"window.marked = true"_s, [&](const QVariant&) { marked = true; });
+    for (int waited = 0; !marked && waited < 10000; waited += 20)
+        QTest::qWait(20);
+    const QString mark = u"onload=\"document.title += ' %1-shown'\" "
+                         u"onerror=\"document.title += ' %1-refused'\""_s;
+    write(page,
+          head + uR"(<img src="pic.png" %1><img src="%2" %3><img src="%4" %5></body></html>)"_s
+                     .arg(mark.arg(u"in"_s), outsideUrl(u"pic.png"_s), mark.arg(u"file"_s),
+                          localUrl(), mark.arg(u"http"_s))
+                     .toUtf8());
+    view.Navigate(page);
+    for (int waited = 0; view.title().count(u'-') < 3 && waited < 15000; waited += 50)
+        QTest::qWait(50);
+    const QString title = view.title();
+    EXPECT_TRUE(title.contains(u"in-shown"_s)) << title.toStdString();
+    EXPECT_TRUE(title.contains(u"file-refused"_s)) << title.toStdString();
+    EXPECT_TRUE(title.contains(u"http-refused"_s)) << title.toStdString();
+    EXPECT_FALSE(server.knocked());
+    QVariant still;
+    view.evaluate(u"window.marked === true"_s, [&](const QVariant& v) { still = v; });
+    for (int waited = 0; !still.isValid() && waited < 10000; waited += 20)
+        QTest::qWait(20);
+    EXPECT_TRUE(still.toBool());
+}
+
+TEST_F(PageViewBounds, WordsSoughtAgainOnTheNextPageAreANewSearch) {
+    // Two pages of one frame: the same words sought on the second start at
+    // its first match, as on any page freshly shown.
+    const QString page = inside(u"words.htm"_s);
+    const QByteArray head = "<html><head><title>words</title></head><body>";
+    QSignalSpy loaded(&view, &platform::PageView::loadFinished);
+    QSignalSpy found(&view, &platform::PageView::textFound);
+    for (const QByteArray& words : {QByteArray("<p>alpha</p><p>beta alpha</p>"),
+                                    QByteArray("<p>alpha</p><p>alpha</p><p>gamma alpha</p>")}) {
+        write(page, head + words + "</body></html>");
+        view.Navigate(page);
+        ASSERT_TRUE(loaded.wait(15000));
+        view.findText(u"alpha"_s);
+        ASSERT_TRUE(found.wait(10000));
+        EXPECT_EQ(found.last().at(0).toInt(), 1) << words.constData();
+        EXPECT_EQ(found.last().at(1).toInt(), words.count("alpha"));
+    }
+    EXPECT_EQ(found.size(), 2); // no empty result between the two
+}

@@ -1,13 +1,15 @@
 #!/bin/bash
 # Prints the reader's performance figures in one run on this machine:
 # start-up against a bare page view (the floor), selection to page loaded,
-# page writes, tree build, and memory (PSS of the process and its helpers).
+# beside a bare view loading the same file, a held arrow key, page writes,
+# tree build, and memory (PSS of the process and its helpers).
 #   tools/bench.sh [runs]       (run by hand; never part of the tests)
 set -e
 cd "$(dirname "$0")/.."
 runs=${1:-10}
 tools/setup.sh
-cmake --build build --target startup_probe floor_probe selection_timing page_bench find_bench quillora >/dev/null
+cmake --build build --target startup_probe floor_probe selection_timing key_repeat_timing page_bench \
+  find_bench quillora >/dev/null
 b=build/bench
 work=$(mktemp -d)
 export HOME="$work/home" XDG_CACHE_HOME="$work/home/cache" XDG_CONFIG_HOME="$work/home/config"
@@ -42,7 +44,7 @@ startup() {  # $1 = display mode label; the platform comes from the environment
 }
 
 memory() {
-  coproc R { $b/startup_probe 200 2>/dev/null; }
+  coproc R { $b/startup_probe 1000 2>/dev/null; }
   read -r _ <&"${R[0]}"; sleep 2
   local start=$(pss_tree $R_PID)
   echo >&"${R[1]}"; read -r _ <&"${R[0]}"; sleep 2  # at rest, as after a reader pauses
@@ -52,7 +54,7 @@ memory() {
   read -r _ <&"${F[0]}"; sleep 2
   local floor=$(pss_tree $F_PID)
   echo >&"${F[1]}"; wait $F_PID 2>/dev/null || true
-  echo "memory (PSS, process and helpers), $1: reader after start $start MB, after 200 choices $after MB; floor $floor MB"
+  echo "memory (PSS, process and helpers), $1: reader after start $start MB, after 1000 choices $after MB; floor $floor MB"
 }
 
 echo "== $(date -u +%F) $(nproc) cores, $(uname -r)"
@@ -60,8 +62,10 @@ echo "executable: $(stat -c %s build/shell/Quillora) bytes ($(strip -o "$work/q"
 QT_QPA_PLATFORM=offscreen startup offscreen
 QT_QPA_PLATFORM=offscreen memory offscreen
 QT_QPA_PLATFORM=offscreen $b/selection_timing 20 2>/dev/null
+QT_QPA_PLATFORM=offscreen $b/key_repeat_timing 3 2>/dev/null
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$(declare -f stats median startup); b=$b work=$work runs=$runs startup Xvfb"
 xvfb-run -a -s "-screen 0 1280x1024x24" $b/selection_timing 20 2>/dev/null | sed 's/^/Xvfb: /'
+xvfb-run -a -s "-screen 0 1280x1024x24" $b/key_repeat_timing 3 2>/dev/null | sed 's/^/Xvfb: /'
 QT_QPA_PLATFORM=offscreen $b/page_bench --benchmark_min_time=0.5 2>/dev/null | grep -E '^(Poem|Era|Idiom|Tree)'
 $b/find_bench 5
 rm -rf "$work"
