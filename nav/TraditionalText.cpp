@@ -1,6 +1,7 @@
 #include "TraditionalText.h"
 
 #include "platform/Cp936.h"
+#include "platform/Error.h"
 #include "platform/ScriptConverter.h"
 
 #include <algorithm>
@@ -106,6 +107,29 @@ QString traditionalLine(const QString& line) {
         result.replace(piece->start, piece->length,
                        traditionalText(line.mid(piece->start, piece->length)));
     return result;
+}
+
+namespace {
+
+QString shownWith(QString (*convert)(const QString&), const QString& text,
+                  const ReadingOptions& options) {
+    if (options.script != Script::Traditional)
+        return text;
+    try {
+        return convert(text);
+    } catch (const platform::Error&) {
+        return text;
+    }
+}
+
+} // namespace
+
+QString textShownIn(const QString& text, const ReadingOptions& options) {
+    return shownWith(traditionalText, text, options);
+}
+
+QString lineShownIn(const QString& line, const ReadingOptions& options) {
+    return shownWith(traditionalLine, line, options);
 }
 
 pages::Target shownIn(const pages::Target& target, const ReadingOptions& options) {

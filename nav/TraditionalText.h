@@ -19,6 +19,11 @@ QString traditionalText(const QString& simplified);
 // ruby readings left as they are. Tags, attributes and paths stay.
 QString traditionalLine(const QString& line);
 
+// A text or a line as shown with the options: in Traditional, converted;
+// without the conversion tables, as given (the page built says why).
+QString textShownIn(const QString& text, const ReadingOptions& options);
+QString lineShownIn(const QString& line, const ReadingOptions& options);
+
 // The target with the page's text shown in the script the options ask for.
 pages::Target shownIn(const pages::Target& target, const ReadingOptions& options);
 

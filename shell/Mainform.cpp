@@ -75,6 +75,7 @@ void Mainform::wireComfort() {
             choose(BtTree->info(current));
     });
     connect(m_comfort, &ReadingActions::keysPageRequested, this, &Mainform::showKeysPage);
+    m_search->setDisplay([this](const QString& html) { return nav::lineShownIn(html, m_reading); });
 }
 
 void Mainform::showKeysPage() {
@@ -99,8 +100,9 @@ void Mainform::wireSearch() {
 void Mainform::openResult(const QString& key, const QString& highlight) {
     if (!BtTree->contains(key))
         return;
-    // The page is built exactly as for a choice in the tree, then marked.
-    m_marker->markOnNextPage(highlight);
+    // The page is built exactly as for a choice in the tree, then marked as
+    // it is shown.
+    m_marker->markOnNextPage(nav::textShownIn(highlight, m_reading));
     BtTree->reveal(key);
 }
 

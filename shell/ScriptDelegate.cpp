@@ -1,7 +1,6 @@
 #include "ScriptDelegate.h"
 
 #include "nav/TraditionalText.h"
-#include "platform/Error.h"
 
 namespace shell {
 
@@ -17,15 +16,8 @@ QString ScriptDelegate::shown(const QString& text) const {
     if (m_options.script != nav::Script::Traditional || text.isEmpty())
         return text;
     auto known = m_shown.constFind(text);
-    if (known == m_shown.constEnd()) {
-        QString converted = text;
-        try {
-            converted = nav::traditionalText(text);
-        } catch (const platform::Error&) {
-            // Without the tables the page says why; the tree stays readable.
-        }
-        known = m_shown.insert(text, converted);
-    }
+    if (known == m_shown.constEnd())
+        known = m_shown.insert(text, nav::textShownIn(text, m_options));
     return *known;
 }
 

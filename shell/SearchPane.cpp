@@ -134,7 +134,8 @@ void SearchPane::show(const find::Results& results) {
     m_list->clear();
     for (const find::Result& row : m_rows) {
         auto* item = new QListWidgetItem(m_list);
-        item->setData(ResultDelegate::kHtmlRole, rowHtml(row));
+        const QString html = rowHtml(row);
+        item->setData(ResultDelegate::kHtmlRole, m_display ? m_display(html) : html);
         item->setToolTip(row.snippet.plain());
     }
     if (!m_rows.empty())

@@ -42,6 +42,12 @@ class SearchPane final : public QObject {
     // Lays out the field, the count, the list and the tree in the pane.
     void place(const QRect& pane);
 
+    // The rows are drawn through display (another script, say); none draws
+    // them as found.
+    void setDisplay(std::function<QString(const QString&)> display) {
+        m_display = std::move(display);
+    }
+
     QAction* openAction() const { return m_openAction; }
     QLineEdit* field() const { return m_field; }
     QListWidget* list() const { return m_list; }
@@ -55,6 +61,7 @@ class SearchPane final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    std::function<QString(const QString&)> m_display;
     void search();
     void show(const find::Results& results);
     void choose(int row);

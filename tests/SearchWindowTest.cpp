@@ -2,6 +2,7 @@
 // keyboard, Chinese committed through the input method, a result opened and
 // marked on its page, the marks walked with F3, and the tree given back.
 #include "shell/Mainform.h"
+#include "shell/ResultDelegate.h"
 #include "shell/SearchPane.h"
 
 #include "platform/NodeTree.h"
@@ -129,3 +130,24 @@ TEST_F(SearchWindow, AYearOpensItsDynastysEraTableAndTheMenuOffersTheSearch) {
 }
 
 } // namespace
+
+TEST_F(SearchWindow, InTraditionalTheRowsAreShownConvertedAndTheMatchIsMarkedOnThePage) {
+    QAction* script = form->findChild<QAction*>(u"script"_s);
+    ASSERT_NE(script, nullptr);
+    {
+        QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
+        script->setChecked(true);
+        ASSERT_TRUE(loaded.wait(20000));
+    }
+    pressShortcut(form->tree(), Qt::Key_F, Qt::ControlModifier);
+    compose(u"泪湿罗巾"_s);
+    ASSERT_GT(pane->list()->count(), 0);
+    const QString row = pane->list()->item(0)->data(shell::ResultDelegate::kHtmlRole).toString();
+    EXPECT_TRUE(row.contains(u"淚溼羅巾"_s)) << row.toStdString();
+
+    QSignalSpy found(form->view(), &platform::PageView::textFound);
+    QTest::keyClick(pane->field(), Qt::Key_Return);
+    ASSERT_TRUE(found.wait(30000));
+    EXPECT_GE(found.last().at(1).toInt(), 1);
+    script->setChecked(false);
+}
