@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include "WindowSupport.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -38,13 +40,7 @@ QString asText(const QJsonValue& value) {
 
 class PageEquivalence : public ::testing::Test {
   protected:
-    void SetUp() override {
-        form = std::make_unique<shell::Mainform>();
-        QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
-        form->load();
-        form->show();
-        ASSERT_TRUE(loaded.wait(30000));
-    }
+    void SetUp() override { window_support::open(form); }
     void TearDown() override { form->close(); }
 
     void choose(const QString& key) {

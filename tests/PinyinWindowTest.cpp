@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include "WindowSupport.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -24,18 +26,6 @@ namespace {
 QString readingValue() {
     return platform::Settings(platform::Settings::applicationName())
         .read(u"Reading"_s, u"Pinyin"_s, u"(absent)"_s);
-}
-
-QString visibleText(platform::PageView* view) {
-    QString text;
-    bool done = false;
-    view->plainText([&](const QString& t) {
-        text = t;
-        done = true;
-    });
-    for (int waited = 0; !done && waited < 10000; waited += 50)
-        QTest::qWait(50);
-    return text;
 }
 
 class PinyinWindow : public ::testing::Test {
@@ -47,12 +37,8 @@ class PinyinWindow : public ::testing::Test {
     }
 
     void start() {
-        form = std::make_unique<shell::Mainform>();
-        QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
-        form->load();
-        form->show();
+        window_support::open(form);
         form->activateWindow();
-        ASSERT_TRUE(loaded.wait(30000));
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
@@ -97,12 +83,12 @@ TEST_F(PinyinWindow, TheKeyPutsRubyOverThePoemAndTakesItAwayAgain) {
     andWait([this] { form->tree()->select(u"R0.0.0"_s); });
     const QByteArray plain = pageBytes();
     const QRegularExpression toned(u"[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜ]"_s);
-    EXPECT_FALSE(visibleText(form->view()).contains(toned));
+    EXPECT_FALSE(window_support::visibleText(form->view()).contains(toned));
 
     pressPinyinKey();
     EXPECT_TRUE(form->pinyinAction()->isChecked());
     EXPECT_TRUE(pageBytes().contains("<ruby>"));
-    EXPECT_TRUE(visibleText(form->view()).contains(toned));
+    EXPECT_TRUE(window_support::visibleText(form->view()).contains(toned));
     EXPECT_EQ(readingValue(), u"1"_s);
 
     // An author's page has no readings and stays as it is.

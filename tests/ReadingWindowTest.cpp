@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include "WindowSupport.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -36,13 +38,7 @@ class ReadingWindow : public ::testing::Test {
             form->close();
     }
 
-    void start() {
-        form = std::make_unique<shell::Mainform>();
-        QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
-        form->load();
-        form->show();
-        ASSERT_TRUE(loaded.wait(30000));
-    }
+    void start() { window_support::open(form); }
 
     template <typename Step> void andWait(Step step) {
         QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include "WindowSupport.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -27,11 +29,7 @@ namespace {
 class SearchWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        form = std::make_unique<shell::Mainform>();
-        QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
-        form->load();
-        form->show();
-        ASSERT_TRUE(loaded.wait(30000));
+        window_support::open(form);
         pane = form->search();
     }
     void TearDown() override { form->close(); }

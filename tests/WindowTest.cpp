@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include "WindowSupport.h"
+
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -35,18 +37,6 @@ QString settingsValue(const QString& key) {
         .read(u"Setting"_s, key, u"(absent)"_s);
 }
 
-QString visibleText(platform::PageView* view) {
-    QString text;
-    bool done = false;
-    view->plainText([&](const QString& t) {
-        text = t;
-        done = true;
-    });
-    for (int waited = 0; !done && waited < 10000; waited += 50)
-        QTest::qWait(50);
-    return text;
-}
-
 QStringList pageLines(const QString& file) {
     QStringList lines = platform::cp936::decode(platform::files::read(file)).split(u"\r\n"_s);
     lines.removeLast();
@@ -55,13 +45,7 @@ QStringList pageLines(const QString& file) {
 
 class Window : public ::testing::Test {
   protected:
-    void SetUp() override {
-        form = std::make_unique<shell::Mainform>();
-        QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
-        form->load();
-        form->show();
-        ASSERT_TRUE(loaded.wait(30000));
-    }
+    void SetUp() override { window_support::open(form); }
     void TearDown() override {
         if (form)
             form->close();
@@ -145,7 +129,7 @@ TEST_F(Window, EveryKindOfNodeShowsItsPage) {
         if (!c.title.isEmpty()) {
             EXPECT_EQ(form->view()->title(), c.title);
         }
-        EXPECT_TRUE(visibleText(form->view()).contains(c.heading));
+        EXPECT_TRUE(window_support::visibleText(form->view()).contains(c.heading));
         if (c.key != u"Rdm"_s) {
             const QStringList lines = pageLines(page());
             EXPECT_EQ(lines.first(), u"<html>"_s);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/PageView.h"
+#include "shell/Mainform.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// What the window tests share: the reader's real window, started as the
+// program starts it, and the text its page view shows.
+namespace window_support {
+
+// Builds, loads and shows the window, and waits for its first page.
+inline void open(std::unique_ptr<shell::Mainform>& form) {
+    form = std::make_unique<shell::Mainform>();
+    QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
+    form->load();
+    form->show();
+    ASSERT_TRUE(loaded.wait(30000));
+}
+
+// The text the view shows, as the user reads it.
+inline QString visibleText(platform::PageView* view) {
+    QString text;
+    bool done = false;
+    view->plainText([&](const QString& t) {
+        text = t;
+        done = true;
+    });
+    for (int waited = 0; !done && waited < 10000; waited += 50)
+        QTest::qWait(50);
+    return text;
+}
+
+} // namespace window_support
