@@ -13,9 +13,12 @@ PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QSt
     Zs = AddH(Zs);
     Jx = AddH(Jx);
     PageFile page;
-    headBlock(page, QStringLiteral("<title>") + Bt + QStringLiteral("</title>"),
-              pinyin ? rubyStyleLine() : QString());
+    headBlock(page, QStringLiteral("<title>") + Bt + QStringLiteral("</title>"));
     bodyTag(page);
+    // In the body, not the head: the head stays the one every page shares,
+    // so the view can put this page into the document already shown.
+    if (pinyin)
+        page.line(rubyStyleLine());
     headingLine(page, bullet, boldTail(heading));
     textBlock(page, Zw);
     if (!Zs.isEmpty()) {
