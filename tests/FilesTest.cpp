@@ -76,42 +76,12 @@ TEST(Files, NormalMakesAReadOnlyFileWritableAgain) {
 
 namespace {
 
-mode_t modeOf(const QString& path) {
-    struct stat st {};
-    ::lstat(QFile::encodeName(path).constData(), &st);
-    return st.st_mode & 07777;
-}
-
 void makeLink(const QString& target, const QString& link) {
     ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()),
               0);
 }
 
 } // namespace
-
-TEST(Files, NeverChangesOrWritesThroughALinkOrASecondName) {
-    QTemporaryDir outside;
-    QTemporaryDir dir;
-    const QString theirs = outside.filePath(QStringLiteral("theirs"));
-    files::writeAtomically(theirs, "their data");
-    ASSERT_EQ(::chmod(QFile::encodeName(theirs).constData(), 0444), 0);
-    const QString soft = dir.filePath(QStringLiteral("readme.htm"));
-    const QString hard = dir.filePath(QStringLiteral("Rdm"));
-    makeLink(theirs, soft);
-    ASSERT_EQ(::link(QFile::encodeName(theirs).constData(), QFile::encodeName(hard).constData()),
-              0);
-    for (const QString& path : {soft, hard}) {
-        files::setNormal(path);
-        EXPECT_FALSE(QFileInfo::exists(path) || QFileInfo(path).isSymLink());
-        makeLink(theirs, path);
-        files::writeAtomically(path, "ours");
-        EXPECT_EQ(files::read(path), QByteArray("ours"));
-    }
-    EXPECT_EQ(files::read(theirs), QByteArray("their data"));
-    EXPECT_EQ(modeOf(theirs), 0444u);
-    makeLink(theirs, dir.filePath(QStringLiteral("link")));
-    EXPECT_THROW(files::read(dir.filePath(QStringLiteral("link"))), platform::Error);
-}
 
 TEST(Files, AnythingInTheWayOfAFileIsRemovedWithoutFollowingLinks) {
     QTemporaryDir outside;

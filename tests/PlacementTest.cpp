@@ -34,16 +34,6 @@ TEST(Placement, GarbageAndUnusableSizesGiveTheDefaults) {
               (Placement{-60, 40, 9285, 6270, WindowState::Normal}));
 }
 
-TEST(Placement, AWindowAtTwoAndAHalfThousandPixelsOnA4KScreenRoundTrips) {
-    const QList<QRect> screens{QRect(0, 0, 3840, 2160)};
-    const Placement read = placementFromTexts(QString::number(pixelsToTwips(2500, 96)), u"1500"_s,
-                                              u"9285"_s, u"6270"_s, u"0"_s);
-    const QRect frame(twipsToPixels(read.left, 96), twipsToPixels(read.top, 96),
-                      twipsToPixels(read.width, 96), twipsToPixels(read.height, 96));
-    EXPECT_EQ(keepOnScreen(frame, screens, screens[0]), QRect(2500, 100, 619, 418));
-    EXPECT_EQ(pixelsToTwips(2500, 96), 37500);
-}
-
 TEST(Placement, AWindowLargerThanItsScreenIsFittedToIt) {
     const QList<QRect> screens{QRect(0, 0, 1920, 1040), QRect(1920, 0, 1280, 1024)};
     EXPECT_EQ(keepOnScreen(QRect(0, 0, 1921, 1041), screens, screens[0]), screens[0]);

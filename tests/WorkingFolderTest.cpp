@@ -1,13 +1,11 @@
 #include "shell/WorkingFolder.h"
 #include "shell/Paths.h"
 
-#include "platform/Error.h"
 #include "platform/Files.h"
 #include "platform/Resources.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -95,19 +93,6 @@ TEST_F(WorkingFolderTest, ALeftoverIsReusedOnlyWhenItHoldsExactlyWhatWouldBeWrit
     }
 }
 
-TEST_F(WorkingFolderTest, FoldersInPlaceOfItsFilesAndOfTheLockAreCleared) {
-    for (const QString& name : {paths::kDatabase, paths::kAboutPage, paths::kPage})
-        QDir().mkpath(in(name) + QStringLiteral("/inner"));
-    QDir().mkpath(paths::lockFile() + QStringLiteral("/inner"));
-    WorkingFolder folder;
-    folder.prepare();
-    EXPECT_EQ(files::read(in(paths::kDatabase)), platform::resources::load(paths::kDatabase));
-    EXPECT_TRUE(files::exists(in(paths::kAboutPage), files::Kind::File));
-    EXPECT_TRUE(files::exists(paths::lockFile(), files::Kind::File));
-    EXPECT_TRUE(folder.remove());
-    EXPECT_FALSE(QFileInfo::exists(paths::workingFolder()));
-}
-
 TEST_F(WorkingFolderTest, ExitRemovesHiddenReadOnlyFilesAndFoldersToo) {
     WorkingFolder folder;
     folder.prepare();
@@ -117,18 +102,6 @@ TEST_F(WorkingFolderTest, ExitRemovesHiddenReadOnlyFilesAndFoldersToo) {
     QDir().mkpath(in(QStringLiteral("sub/folder")));
     EXPECT_TRUE(folder.remove());
     EXPECT_FALSE(QDir(paths::workingFolder()).exists());
-}
-
-TEST_F(WorkingFolderTest, OnlyTheLastRunningCopyRemovesTheFolder) {
-    WorkingFolder first;
-    WorkingFolder second;
-    first.prepare();
-    second.prepare();
-    EXPECT_FALSE(first.remove());
-    EXPECT_TRUE(QFile::exists(in(paths::kDatabase)));
-    EXPECT_TRUE(second.remove());
-    EXPECT_FALSE(QDir(paths::workingFolder()).exists());
-    EXPECT_TRUE(QFile::exists(paths::lockFile())); // beside the folder, never removed
 }
 
 TEST_F(WorkingFolderTest, ALockFileRemovedWhileWaitingForItIsTakenAnew) {
@@ -164,19 +137,4 @@ TEST_F(WorkingFolderTest, ALockFileRemovedWhileWaitingForItIsTakenAnew) {
     ::close(other);
     EXPECT_TRUE(QFile::exists(in(paths::kDatabase)));
     EXPECT_TRUE(folder.remove());
-}
-
-TEST_F(WorkingFolderTest, AFolderThatCannotBeMadeIsReportedWithItsPathAndReason) {
-    QDir().mkpath(QFileInfo(paths::temporaryFolder()).path());
-    files::writeAtomically(paths::temporaryFolder(), "a file where the folder belongs");
-    WorkingFolder folder;
-    try {
-        folder.prepare();
-        ADD_FAILURE() << "no error";
-    } catch (const platform::Error& error) {
-        EXPECT_TRUE(error.description().contains(paths::temporaryFolder() +
-                                                 QStringLiteral("：Not a directory")))
-            << error.description().toStdString();
-    }
-    QFile::remove(paths::temporaryFolder());
 }
