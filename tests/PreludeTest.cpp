@@ -6,33 +6,11 @@
 using namespace pages;
 using namespace Qt::Literals::StringLiterals;
 
-TEST(PrefacePage, EachSectionHasItsLineCount) {
-    const int expected[] = {15, 40, 19, 34, 19, 25};
-    for (int id = 0; id <= 5; ++id)
-        EXPECT_EQ(readMePage(id).lines().size(), expected[id]) << "section " << id;
+// Every section's bytes are guarded with the pages of the tree; a section
+// no node asks for still gives a page.
+TEST(PrefacePage, AnUnknownSectionGivesTheEmptyFrame) {
     for (int id : {6, -1, 32767})
         EXPECT_EQ(readMePage(id).lines().size(), 11) << "section " << id;
-    EXPECT_EQ(readMePage(0).lines()[3], u"<title> Lumivers</title>"_s);
-}
-
-TEST(PrefacePage, ShiSectionHoldsTheExampleWithItsTones) {
-    const QStringList lines = readMePage(1).lines();
-    EXPECT_EQ(lines.count(uR"(<p style="line-height: 150%; margin-left: 18"><font size="3">)"_s),
-              2);
-    int tones = 0;
-    for (const QString& line : lines) {
-        if (line.startsWith(u"＋"_s)) {
-            ++tones;
-            EXPECT_EQ(line.size(), 15 + 4);
-            EXPECT_EQ(line[7], QChar(0x3000));
-            EXPECT_TRUE(line.endsWith(u"<br>"_s));
-        }
-    }
-    EXPECT_EQ(tones, 4);
-    EXPECT_TRUE(lines.contains(
-        uR"(<p align="center" style="line-height: 150%; margin-left: 18"><b><font face="宋体" size="4">西湖晚归回望孤山寺赠诸客</font></b></p>)"_s));
-    EXPECT_TRUE(lines.contains(
-        uR"(<p align="center" style="line-height: 150%; margin-left: 18"><font size="3">白居易<br>)"_s));
 }
 
 TEST(PrefacePage, OnlyTheLastProseOfErasAndIdiomsLacksABreak) {

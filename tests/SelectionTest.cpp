@@ -45,13 +45,6 @@ class Selection : public ::testing::Test {
         a.category = category;
         return a;
     }
-    static nav::Action dynasty(const QString& table, const QString& name, bool hasChildren) {
-        nav::Action a = action(Kind::Dynasty);
-        a.table = table;
-        a.name = name;
-        a.hasChildren = hasChildren;
-        return a;
-    }
     QString field(const QString& sql) {
         return content.database().OpenRecordset(sql).Fields(0).toString();
     }
@@ -94,21 +87,6 @@ TEST_F(Selection, MissingRowsGiveEmptyPagesOfTheirKind) {
     const QStringList unmatched = choose(action(Kind::Unmatched));
     EXPECT_EQ(line(unmatched, 3), u"<title>简介</title>"_s);
     EXPECT_EQ(line(unmatched, 11), u"<br>"_s);
-}
-
-TEST_F(Selection, ADynastyShowsItsDescriptionAndOnlyAnUndividedOneItsEras) {
-    const QString tableStart = uR"(<table border="1" width="100%" height="1">)"_s;
-    const QStringList tang = choose(dynasty(u"ChaoDai"_s, u"唐"_s, false));
-    const QString about = field(u"SELECT 说明 FROM ChaoDai WHERE 名称 = '唐'"_s);
-    EXPECT_EQ(sectionStart(tang, u"简介"_s), about.split(u"\r\n"_s).first() + u"<br>"_s);
-    EXPECT_TRUE(tang.contains(tableStart));
-    EXPECT_GT(tang.count(u"  <tr>"_s), 1);
-    const QStringList xizhou = choose(dynasty(u"ChaoDai1"_s, u"西周"_s, false));
-    const QString west = field(u"SELECT 说明 FROM ChaoDai1 WHERE 名称 = '西周'"_s);
-    EXPECT_EQ(sectionStart(xizhou, u"简介"_s), west.split(u"\r\n"_s).first() + u"<br>"_s);
-    const QStringList zhou = choose(dynasty(u"ChaoDai"_s, u"周"_s, true));
-    EXPECT_FALSE(zhou.contains(tableStart));
-    EXPECT_TRUE(zhou.contains(u"</table>"_s));
 }
 
 TEST_F(Selection, AboutWritesNothingAndShowsTheAboutPage) {
