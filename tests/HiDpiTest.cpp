@@ -75,6 +75,7 @@ TEST(ScaledScreen, TheWindowPlacesAndLaysOutInTwipsAsUnscaled) {
     QApplication::sendEvent(bar, &move);
     QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(1, 5));
     EXPECT_EQ(form.treeWidthTwips(), 2000);
+    EXPECT_NEAR(inTwips(form.view()->geometry(), dpiX, dpiY).left(), 2000 + 50, 15);
 
     form.close();
     const platform::Settings saved(platform::Settings::applicationName());

@@ -44,9 +44,7 @@ class PageEquivalence : public ::testing::Test {
     void TearDown() override { form->close(); }
 
     void choose(const QString& key) {
-        QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
-        form->tree()->select(key);
-        ASSERT_TRUE(loaded.wait(20000)) << key.toStdString();
+        window_support::andWait(*form, [&] { form->tree()->select(key); });
     }
 
     QVariant run(const QString& script) {

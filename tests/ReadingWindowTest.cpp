@@ -1,6 +1,6 @@
 // The comfort actions in the real window with the real page view: text size
 // by key and wheel, back and forward over several kinds of node, a random
-// poem, the keys page and the dark theme on screen.
+// poem, the keys page, pinyin over the poem and the dark theme on screen.
 #include "shell/Mainform.h"
 #include "shell/Paths.h"
 #include "shell/ReadingActions.h"
@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -41,18 +42,9 @@ class ReadingWindow : public ::testing::Test {
 
     void start() { window_support::open(form); }
 
-    template <typename Step> void andWait(Step step) {
-        QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
-        step();
-        ASSERT_TRUE(loaded.wait(20000));
-    }
-
-    // Shortcuts reach only the active window.
+    template <typename Step> void andWait(Step step) { window_support::andWait(*form, step); }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QApplication::setActiveWindow(form.get());
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        QTest::keyClick(form->tree(), key, modifiers);
+        window_support::press(*form, form->tree(), key, modifiers);
     }
 
     void wheel(QWidget* target, int delta) {
@@ -72,6 +64,9 @@ class ReadingWindow : public ::testing::Test {
             .read(u"Reading"_s, key, u"(absent)"_s);
     }
     QString pageText() { return window_support::visibleText(form->view()); }
+    QByteArray pageBytes() const {
+        return platform::files::read(shell::paths::inWorkingFolder(shell::paths::kPage));
+    }
 
     std::unique_ptr<shell::Mainform> form;
 };
@@ -169,10 +164,40 @@ TEST_F(ReadingWindow, TheKeysPageListsEveryKeyOfTheWindowAndTheMenuShowsTheActio
     }
 }
 
-TEST_F(ReadingWindow, TheDarkThemeDrawsThePageDarkWithoutTouchingThePageFile) {
-    const QString page = shell::paths::inWorkingFolder(shell::paths::kPage);
+TEST_F(ReadingWindow, ThePinyinKeyPutsRubyOverThePoemKeepsItAndTakesItAwayAgain) {
+    QAction* pinyin = form->pinyinAction();
+    EXPECT_TRUE(form->tree()->actions().contains(pinyin));
+    EXPECT_TRUE(pinyin->isShortcutVisibleInContextMenu());
+    EXPECT_FALSE(pinyin->isChecked());
     andWait([&] { form->tree()->reveal(u"R0.0.0"_s); });
-    const QByteArray light = platform::files::read(page);
+    const QByteArray plain = pageBytes();
+    const QRegularExpression toned(u"[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜ]"_s);
+    EXPECT_FALSE(pageText().contains(toned));
+
+    andWait([&] { press(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier); });
+    EXPECT_TRUE(pinyin->isChecked());
+    EXPECT_TRUE(pageBytes().contains("<ruby>"));
+    EXPECT_TRUE(pageText().contains(toned));
+    EXPECT_EQ(stored(u"Pinyin"_s), u"1"_s);
+    // An author's page has no readings and stays as it is.
+    andWait([&] { form->tree()->reveal(u"R0.0"_s); });
+    EXPECT_FALSE(pageBytes().contains("<ruby>"));
+
+    // The switch is kept for the next start.
+    form->close();
+    start();
+    EXPECT_TRUE(form->pinyinAction()->isChecked());
+    andWait([&] { form->tree()->reveal(u"R0.0.0"_s); });
+    EXPECT_TRUE(pageBytes().contains("<ruby>"));
+    andWait([&] { press(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier); });
+    EXPECT_FALSE(form->pinyinAction()->isChecked());
+    EXPECT_EQ(pageBytes(), plain);
+    EXPECT_EQ(stored(u"Pinyin"_s), u"0"_s);
+}
+
+TEST_F(ReadingWindow, TheDarkThemeDrawsThePageDarkWithoutTouchingThePageFile) {
+    andWait([&] { form->tree()->reveal(u"R0.0.0"_s); });
+    const QByteArray light = pageBytes();
     QAction* theme = form->reading()->action(u"theme"_s);
     while (!form->reading()->darkShown())
         press(Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
@@ -180,7 +205,7 @@ TEST_F(ReadingWindow, TheDarkThemeDrawsThePageDarkWithoutTouchingThePageFile) {
     EXPECT_TRUE(theme->text().contains(u"深色"_s));
     andWait([&] { form->tree()->reveal(u"R0.0.1"_s); });
     andWait([&] { form->tree()->reveal(u"R0.0.0"_s); });
-    EXPECT_EQ(platform::files::read(page), light);
+    EXPECT_EQ(pageBytes(), light);
 
     // What the screen shows: the page's ground near its lower right corner,
     // away from the text, and the tree's.
@@ -224,17 +249,14 @@ TEST_F(ReadingWindow, TraditionalShowsTreeAndPagesConvertedWhileTheNodesKeepThei
     andWait([&] { tree->setCurrentItem(jin); });
     const QString eras = pageText();
     EXPECT_TRUE(eras.contains(u"年號"_s));
-    EXPECT_GT(
-        platform::files::read(shell::paths::inWorkingFolder(shell::paths::kPage)).count("<tr"), 5);
+    EXPECT_GT(pageBytes().count("<tr"), 5);
 
     // Readings stay over the converted poem.
     andWait([&] { tree->reveal(u"R0.0.0"_s); });
     const QString poem = tree->currentItem()->text(0);
     EXPECT_TRUE(pageText().contains(delegate->shown(poem)));
     andWait([&] { form->pinyinAction()->setChecked(true); });
-    const QByteArray ruby =
-        platform::files::read(shell::paths::inWorkingFolder(shell::paths::kPage));
-    EXPECT_TRUE(ruby.contains("<ruby>"));
+    EXPECT_TRUE(pageBytes().contains("<ruby>"));
     form->pinyinAction()->setChecked(false);
 
     // The next start shows the About page converted from the first moment.

@@ -45,12 +45,8 @@ class SearchWindow : public ::testing::Test {
             QTest::qWait(20);
     }
 
-    // Shortcuts reach only the active window, and other tests' windows on
-    // the same display may have taken that over.
     void pressShortcut(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        QTest::keyClick(target, key, modifiers);
+        window_support::press(*form, target, key, modifiers);
     }
 
     std::unique_ptr<shell::Mainform> form;
@@ -132,11 +128,7 @@ TEST_F(SearchWindow, AYearOpensItsDynastysEraTableAndTheMenuOffersTheSearch) {
 TEST_F(SearchWindow, InTraditionalTheRowsAreShownConvertedAndTheMatchIsMarkedOnThePage) {
     QAction* script = form->findChild<QAction*>(u"script"_s);
     ASSERT_NE(script, nullptr);
-    {
-        QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
-        script->setChecked(true);
-        ASSERT_TRUE(loaded.wait(20000));
-    }
+    window_support::andWait(*form, [&] { script->setChecked(true); });
     pressShortcut(form->tree(), Qt::Key_F, Qt::ControlModifier);
     compose(u"泪湿罗巾"_s);
     ASSERT_GT(pane->list()->count(), 0);

@@ -3,6 +3,7 @@
 #include "platform/PageView.h"
 #include "shell/Mainform.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -34,6 +35,23 @@ inline QString visibleText(platform::PageView* view) {
     for (int waited = 0; !done && waited < 10000; waited += 50)
         QTest::qWait(50);
     return text;
+}
+
+// Runs what changes the page and waits until the view has loaded it.
+template <typename Step> void andWait(shell::Mainform& form, Step step) {
+    QSignalSpy loaded(form.view(), &platform::PageView::loadFinished);
+    step();
+    ASSERT_TRUE(loaded.wait(20000));
+}
+
+// Clicks a key on a widget of the window. Shortcuts reach only the active
+// window, and other tests' windows on the same display may have taken it.
+inline void press(shell::Mainform& form, QWidget* target, Qt::Key key,
+                  Qt::KeyboardModifiers modifiers = {}) {
+    QApplication::setActiveWindow(&form);
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(target, key, modifiers);
 }
 
 } // namespace window_support
