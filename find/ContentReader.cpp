@@ -1,5 +1,7 @@
 #include "ContentReader.h"
 
+#include "EraColumn.h"
+
 #include "store/Categories.h"
 #include "store/ContentNames.h"
 #include "store/ContentStore.h"
@@ -141,10 +143,8 @@ void Reader::eras() {
         const QString names = text(rows, col::NianHao);
         const int entry = add(Kind::Era, m_dynastyKeys.value(dynasty), dynasty, ruler);
         field(entry, Role::RulerOrEra, ruler);
-        for (QString name : names.split(QStringLiteral("<p>"))) {
-            name = name.section(u'(', 0, 0).trimmed();
-            field(entry, Role::RulerOrEra, name);
-        }
+        for (const QString& name : eraEntries(names))
+            field(entry, Role::RulerOrEra, parseEraName(name).name);
         m_corpus.eraRows.push_back({entry, dynasty, ruler, names, text(rows, col::NianFen)});
     }
 }
