@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The keys of the tree nodes that stand for rows of the content: the tree
 // gives its nodes these keys and the search names the node to open by them,
 // so both spell them here.
@@ -28,6 +30,10 @@ inline QString dynasty(const QString& id) {
 inline QString subDynasty(const QString& id1) {
     return u'Y' + id1;
 }
+// The category of a piece's key (R<category>.<author>.<title>); nothing for
+// any other key, or one that names no category.
+std::optional<int> categoryOfTitle(const QString& key);
+
 // Reigns have no number of their own: they are counted from 1 as they come.
 inline QString reign(int count) {
     return QStringLiteral("B%1").arg(count);
