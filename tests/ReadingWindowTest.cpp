@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidgetItem>
@@ -70,17 +71,7 @@ class ReadingWindow : public ::testing::Test {
         return platform::Settings(platform::Settings::applicationName())
             .read(u"Reading"_s, key, u"(absent)"_s);
     }
-    QString pageText() {
-        QString text;
-        bool done = false;
-        form->view()->plainText([&](const QString& t) {
-            text = t;
-            done = true;
-        });
-        for (int waited = 0; !done && waited < 10000; waited += 50)
-            QTest::qWait(50);
-        return text;
-    }
+    QString pageText() { return window_support::visibleText(form->view()); }
 
     std::unique_ptr<shell::Mainform> form;
 };
@@ -252,4 +243,30 @@ TEST_F(ReadingWindow, TraditionalShowsTreeAndPagesConvertedWhileTheNodesKeepThei
     EXPECT_TRUE(pageText().contains(u"閱讀器"_s));
     andWait([&] { press(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier); });
     EXPECT_TRUE(pageText().contains(u"阅读器"_s));
+}
+
+TEST_F(ReadingWindow, TheOptionsLiveInTheirOwnSectionAndLeaveThePlacementKeysAsTheyWere) {
+    andWait([&] { form->pinyinAction()->trigger(); });
+    andWait([&] { form->reading()->action(u"script"_s)->trigger(); });
+    form->reading()->action(u"zoomIn"_s)->trigger();
+    form->reading()->action(u"theme"_s)->trigger();
+    form->close();
+    form.reset();
+    QSettings file(QSettings::IniFormat, QSettings::UserScope, u"Quillora"_s,
+                   platform::Settings::applicationName());
+    EXPECT_EQ(file.childGroups(), (QStringList{u"Reading"_s, u"Setting"_s}));
+    file.beginGroup(u"Setting"_s);
+    QStringList keys = file.childKeys();
+    keys.sort();
+    EXPECT_EQ(keys, (QStringList{u"Height"_s, u"Left"_s, u"Top"_s, u"Width"_s, u"Window"_s}));
+    for (const QString& key : keys) {
+        bool number = false;
+        file.value(key).toString().toInt(&number);
+        EXPECT_TRUE(number) << key.toStdString();
+    }
+    file.endGroup();
+    file.beginGroup(u"Reading"_s);
+    for (const QString& key : file.childKeys())
+        EXPECT_TRUE((QStringList{u"Pinyin"_s, u"Script"_s, u"Theme"_s, u"Zoom"_s}).contains(key))
+            << key.toStdString();
 }
