@@ -22,7 +22,6 @@
 #include <QTreeWidgetItemIterator>
 #include <QWebEngineView>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -61,12 +60,6 @@ QString keyOf(platform::NodeTree& tree, const QString& text) {
         if ((*it)->text(0) == text)
             return (*it)->data(0, Qt::UserRole).toString();
     return {};
-}
-
-double median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    const size_t n = samples.size();
-    return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
 }
 
 // Elements of the document, entries of the history and the script heap.
@@ -126,7 +119,7 @@ void timePages(shell::Mainform& form, QWebEngineView& bare, const std::vector<Pa
         std::printf("  bare view loading the same file      %s\n",
                     qPrintable(bench::summary(floor)));
         std::printf("  ratio (medians)                      %.2f\n",
-                    median(samples) / median(floor));
+                    bench::median(samples) / bench::median(floor));
     }
 }
 

@@ -22,18 +22,22 @@ double millisecondsSinceProcessStart() {
     return nowMs - startTicks * 1000.0 / double(sysconf(_SC_CLK_TCK));
 }
 
+double median(std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    const size_t n = samples.size();
+    return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
+}
+
 QString summary(std::vector<double> samples, const QString& unit) {
     if (samples.empty())
         return QStringLiteral("no samples");
-    std::sort(samples.begin(), samples.end());
-    const size_t n = samples.size();
-    const double median = n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
+    const auto [least, most] = std::minmax_element(samples.begin(), samples.end());
     return QStringLiteral("median %1 %4 (min %2, max %3, n %5)")
-        .arg(median, 0, 'f', 2)
-        .arg(samples.front(), 0, 'f', 2)
-        .arg(samples.back(), 0, 'f', 2)
+        .arg(median(samples), 0, 'f', 2)
+        .arg(*least, 0, 'f', 2)
+        .arg(*most, 0, 'f', 2)
         .arg(unit)
-        .arg(n);
+        .arg(samples.size());
 }
 
 } // namespace bench

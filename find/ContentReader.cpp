@@ -1,8 +1,11 @@
 #include "ContentReader.h"
 
+#include "EraColumn.h"
+
 #include "store/Categories.h"
 #include "store/ContentNames.h"
 #include "store/ContentStore.h"
+#include "store/NodeKeys.h"
 #include "store/Queries.h"
 
 #include <QHash>
@@ -14,6 +17,7 @@ namespace {
 
 namespace q = store::queries;
 namespace col = store::columns;
+namespace keys = store::nodeKeys;
 
 class Reader final {
   public:
@@ -39,7 +43,7 @@ class Reader final {
         return rows.Fields(column).toString();
     }
     void category(int i);
-    void dynastyTable(const QString& sql, const QString& prefix, const QString& number);
+    void dynastyTable(const QString& sql, QString (*keyOf)(const platform::Recordset&, int));
 
     platform::Database& m_db;
     Corpus& m_corpus;
@@ -60,13 +64,12 @@ void Reader::category(int i) {
     platform::Recordset authors = m_db.OpenRecordset(q::authorsOf(category.table));
     for (int j = 0; !authors.EndOfFile(); authors.MoveNext(), ++j) {
         const QString author = text(authors, col::ZuoZhe);
-        const QString authorKey = QStringLiteral("R%1.%2").arg(i).arg(j);
+        const QString authorKey = keys::author(i, j);
         if (!m_poetKeys.contains(author))
             m_poetKeys.insert(author, authorKey);
         platform::Recordset titles = m_db.OpenRecordset(q::titlesOf(category.table, author));
         for (int k = 0; !titles.EndOfFile(); titles.MoveNext(), ++k) {
-            const int entry = add(kind, authorKey + QStringLiteral(".%1").arg(k),
-                                  text(titles, col::TiMu), author);
+            const int entry = add(kind, keys::title(authorKey, k), text(titles, col::TiMu), author);
             field(entry, Role::Title, m_corpus.entries.back().title);
             const auto found = texts.constFind(text(titles, col::ID));
             if (found == texts.constEnd())
@@ -102,19 +105,18 @@ void Reader::idioms() {
         platform::Recordset rows = m_db.OpenRecordset(q::idiomsUnder(text(letters, col::yinxu)));
         for (; !rows.EndOfFile(); rows.MoveNext()) {
             const QString idiom = text(rows, col::chengyu);
-            const int entry = add(Kind::Idiom, u'C' + text(rows, col::Id), idiom);
+            const int entry = add(Kind::Idiom, keys::idiom(text(rows, col::Id)), idiom);
             field(entry, Role::Idiom, idiom);
             field(entry, Role::Commentary, text(rows, col::gushi));
         }
     }
 }
 
-void Reader::dynastyTable(const QString& sql, const QString& prefix, const QString& number) {
+void Reader::dynastyTable(const QString& sql, QString (*keyOf)(const platform::Recordset&, int)) {
     platform::Recordset rows = m_db.OpenRecordset(sql);
     for (int n = 1; !rows.EndOfFile(); rows.MoveNext(), ++n) {
         const QString name = text(rows, col::MingCheng);
-        // Reigns have no number of their own; the tree counts them from 1.
-        const QString key = prefix + (number.isEmpty() ? QString::number(n) : text(rows, number));
+        const QString key = keyOf(rows, n);
         m_dynastyKeys.insert(name, key);
         const int entry = add(Kind::Dynasty, key, name);
         field(entry, Role::Dynasty, name);
@@ -123,9 +125,14 @@ void Reader::dynastyTable(const QString& sql, const QString& prefix, const QStri
 }
 
 void Reader::dynasties() {
-    dynastyTable(q::dynasties(), QStringLiteral("J"), col::ID);
-    dynastyTable(q::subDynasties(), QStringLiteral("Y"), col::ID1);
-    dynastyTable(q::reigns(), QStringLiteral("B"), {});
+    dynastyTable(q::dynasties(), [](const platform::Recordset& row, int) {
+        return keys::dynasty(row.Fields(col::ID).toString());
+    });
+    dynastyTable(q::subDynasties(), [](const platform::Recordset& row, int) {
+        return keys::subDynasty(row.Fields(col::ID1).toString());
+    });
+    dynastyTable(q::reigns(),
+                 [](const platform::Recordset&, int count) { return keys::reign(count); });
 }
 
 void Reader::eras() {
@@ -136,10 +143,8 @@ void Reader::eras() {
         const QString names = text(rows, col::NianHao);
         const int entry = add(Kind::Era, m_dynastyKeys.value(dynasty), dynasty, ruler);
         field(entry, Role::RulerOrEra, ruler);
-        for (QString name : names.split(QStringLiteral("<p>"))) {
-            name = name.section(u'(', 0, 0).trimmed();
-            field(entry, Role::RulerOrEra, name);
-        }
+        for (const QString& name : eraEntries(names))
+            field(entry, Role::RulerOrEra, parseEraName(name).name);
         m_corpus.eraRows.push_back({entry, dynasty, ruler, names, text(rows, col::NianFen)});
     }
 }

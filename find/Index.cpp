@@ -58,8 +58,9 @@ void Index::scan(const Group& group, const QString& folded, std::vector<Hit>& hi
             const qsizetype lineEnd = buffer.indexOf(QChar(kLineBreak), start);
             firstLine = lineEnd < 0 || lineEnd >= at;
         }
-        const Rank rank{false, classOf(group.role, coverage(begin, end, length), firstLine),
-                        isName(group.role) ? coverage(begin, end, length) : Coverage::Whole,
+        const Coverage covered = coverage(begin, end, length);
+        const Rank rank{false, classOf(group.role, covered, firstLine),
+                        isName(group.role) ? covered : Coverage::Whole,
                         m_corpus.fields[size_t(field)].entry};
         hits.push_back({rank, field, begin, end, true});
         from = *next; // one match per field is enough

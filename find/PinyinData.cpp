@@ -1,5 +1,6 @@
 #include "PinyinData.h"
 
+#include "platform/HanCharacter.h"
 #include "store/Pinyin.h"
 
 namespace find {
@@ -18,7 +19,7 @@ void layOnto(const QString& text, const QStringList& syllables,
         }
         if (character >= perCharacter.size())
             perCharacter.resize(character + 1);
-        if (store::Pinyin::isHan(code) && next < syllables.size()) {
+        if (platform::isHanCharacter(code) && next < syllables.size()) {
             QStringList& here = perCharacter[character];
             if (!here.contains(syllables[next]))
                 here.append(syllables[next]);

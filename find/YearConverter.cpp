@@ -1,37 +1,14 @@
 #include "YearConverter.h"
 
+#include "EraColumn.h"
 #include "Sexagenary.h"
 #include "YearQuery.h"
-
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <climits>
 
 namespace find {
 namespace {
-
-struct Parsed {
-    QString name;
-    int length = 0; // 0: not given
-};
-
-// "贞观(23)" gives 贞观 and 23; "(14)" a length without a name.
-Parsed parseEraName(const QString& text) {
-    static const QRegularExpression pattern(QStringLiteral("^(.*?)[(（](\\d+)[)）]$"));
-    const QString trimmed = text.trimmed();
-    const QRegularExpressionMatch match = pattern.match(trimmed);
-    if (!match.hasMatch())
-        return {trimmed, 0};
-    return {match.captured(1).trimmed(), match.captured(2).toInt()};
-}
-
-QStringList entries(const QString& column) {
-    QStringList parts = column.split(QStringLiteral("<p>"));
-    for (QString& part : parts)
-        part = part.trimmed();
-    return parts;
-}
 
 // The year as a number to count with; a ruler's descriptive note such as
 // "（共和政体）" is no name to show.
@@ -70,13 +47,13 @@ YearConverter::YearConverter(const std::vector<EraRow>& rows, int presentYear) {
 }
 
 void YearConverter::addRow(const EraRow& row) {
-    const QStringList names = entries(row.names);
-    const QStringList years = entries(row.firstYears);
+    const QStringList names = eraEntries(row.names);
+    const QStringList years = eraEntries(row.firstYears);
     for (qsizetype i = 0; i < years.size(); ++i) {
         const auto first = parseYear(years[i]);
         if (!first)
             continue;
-        const Parsed era = i < names.size() ? parseEraName(names[i]) : Parsed{};
+        const EraName era = i < names.size() ? parseEraName(names[i]) : EraName{};
         const int start = astronomical(*first);
         const int last = era.length > 0 ? start + era.length - 1 : INT_MIN;
         m_spans.push_back({row.entry, row.dynasty, rulerShown(row.ruler), era.name, start, last});

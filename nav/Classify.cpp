@@ -2,28 +2,25 @@
 
 #include "store/Categories.h"
 #include "store/ContentNames.h"
+#include "store/NodeKeys.h"
 
 #include "platform/Error.h"
 
 #include <QHash>
-#include <QRegularExpression>
 
 namespace nav {
 namespace {
 
 const QString kRoot = QStringLiteral("Vellumbra");
 
-// A title's key is R<category>.<author>.<title>: the category is the one the
-// tree filed it under, whatever the texts on its path say. A key that names
-// no category is a fault, never a reason to look in another table.
+// A title's category is the one the tree filed it under, whatever the texts
+// on its path say. A key that names no category is a fault, never a reason
+// to look in another table.
 int categoryOfTitle(const QString& key) {
-    static const QRegularExpression titleKey(QStringLiteral("^R(\\d+)\\.\\d+\\.\\d+$"));
-    const QRegularExpressionMatch match = titleKey.match(key);
-    bool isNumber = false;
-    const int index = match.hasMatch() ? match.captured(1).toInt(&isNumber) : -1;
-    if (!isNumber || index < 0 || index >= store::kCategoryCount)
+    const std::optional<int> category = store::nodeKeys::categoryOfTitle(key);
+    if (!category)
         throw platform::Error(platform::ErrorCode::UnknownNodeKey, key);
-    return index;
+    return *category;
 }
 
 Action withNumber(Action::Kind kind, const QString& number = {}) {

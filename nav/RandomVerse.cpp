@@ -1,19 +1,13 @@
 #include "RandomVerse.h"
 
-#include "store/Categories.h"
+#include "store/NodeKeys.h"
 
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
 namespace nav {
 
 bool RandomVerse::isVerse(const QString& key) {
-    static const QRegularExpression titleKey(QStringLiteral("^R(\\d+)\\.\\d+\\.\\d+$"));
-    const QRegularExpressionMatch match = titleKey.match(key);
-    if (!match.hasMatch())
-        return false;
-    const int category = match.captured(1).toInt();
-    return category >= 0 && category < store::kCategoryCount;
+    return store::nodeKeys::categoryOfTitle(key).has_value();
 }
 
 RandomVerse::RandomVerse(const QStringList& treeKeys, Uniform below) : m_below(std::move(below)) {

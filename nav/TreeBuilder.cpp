@@ -3,6 +3,7 @@
 #include "store/Categories.h"
 #include "store/ContentNames.h"
 #include "store/ContentStore.h"
+#include "store/NodeKeys.h"
 #include "store/Queries.h"
 
 #include "platform/TreeNodes.h"
@@ -12,6 +13,7 @@ namespace {
 
 namespace q = store::queries;
 namespace c = store::columns;
+namespace keys = store::nodeKeys;
 
 void addBookNode(platform::TreeNodes& tree, const QString& relative, const QString& key,
                  const QString& text) {
@@ -21,8 +23,8 @@ void addBookNode(platform::TreeNodes& tree, const QString& relative, const QStri
 void addAuthor(platform::TreeNodes& tree, store::ContentStore& content, int i, int j,
                const QString& author) {
     const QString table = store::categories()[size_t(i)].table;
-    const QString key = QStringLiteral("R%1.%2").arg(i).arg(j);
-    addBookNode(tree, QStringLiteral("R%1").arg(i), key, author);
+    const QString key = keys::author(i, j);
+    addBookNode(tree, keys::category(i), key, author);
     platform::Recordset& authors = content.authors();
     authors.FindFirst(q::byAuthorName(author));
     if (!authors.NoMatch())
@@ -30,7 +32,7 @@ void addAuthor(platform::TreeNodes& tree, store::ContentStore& content, int i, i
 
     platform::Recordset titles = content.database().OpenRecordset(q::titlesOf(table, author));
     for (int k = 0; !titles.EndOfFile(); titles.MoveNext(), ++k) {
-        const QString titleKey = key + QStringLiteral(".%1").arg(k);
+        const QString titleKey = keys::title(key, k);
         tree.Add(key, titleKey, titles.Fields(c::TiMu).toString(), kPage, kPage);
         tree.SetTag(titleKey, titles.Fields(c::ID).toString());
     }
@@ -40,7 +42,7 @@ void addVerse(platform::TreeNodes& tree, store::ContentStore& content) {
     addBookNode(tree, {}, QStringLiteral("Scq"), QStringLiteral("Vellumbra"));
     for (int i = 0; i < store::kCategoryCount; ++i) {
         const store::Category& category = store::categories()[size_t(i)];
-        addBookNode(tree, QStringLiteral("Scq"), QStringLiteral("R%1").arg(i), category.label);
+        addBookNode(tree, QStringLiteral("Scq"), keys::category(i), category.label);
         content.openCategory(i);
         platform::Recordset authorNames =
             content.database().OpenRecordset(q::authorsOf(category.table));
@@ -58,7 +60,7 @@ void addIdioms(platform::TreeNodes& tree, store::ContentStore& content) {
         addBookNode(tree, QStringLiteral("Cygs"), key, letter);
         platform::Recordset idioms = content.database().OpenRecordset(q::idiomsUnder(letter));
         for (; !idioms.EndOfFile(); idioms.MoveNext()) {
-            tree.Add(key, u'C' + idioms.Fields(c::Id).toString(),
+            tree.Add(key, keys::idiom(idioms.Fields(c::Id).toString()),
                      idioms.Fields(c::chengyu).toString(), kPage, kPage);
         }
     }
@@ -68,17 +70,17 @@ void addDynasties(platform::TreeNodes& tree, store::ContentStore& content) {
     addBookNode(tree, {}, QStringLiteral("Jyb"), QStringLiteral("我国历代纪元表"));
     platform::Database& db = content.database();
     for (auto rows = db.OpenRecordset(q::dynasties()); !rows.EndOfFile(); rows.MoveNext()) {
-        addBookNode(tree, QStringLiteral("Jyb"), u'J' + rows.Fields(c::ID).toString(),
+        addBookNode(tree, QStringLiteral("Jyb"), keys::dynasty(rows.Fields(c::ID).toString()),
                     rows.Fields(c::MingCheng).toString());
     }
     for (auto rows = db.OpenRecordset(q::subDynasties()); !rows.EndOfFile(); rows.MoveNext()) {
-        addBookNode(tree, u'J' + rows.Fields(c::ID).toString(),
-                    u'Y' + rows.Fields(c::ID1).toString(), rows.Fields(c::MingCheng).toString());
+        addBookNode(tree, keys::dynasty(rows.Fields(c::ID).toString()),
+                    keys::subDynasty(rows.Fields(c::ID1).toString()),
+                    rows.Fields(c::MingCheng).toString());
     }
-    // Reigns have no number of their own: they are counted as they come.
     int n = 1;
     for (auto rows = db.OpenRecordset(q::reigns()); !rows.EndOfFile(); rows.MoveNext(), ++n) {
-        addBookNode(tree, u'Y' + rows.Fields(c::ID).toString(), QStringLiteral("B%1").arg(n),
+        addBookNode(tree, keys::subDynasty(rows.Fields(c::ID).toString()), keys::reign(n),
                     rows.Fields(c::MingCheng).toString());
     }
 }

@@ -44,13 +44,11 @@ void save(const Target& target, PageFile page) {
     page.save(target.page);
 }
 
-void headBlock(PageFile& page, const QString& titleLine, const QString& headLine) {
+void headBlock(PageFile& page, const QString& titleLine) {
     page.line(QStringLiteral("<html>"));
     page.emptyLine();
     page.line(QStringLiteral("<head>"));
     page.line(titleLine);
-    if (!headLine.isEmpty())
-        page.line(headLine);
     page.line(QStringLiteral("</head>"));
     page.emptyLine();
 }

@@ -21,9 +21,8 @@ struct Target {
 // Writes the page to the target, through its display.
 void save(const Target& target, PageFile page);
 
-// "<html>", empty, "<head>", the title line, "</head>", empty; a head line
-// other than empty goes right after the title line.
-void headBlock(PageFile& page, const QString& titleLine, const QString& headLine = {});
+// "<html>", empty, "<head>", the title line, "</head>", empty.
+void headBlock(PageFile& page, const QString& titleLine);
 // The body tag that keeps the reader from opening the context menu, dragging
 // or selecting text, then an empty line.
 void bodyTag(PageFile& page);

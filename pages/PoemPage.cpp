@@ -7,9 +7,10 @@ PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QSt
                   const Readings* pinyin) {
     // The heading and the text carry the pinyin (the ruby writers raise the
     // marks as AddH does); the window title cannot.
-    const QString heading = pinyin && pinyin->title ? rubyLine(Bt, *pinyin->title) : AddH(Bt);
+    const QString marked = AddH(Bt);
+    const QString heading = pinyin && pinyin->title ? rubyLine(Bt, *pinyin->title) : marked;
+    Bt = marked;
     Zw = pinyin && pinyin->lines ? rubyText(Zw, *pinyin->lines) : AddH(Zw);
-    Bt = AddH(Bt);
     Zs = AddH(Zs);
     Jx = AddH(Jx);
     PageFile page;

@@ -17,16 +17,26 @@ QString describe(ErrorCode code, const QString& subject, const QString& reason) 
 
 } // namespace
 
+QString systemReason(int errorNumber) {
+    return QString::fromLocal8Bit(std::strerror(errorNumber));
+}
+
 Error::Error(ErrorCode code, const QString& subject, const QString& reason)
-    : std::runtime_error(describe(code, subject, reason).toStdString()), m_code(code),
-      m_description(describe(code, subject, reason)) {}
+    : Error(Described{}, code, describe(code, subject, reason)) {}
+
+Error::Error(Described, ErrorCode code, const QString& description)
+    : std::runtime_error(description.toStdString()), m_code(code), m_description(description) {}
+
+QString Error::userText() const {
+    return QStringLiteral("错误 %1：%2").arg(number()).arg(m_description);
+}
 
 Error Error::fromErrno(ErrorCode code, const QString& subject) {
     return fromErrno(code, subject, errno);
 }
 
 Error Error::fromErrno(ErrorCode code, const QString& subject, int errorNumber) {
-    return Error(code, subject, QString::fromLocal8Bit(std::strerror(errorNumber)));
+    return Error(code, subject, systemReason(errorNumber));
 }
 
 } // namespace platform

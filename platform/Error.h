@@ -8,6 +8,9 @@
 
 namespace platform {
 
+// The operating system's text for an errno value.
+QString systemReason(int errorNumber);
+
 // A failure that reaches the user as "错误 number：description": the code's
 // message, what it concerns (a path, a key, a query) and why it failed (the
 // operating system's or the library's own reason).
@@ -18,6 +21,8 @@ class Error final : public std::runtime_error {
     ErrorCode code() const noexcept { return m_code; }
     int number() const noexcept { return int(m_code); }
     QString description() const { return m_description; }
+    // What the user is shown: "错误 number：description".
+    QString userText() const;
 
     // The reason is the current errno's text.
     static Error fromErrno(ErrorCode code, const QString& subject);
@@ -25,6 +30,9 @@ class Error final : public std::runtime_error {
     static Error fromErrno(ErrorCode code, const QString& subject, int errorNumber);
 
   private:
+    struct Described {};
+    Error(Described, ErrorCode code, const QString& description);
+
     ErrorCode m_code;
     QString m_description;
 };

@@ -58,10 +58,21 @@ QList<QByteArray> entryNames(int folder, const QString& path) {
     return names;
 }
 
-bool isOwnFile(int folder, const QByteArray& name) {
-    struct stat st {};
-    return ::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-           S_ISREG(st.st_mode) && st.st_nlink == 1;
+int openFolder(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        throw Error::fromErrno(ErrorCode::FolderNotOpened, path);
+    return fd;
+}
+
+bool stillNames(int folder, const QByteArray& name, int fd) {
+    struct stat held {};
+    struct stat named {};
+    // A file whose last name went has no links left, even if its number is
+    // given to a new file under the old name.
+    return fd >= 0 && ::fstat(fd, &held) == 0 && held.st_nlink > 0 &&
+           ::fstatat(folder, name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+           held.st_ino == named.st_ino && held.st_dev == named.st_dev;
 }
 
 } // namespace platform::files

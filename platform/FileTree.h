@@ -16,7 +16,11 @@ void removeEntry(int folder, const QByteArray& name, const QString& path);
 void removeContents(int folder, const QString& path);
 // The names in the folder, sorted, without "." and "..".
 QList<QByteArray> entryNames(int folder, const QString& path);
-// True when the entry is a plain file that no other name shares.
-bool isOwnFile(int folder, const QByteArray& name);
+// The folder at path, links followed, opened for reading; throws when it
+// cannot be.
+int openFolder(const QString& path);
+// True while the entry's name still leads to the very file open as fd: it was
+// neither removed nor replaced.
+bool stillNames(int folder, const QByteArray& name, int fd);
 
 } // namespace platform::files

@@ -89,20 +89,25 @@ void changeMode(const QString& path, mode_t add, mode_t remove) {
 
 int openDirectory(const QString& directory) {
     const int held = heldHandle(directory);
-    const int fd = held >= 0 ? ::dup(held)
-                             : ::open(QFile::encodeName(directory).constData(),
-                                      O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (held < 0)
+        return openFolder(directory);
+    const int fd = ::dup(held);
     if (fd < 0)
         throw Error::fromErrno(ErrorCode::FolderNotOpened, directory);
     return fd;
 }
 
+// The entry itself, a link not followed.
+bool statEntry(const QString& path, struct stat& st) {
+    const Location at = locate(path);
+    return ::fstatat(at.folder, at.name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
 } // namespace
 
 bool exists(const QString& path, Kind kind) {
-    const Location at = locate(path);
     struct stat st {};
-    if (::fstatat(at.folder, at.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (!statEntry(path, st))
         return false;
     return kind == Kind::Directory ? S_ISDIR(st.st_mode) : S_ISREG(st.st_mode);
 }
@@ -180,9 +185,8 @@ QByteArray read(const QString& path) {
 void setHidden(const QString& path) {
     // Nothing to record on POSIX, but the file must exist, as it must where
     // the attribute is real.
-    const Location at = locate(path);
     struct stat st {};
-    if (::fstatat(at.folder, at.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (!statEntry(path, st))
         throw Error::fromErrno(ErrorCode::AttributesNotSet, path);
 }
 

@@ -53,10 +53,7 @@ HeldFolder::~HeldFolder() {
 }
 
 void HeldFolder::openAnyFolder(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        throw Error::fromErrno(ErrorCode::FolderNotOpened, path);
-    hold(fd, path);
+    hold(openFolder(path), path);
 }
 
 void HeldFolder::openRealFolder(const HeldFolder& parent, const QString& name) {
@@ -84,12 +81,7 @@ void HeldFolder::release() {
 }
 
 bool HeldFolder::stillNamed() const {
-    struct stat held {};
-    struct stat named {};
-    return m_fd >= 0 && ::fstat(m_fd, &held) == 0 && held.st_nlink > 0 &&
-           ::fstatat(AT_FDCWD, QFile::encodeName(m_path).constData(), &named,
-                     AT_SYMLINK_NOFOLLOW) == 0 &&
-           held.st_ino == named.st_ino && held.st_dev == named.st_dev;
+    return stillNames(AT_FDCWD, QFile::encodeName(m_path), m_fd);
 }
 
 int heldHandle(QStringView path) {

@@ -7,18 +7,9 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
-namespace {
-
-bool sameFile(const struct stat& a, const struct stat& b) {
-    return a.st_ino == b.st_ino && a.st_dev == b.st_dev;
-}
-
-} // namespace
-
 InstanceLock::~InstanceLock() {
     release();
 }
@@ -56,11 +47,7 @@ bool InstanceLock::acquireShared(const QString& path) {
 
 bool InstanceLock::stillNamed() const {
     const files::Location at = files::locate(m_path);
-    struct stat held {};
-    struct stat named {};
-    return m_fd >= 0 && ::fstat(m_fd, &held) == 0 &&
-           ::fstatat(at.folder, at.name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-           sameFile(held, named);
+    return files::stillNames(at.folder, at.name, m_fd);
 }
 
 bool InstanceLock::tryExclusive() {

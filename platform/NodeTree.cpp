@@ -10,7 +10,6 @@ namespace platform {
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
-// The tree control's own code for a key already in use / a missing relative.
 
 QFont treeFont() {
     QFont font;

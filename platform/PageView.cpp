@@ -148,8 +148,13 @@ void PageView::swap(const PageParts& parts) {
     m_step = Step::Swapping;
     m_stuck.start();
     m_polls = 0;
+    runSwapStep(swapScript::putIn(parts));
+}
+
+// Each step of a swap reports the pictures still loading to swapped().
+void PageView::runSwapStep(const QString& script) {
     QPointer<PageView> self(this);
-    m_view->page()->runJavaScript(swapScript::putIn(parts), QWebEngineScript::ApplicationWorld,
+    m_view->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
                                   [self](const QVariant& result) {
                                       if (self && !self->m_closing)
                                           self->swapped(result);
@@ -177,14 +182,8 @@ void PageView::swapped(const QVariant& picturesLoading) {
     }
     QPointer<PageView> self(this);
     QTimer::singleShot(kPollInterval, this, [self] {
-        if (!self || self->m_closing || self->m_step != Step::Swapping)
-            return;
-        self->m_view->page()->runJavaScript(swapScript::picturesLoading(),
-                                            QWebEngineScript::ApplicationWorld,
-                                            [self](const QVariant& result) {
-                                                if (self && !self->m_closing)
-                                                    self->swapped(result);
-                                            });
+        if (self && !self->m_closing && self->m_step == Step::Swapping)
+            self->runSwapStep(swapScript::picturesLoading());
     });
 }
 

@@ -84,6 +84,7 @@ class PageView final : public QWidget {
     void present(const QString& path);
     void load(const QByteArray& bytes, const QUrl& url, const QByteArray& frame);
     void swap(const PageParts& parts);
+    void runSwapStep(const QString& script);
     void swapped(const QVariant& picturesLoading);
     void done(bool ok);
     void watchInput(QObject* child);

@@ -30,6 +30,14 @@ void forward(int) {
     errno = saved;
 }
 
+// Adds engine switches unless the environment already gives the option.
+void addEngineFlags(const QByteArray& option, const QByteArray& switches) {
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!flags.contains(option))
+        flags += ' ' + switches;
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+}
+
 void require(bool done, const QString& step) {
     if (!done)
         throw Error::fromErrno(ErrorCode::ProcessNotPrepared, step);
@@ -46,11 +54,8 @@ void prepareProcess() {
 }
 
 void preparePageEngine() {
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    if (!flags.contains("--js-flags"))
-        flags += " --js-flags=--lite-mode,--no-expose-wasm,--max-lazy,--max-semi-space-size=1,"
-                 "--expose-gc";
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+    addEngineFlags("--js-flags", "--js-flags=--lite-mode,--no-expose-wasm,--max-lazy,"
+                                 "--max-semi-space-size=1,--expose-gc");
 }
 
 void quietenDiagnostics() {
@@ -70,10 +75,7 @@ void quietenDiagnostics() {
     }
     if (!qEnvironmentVariableIsEmpty("QUILLORA_DEBUG"))
         return;
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    if (!flags.contains("--log-level"))
-        flags += " --log-level=3";
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+    addEngineFlags("--log-level", "--log-level=3");
     // The engine's start-up report and notices; warnings and errors stay.
     QLoggingCategory::setFilterRules(
         QStringLiteral("qt.webenginecontext.info=false\nqt.webenginecontext.debug=false\n"

@@ -1,10 +1,11 @@
 #include "SaveFailure.h"
 
+#include "Error.h"
+
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,7 +14,7 @@ namespace platform {
 namespace {
 
 SaveFailure refused(const QByteArray& path, int errorNumber) {
-    return {QFile::decodeName(path), QString::fromLocal8Bit(std::strerror(errorNumber))};
+    return {QFile::decodeName(path), systemReason(errorNumber)};
 }
 
 // Each folder on the way must exist as a folder or be creatable.

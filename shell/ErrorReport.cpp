@@ -19,7 +19,7 @@ void reportToStreamOnly(bool streamOnly) {
 }
 
 void reportError(QWidget* parent, const platform::Error& error) {
-    const QString text = QStringLiteral("错误 %1：%2").arg(error.number()).arg(error.description());
+    const QString text = error.userText();
     std::fprintf(stderr, "Vellumbra: %s\n", qPrintable(text));
     std::fflush(stderr);
     if (!g_streamOnly)

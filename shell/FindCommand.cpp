@@ -62,7 +62,7 @@ int runFindCommand(const QString& query) {
     try {
         return runQuery(query);
     } catch (const platform::Error& error) {
-        print(stderr, QStringLiteral("错误 %1：%2\n").arg(error.number()).arg(error.description()));
+        print(stderr, error.userText() + u'\n');
         return 1;
     }
 }

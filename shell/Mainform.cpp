@@ -70,9 +70,8 @@ void Mainform::wireComfort() {
     }
     connect(m_comfort, &ReadingActions::optionsChanged, this, [this](bool pageChanges) {
         saveReadingOptions();
-        const QString current = BtTree->selectedKey();
-        if (pageChanges && !current.isEmpty())
-            choose(BtTree->info(current));
+        if (pageChanges)
+            showSelectedAgain();
     });
     connect(m_comfort, &ReadingActions::keysPageRequested, this, &Mainform::showKeysPage);
     m_search->setDisplay([this](const QString& html) { return nav::lineShownIn(html, m_reading); });
@@ -118,7 +117,11 @@ void Mainform::addReadingActions() {
 void Mainform::setPinyin(bool on) {
     m_reading.pinyin = on;
     saveReadingOptions();
-    // The page on show follows the switch at once.
+    showSelectedAgain();
+}
+
+// The page on show follows a switch that changes pages at once.
+void Mainform::showSelectedAgain() {
     const QString current = BtTree->selectedKey();
     if (!current.isEmpty())
         choose(BtTree->info(current));
@@ -137,9 +140,12 @@ void Mainform::saveReadingOptions() {
 Mainform::~Mainform() = default;
 
 void Mainform::load() {
-    restorePlacement();
-    m_reading =
-        nav::ReadingOptions::read(platform::Settings(platform::Settings::applicationName()));
+    {
+        // One look at the settings file serves the placement and the options.
+        const platform::Settings settings(platform::Settings::applicationName());
+        restorePlacement(settings);
+        m_reading = nav::ReadingOptions::read(settings);
+    }
     {
         const QSignalBlocker quiet(m_pinyin);
         m_pinyin->setChecked(m_reading.pinyin);
@@ -182,8 +188,7 @@ void Mainform::choose(const platform::NodeInfo& node) {
     }
 }
 
-void Mainform::restorePlacement() {
-    const platform::Settings settings(platform::Settings::applicationName());
+void Mainform::restorePlacement(const platform::Settings& settings) {
     const Placement p = placementFromTexts(
         settings.read(kSection, QStringLiteral("Left"), QStringLiteral("0")),
         settings.read(kSection, QStringLiteral("Top"), QStringLiteral("0")),

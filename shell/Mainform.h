@@ -14,6 +14,7 @@ class QAction;
 namespace platform {
 class NodeTree;
 class PageView;
+class Settings;
 struct NodeInfo;
 } // namespace platform
 namespace store {
@@ -55,12 +56,13 @@ class Mainform final : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void restorePlacement();
+    void restorePlacement(const platform::Settings& settings);
     void savePlacement();
     void choose(const platform::NodeInfo& node);
     void addReadingActions();
     void setPinyin(bool on);
     void saveReadingOptions();
+    void showSelectedAgain();
     void wireComfort();
     void showKeysPage();
     void wireSearch();

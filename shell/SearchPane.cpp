@@ -62,8 +62,7 @@ void SearchPane::open() {
         try {
             m_finder = m_makeFinder();
         } catch (const platform::Error& error) {
-            m_count->setText(
-                QStringLiteral("错误 %1：%2").arg(error.number()).arg(error.description()));
+            m_count->setText(error.userText());
         }
     }
     m_open = true;
@@ -123,7 +122,7 @@ void SearchPane::search() {
             results = m_finder->find(m_field->text(), kShownRows);
         }
     } catch (const platform::Error& error) {
-        results.notice = QStringLiteral("错误 %1：%2").arg(error.number()).arg(error.description());
+        results.notice = error.userText();
     }
     show(results);
     place(m_pane);

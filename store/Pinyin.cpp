@@ -1,7 +1,6 @@
 #include "Pinyin.h"
 
 #include "platform/Error.h"
-#include "platform/HanCharacter.h"
 #include "platform/Resources.h"
 
 #include <QJsonArray>
@@ -29,10 +28,6 @@ QJsonDocument parsed(const QByteArray& json, const QString& name) {
 }
 
 } // namespace
-
-bool Pinyin::isHan(char32_t code) {
-    return platform::isHanCharacter(code);
-}
 
 const Pinyin& Pinyin::shipped() {
     static const Pinyin readings(platform::resources::load(QStringLiteral("pinyin/verse.json")),

@@ -53,10 +53,6 @@ class Pinyin final {
     // name, as space-separated syllables with tone marks, the usual reading
     // first and other established readings after it; empty when unknown.
     QStringList name(const QString& text) const { return m_names.value(text); }
-    const QHash<QString, QStringList>& names() const { return m_names; }
-
-    // True for the characters that carry a syllable.
-    static bool isHan(char32_t code);
 
   private:
     QHash<QString, PieceReadings> m_pieces; // keyed by table + ":" + ID

@@ -2,7 +2,9 @@
 
 #include "PinyinSyllable.h"
 
-#include "store/Pinyin.h"
+#include "platform/HanCharacter.h"
+#include "store/Categories.h"
+#include "store/ContentNames.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -18,7 +20,7 @@ namespace {
 int hanCount(const QString& text) {
     int count = 0;
     for (char32_t code : text.toUcs4())
-        count += store::Pinyin::isHan(code) ? 1 : 0;
+        count += platform::isHanCharacter(code) ? 1 : 0;
     return count;
 }
 
@@ -64,9 +66,8 @@ class VerseChecker {
             if (!m_entries.emplace(key, entry).second)
                 m_faults << label(key) + QStringLiteral(": a second entry");
         }
-        for (const QString& table :
-             {QStringLiteral("TangShi"), QStringLiteral("SongCi"), QStringLiteral("YuanQu")})
-            checkTable(table);
+        for (const store::Category& category : store::categories())
+            checkTable(category.table);
         for (const auto& [key, entry] : m_entries)
             m_faults << label(key) + QStringLiteral(": readings for a piece that does not exist");
         return m_faults;
@@ -83,9 +84,9 @@ class VerseChecker {
         if (found == m_content.end())
             return;
         const TableRows& rows = found->second;
-        const auto id = size_t(rows.table->columnIndex(QStringLiteral("ID")));
-        const auto title = size_t(rows.table->columnIndex(QStringLiteral("TiMu")));
-        const auto text = size_t(rows.table->columnIndex(QStringLiteral("NeiRong")));
+        const auto id = size_t(rows.table->columnIndex(store::columns::ID));
+        const auto title = size_t(rows.table->columnIndex(store::columns::TiMu));
+        const auto text = size_t(rows.table->columnIndex(store::columns::NeiRong));
         for (const Row& row : rows.rows)
             checkPiece({table, row[id].toNumber()}, row[title].toString(), row[text].toString());
     }
