@@ -28,6 +28,10 @@ constexpr int kPollInterval = 4;
 constexpr int kMaxPolls = 1000;
 // A load that reports nothing for this long no longer holds the next back.
 constexpr int kStuckAfter = 5000;
+// The engine keeps the heap it once needed: garbage left to pile up through
+// a long run of swaps stays as memory held long after the collector ran.
+// Collecting after about this many page bytes keeps that pile small.
+constexpr qsizetype kCollectAfterBytes = 64 * 1024;
 
 } // namespace
 
@@ -53,12 +57,8 @@ PageView::PageView(QWidget* parent)
     m_trim.setInterval(1000);
     connect(&m_trim, &QTimer::timeout, this, [this] {
         ::malloc_trim(0);
-        // Contents swapped out are garbage in the engine's heap until its
-        // collector runs; a document that stays never prompts it as a new
-        // one does. Where the engine offers the collector, run it now.
         if (std::exchange(m_swappedSinceRest, false))
-            m_view->page()->runJavaScript(QStringLiteral("if (typeof gc === 'function') gc()"),
-                                          QWebEngineScript::ApplicationWorld);
+            collectGarbage(false);
     });
     m_stuck.setSingleShot(true);
     m_stuck.setInterval(kStuckAfter);
@@ -146,6 +146,7 @@ void PageView::load(const QByteArray& bytes, const QUrl& url, const QByteArray& 
 
 void PageView::swap(const PageParts& parts) {
     m_step = Step::Swapping;
+    m_swappedBytes += parts.title.size() + parts.body.size();
     m_stuck.start();
     m_polls = 0;
     runSwapStep(swapScript::putIn(parts));
@@ -177,6 +178,8 @@ void PageView::swapped(const QVariant& picturesLoading) {
     if (loading == 0 || ++m_polls > kMaxPolls) {
         m_swappedSinceRest = true;
         m_trim.start();
+        if (m_swappedBytes >= kCollectAfterBytes)
+            collectGarbage(true);
         done(true);
         return;
     }
@@ -201,6 +204,18 @@ void PageView::done(bool ok) {
         emit pageFailed(next, error.description());
         emit loadFinished(false);
     }
+}
+
+// Contents swapped out are garbage in the engine's heap until its collector
+// runs; a document that stays never prompts it as a new one does. Where the
+// engine offers the collector, run it: during a run of swaps when the page
+// has a moment to spare, so that no page waits behind it; at rest at once.
+void PageView::collectGarbage(bool whenIdle) {
+    m_swappedBytes = 0;
+    m_view->page()->runJavaScript(
+        whenIdle ? QStringLiteral("if (typeof gc === 'function') requestIdleCallback(() => gc())")
+                 : QStringLiteral("if (typeof gc === 'function') gc()"),
+        QWebEngineScript::ApplicationWorld);
 }
 
 void PageView::findText(const QString& text, bool backward) {

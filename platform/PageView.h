@@ -87,6 +87,7 @@ class PageView final : public QWidget {
     void runSwapStep(const QString& script);
     void swapped(const QVariant& picturesLoading);
     void done(bool ok);
+    void collectGarbage(bool whenIdle);
     void watchInput(QObject* child);
 
     QWebEngineView* m_view;
@@ -102,6 +103,8 @@ class PageView final : public QWidget {
     QString m_waiting;
     QString m_swapping;
     int m_polls = 0;
+    // Bytes of pages swapped in since the engine's collector last ran.
+    qsizetype m_swappedBytes = 0;
     bool m_finding = false;
     bool m_swappedSinceRest = false;
     bool m_closing = false;

@@ -54,8 +54,10 @@ void prepareProcess() {
 }
 
 void preparePageEngine() {
+    // Every page swapped in arrives as a script of its own, run once: the
+    // engine's cache of compiled scripts would keep each of them for good.
     addEngineFlags("--js-flags", "--js-flags=--lite-mode,--no-expose-wasm,--max-lazy,"
-                                 "--max-semi-space-size=1,--expose-gc");
+                                 "--max-semi-space-size=1,--expose-gc,--no-compilation-cache");
 }
 
 void quietenDiagnostics() {

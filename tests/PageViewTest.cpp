@@ -236,3 +236,32 @@ TEST_F(PageViewBounds, WordsSoughtAgainOnTheNextPageAreANewSearch) {
     }
     EXPECT_EQ(found.size(), 2); // no empty result between the two
 }
+
+TEST_F(PageViewBounds, PagesPutInOneAfterAnotherLeaveNothingInTheScriptHeap) {
+    // Each page put in travels as a script of its own; a reader going through
+    // hundreds of pages must not find every one of them kept.
+    const QString page = inside(u"many.htm"_s);
+    const QByteArray head = "<html><head><title>many</title></head><body>";
+    QSignalSpy loaded(&view, &platform::PageView::loadFinished);
+    auto heapAfterCollecting = [&] {
+        QVariant used;
+        view.evaluate(u"gc(), performance.memory.usedJSHeapSize"_s,
+                      [&](const QVariant& v) { used = v; });
+        for (int waited = 0; !used.isValid() && waited < 10000; waited += 20)
+            QTest::qWait(20);
+        return used.toDouble();
+    };
+    auto putIn = [&](int from, int to) {
+        for (int i = from; i < to; ++i) {
+            write(page, head + "<p>" + QByteArray::number(i) + QByteArray(8000, 'x') +
+                            "</p></body></html>");
+            view.Navigate(page);
+            ASSERT_TRUE(loaded.wait(15000));
+        }
+    };
+    putIn(0, 30);
+    const double before = heapAfterCollecting();
+    ASSERT_GT(before, 0.0);
+    putIn(30, 330);
+    EXPECT_LT(heapAfterCollecting() - before, 1024.0 * 1024.0);
+}

@@ -19,6 +19,10 @@ int main(int argc, char** argv) {
     // window tests still run, off screen.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The script heap's size to the byte, not in coarse steps, for the tests
+    // that watch it.
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --enable-precise-memory-info");
     platform::prepareProcess();
     platform::preparePageEngine();
     QApplication app(argc, argv);
