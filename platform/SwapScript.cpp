@@ -1,11 +1,14 @@
 #include "SwapScript.h"
 
+#include "EngineGbk.h"
+
 namespace platform::swapScript {
 namespace {
 
-// The bytes travel as base64 and are decoded in the page by the engine's
-// own decoder, so that what is shown is what a load of the file shows.
-const QString kPutIn = QStringLiteral(R"((function (title, body) {
+// A piece arrives as text when it decodes exactly as the engine would decode
+// it; any other is decoded in the page, by the engine's own decoder, from its
+// bytes sent as base64.
+const QString kPutIn = QStringLiteral(R"((function () {
   const text = (base64) => {
     const raw = atob(base64);
     const bytes = new Uint8Array(raw.length);
@@ -13,30 +16,53 @@ const QString kPutIn = QStringLiteral(R"((function (title, body) {
       bytes[i] = raw.charCodeAt(i);
     return new TextDecoder('gbk').decode(bytes);
   };
+  const title = %1;
+  const body = %2;
   if (title !== null) {
     const element = document.querySelector('title');
     if (!element)
       return -1;
-    element.innerHTML = text(title);
+    element.innerHTML = title;
   }
-  document.body.innerHTML = text(body);
+  document.body.innerHTML = body;
   window.scrollTo(0, 0);
   void document.body.offsetHeight;
   return Array.prototype.filter.call(document.images, (i) => !i.complete).length;
-})(%1, '%2'))");
+})())");
 
 const QString kPicturesLoading =
     QStringLiteral("Array.prototype.filter.call(document.images, (i) => !i.complete).length");
 
-QString quoted(const QByteArray& bytes) {
-    return u'\'' + QString::fromLatin1(bytes.toBase64()) + u'\'';
+// A script string literal holding the text: quotes, backslashes, controls
+// and line separators escaped, everything else as it is.
+QString literal(const QString& text) {
+    QString out;
+    out.reserve(text.size() + text.size() / 8 + 2);
+    out += u'\'';
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit == u'\'' || unit == u'\\')
+            out += u'\\';
+        if (unit < 0x20 || unit == 0x2028 || unit == 0x2029 || c.isSurrogate())
+            out += QStringLiteral("\\u%1").arg(unsigned(unit), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out + u'\'';
+}
+
+QString piece(const QByteArray& bytes) {
+    if (const std::optional<QString> decoded = engineGbk::decode(bytes))
+        return literal(*decoded);
+    return QStringLiteral("text('") + QString::fromLatin1(bytes.toBase64()) +
+           QStringLiteral("')");
 }
 
 } // namespace
 
 QString putIn(const PageParts& parts) {
-    return kPutIn.arg(parts.titled ? quoted(parts.title) : QStringLiteral("null"),
-                      QString::fromLatin1(parts.body.toBase64()));
+    return kPutIn.arg(parts.titled ? piece(parts.title) : QStringLiteral("null"),
+                      piece(parts.body));
 }
 
 QString picturesLoading() {

@@ -265,3 +265,38 @@ TEST_F(PageViewBounds, PagesPutInOneAfterAnotherLeaveNothingInTheScriptHeap) {
     putIn(30, 330);
     EXPECT_LT(heapAfterCollecting() - before, 1024.0 * 1024.0);
 }
+
+TEST_F(PageViewBounds, APagePutInShowsWhatALoadOfItsBytesShows) {
+    // Quotes, backslashes, controls and placeholders in the text, and bytes
+    // the code page does not define, which the engine replaces its own way.
+    const QString page = inside(u"bytes.htm"_s);
+    const QByteArray head = "<html><head><title>bytes</title></head><body>";
+    QSignalSpy loaded(&view, &platform::PageView::loadFinished);
+    write(page, head + "first</body></html>");
+    view.Navigate(page);
+    ASSERT_TRUE(loaded.wait(15000));
+    auto shown = [](platform::PageView& from) {
+        QVariant result;
+        from.evaluate(u"document.title + '|' + document.body.innerHTML"_s,
+                      [&](const QVariant& v) { result = v; });
+        for (int waited = 0; !result.isValid() && waited < 10000; waited += 20)
+            QTest::qWait(20);
+        return result.toString();
+    };
+    const QByteArray chinese = QByteArray::fromHex("b3a4badeb8e8"); // 长恨歌
+    for (const QByteArray& body :
+         {chinese + "<p>it's \\ a \"test\"\t%1 %2\r\n\\u0041 ${x}</p>",
+          chinese + "<p>\x81\x20 and \xff\x80 and \xa3</p>"}) {
+        SCOPED_TRACE(body.toHex().toStdString());
+        write(page, head + body + "</body></html>");
+        view.Navigate(page);
+        ASSERT_TRUE(loaded.wait(15000));
+        platform::PageView plain;
+        plain.setAllowedFolder(root.filePath(u"dicts"_s));
+        QSignalSpy plainLoaded(&plain, &platform::PageView::loadFinished);
+        plain.Navigate(page);
+        ASSERT_TRUE(plainLoaded.wait(15000));
+        EXPECT_EQ(shown(view), shown(plain));
+        EXPECT_TRUE(shown(view).contains(u"长恨歌"_s));
+    }
+}
