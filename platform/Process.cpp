@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSocketNotifier>
 
@@ -45,12 +46,23 @@ void require(bool done, const QString& step) {
 
 } // namespace
 
+bool hasGraphicsDevice(const QString& devices) {
+    const QDir dri(devices + QStringLiteral("/dri"));
+    const QStringList nodes = dri.entryList({QStringLiteral("renderD*"), QStringLiteral("card*")},
+                                            QDir::AllEntries | QDir::System);
+    return !nodes.isEmpty() || QFileInfo::exists(devices + QStringLiteral("/nvidia0"));
+}
+
 void prepareProcess() {
     // The page view shares the window's OpenGL contexts; this must be set
     // before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // A choice of the user's own stands.
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") &&
+        !hasGraphicsDevice(QStringLiteral("/dev")))
+        qputenv("QT_QUICK_BACKEND", "software");
 }
 
 void preparePageEngine() {

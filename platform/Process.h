@@ -1,12 +1,21 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 namespace platform {
 
 // Settings the process needs before the GUI library starts: the web engine's
-// sandbox cannot run as root and is switched off only then.
+// sandbox cannot run as root and is switched off only then; without a
+// graphics device the view draws in software (see hasGraphicsDevice).
 void prepareProcess();
+
+// Whether the folder of devices (normally /dev) holds a graphics device that
+// OpenGL could draw with. Without one, OpenGL is emulated on the processor,
+// and the page view's frames go through it at a cost several times that of
+// drawing them in software directly.
+bool hasGraphicsDevice(const QString& devices);
 
 // Tunes the page engine for pages that carry no real script: the script
 // engine's optimising compiler and eager compilation only cost memory here.
