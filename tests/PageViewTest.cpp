@@ -52,6 +52,15 @@ class LocalPort {
     int m_port = 0;
 };
 
+// The value of a script run in the page, once it has come back.
+QVariant evaluated(platform::PageView& view, const QString& script) {
+    QVariant result;
+    view.evaluate(script, [&](const QVariant& value) { result = value; });
+    for (int waited = 0; !result.isValid() && waited < 10000; waited += 20)
+        QTest::qWait(20);
+    return result;
+}
+
 class PageViewBounds : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -191,10 +200,7 @@ TEST_F(PageViewBounds, PicturesOfAPagePutIntoTheShownDocumentAreRefusedAlike) {
     QSignalSpy loaded(&view, &platform::PageView::loadFinished);
     view.Navigate(page);
     ASSERT_TRUE(loaded.wait(15000));
-    bool marked = false;
-    view.evaluate(u"window.marked = true"_s, [&](const QVariant&) { marked = true; });
-    for (int waited = 0; !marked && waited < 10000; waited += 20)
-        QTest::qWait(20);
+    ASSERT_TRUE(evaluated(view, u"window.marked = true"_s).toBool());
     const QString mark = u"onload=\"document.title += ' %1-shown'\" "
                          u"onerror=\"document.title += ' %1-refused'\""_s;
     write(page,
@@ -210,11 +216,7 @@ TEST_F(PageViewBounds, PicturesOfAPagePutIntoTheShownDocumentAreRefusedAlike) {
     EXPECT_TRUE(title.contains(u"file-refused"_s)) << title.toStdString();
     EXPECT_TRUE(title.contains(u"http-refused"_s)) << title.toStdString();
     EXPECT_FALSE(server.knocked());
-    QVariant still;
-    view.evaluate(u"window.marked === true"_s, [&](const QVariant& v) { still = v; });
-    for (int waited = 0; !still.isValid() && waited < 10000; waited += 20)
-        QTest::qWait(20);
-    EXPECT_TRUE(still.toBool());
+    EXPECT_TRUE(evaluated(view, u"window.marked === true"_s).toBool());
 }
 
 TEST_F(PageViewBounds, WordsSoughtAgainOnTheNextPageAreANewSearch) {
@@ -244,12 +246,7 @@ TEST_F(PageViewBounds, PagesPutInOneAfterAnotherLeaveNothingInTheScriptHeap) {
     const QByteArray head = "<html><head><title>many</title></head><body>";
     QSignalSpy loaded(&view, &platform::PageView::loadFinished);
     auto heapAfterCollecting = [&] {
-        QVariant used;
-        view.evaluate(u"gc(), performance.memory.usedJSHeapSize"_s,
-                      [&](const QVariant& v) { used = v; });
-        for (int waited = 0; !used.isValid() && waited < 10000; waited += 20)
-            QTest::qWait(20);
-        return used.toDouble();
+        return evaluated(view, u"gc(), performance.memory.usedJSHeapSize"_s).toDouble();
     };
     auto putIn = [&](int from, int to) {
         for (int i = from; i < to; ++i) {
@@ -276,12 +273,7 @@ TEST_F(PageViewBounds, APagePutInShowsWhatALoadOfItsBytesShows) {
     view.Navigate(page);
     ASSERT_TRUE(loaded.wait(15000));
     auto shown = [](platform::PageView& from) {
-        QVariant result;
-        from.evaluate(u"document.title + '|' + document.body.innerHTML"_s,
-                      [&](const QVariant& v) { result = v; });
-        for (int waited = 0; !result.isValid() && waited < 10000; waited += 20)
-            QTest::qWait(20);
-        return result.toString();
+        return evaluated(from, u"document.title + '|' + document.body.innerHTML"_s).toString();
     };
     const QByteArray chinese = QByteArray::fromHex("b3a4badeb8e8"); // 长恨歌
     for (const QByteArray& body :
