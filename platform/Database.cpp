@@ -33,11 +33,6 @@ Database::Database(const QString& path, Mode mode) {
         registerPinyinCollation(m_db);
         // Fail now, not at the first query, when the file is no database.
         Statement(m_db, QStringLiteral("SELECT count(*) FROM sqlite_master")).step();
-        // Read-only pages come back from the system's file cache as fast as
-        // from SQLite's own, which would otherwise grow to hold the whole
-        // file for the rest of the run.
-        if (!create)
-            Statement(m_db, QStringLiteral("PRAGMA cache_size = -64")).step();
     } catch (...) {
         Close();
         throw;
