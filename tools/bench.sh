@@ -49,12 +49,14 @@ memory() {
   local start=$(pss_tree $R_PID)
   echo >&"${R[1]}"; read -r _ <&"${R[0]}"; sleep 2  # at rest, as after a reader pauses
   local after=$(pss_tree $R_PID)
+  sleep 8  # and once the engine's own periodic clean-ups have run
+  local later=$(pss_tree $R_PID)
   echo >&"${R[1]}"; wait $R_PID 2>/dev/null || true
   coproc F { $b/floor_probe "$work/readme.htm" stay 2>/dev/null; }
   read -r _ <&"${F[0]}"; sleep 2
   local floor=$(pss_tree $F_PID)
   echo >&"${F[1]}"; wait $F_PID 2>/dev/null || true
-  echo "memory (PSS, process and helpers), $1: reader after start $start MB, after 1000 choices $after MB; floor $floor MB"
+  echo "memory (PSS, process and helpers), $1: reader after start $start MB, after 1000 choices $after MB (10 s later $later MB); floor $floor MB"
 }
 
 echo "== $(date -u +%F) $(nproc) cores, $(uname -r)"
