@@ -43,6 +43,11 @@ Database::~Database() {
     Close();
 }
 
+void Database::releaseMemory() {
+    if (m_db)
+        sqlite3_db_release_memory(m_db);
+}
+
 sqlite3* Database::handle() const {
     if (!m_db)
         throw Error(ErrorCode::DatabaseClosed);

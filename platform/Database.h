@@ -28,6 +28,9 @@ class Database final {
     // Runs one statement for each row of values, bound to ?1, ?2, ...
     void Insert(const QString& sql, const std::vector<std::vector<Value>>& rows);
     void Close();
+    // Hands back the pages SQLite keeps only for speed; they are read again
+    // from the file when next needed.
+    void releaseMemory();
     bool isOpen() const { return m_db != nullptr; }
 
   private:

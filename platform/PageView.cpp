@@ -56,6 +56,7 @@ PageView::PageView(QWidget* parent)
     m_trim.setSingleShot(true);
     m_trim.setInterval(1000);
     connect(&m_trim, &QTimer::timeout, this, [this] {
+        emit atRest();
         ::malloc_trim(0);
         if (std::exchange(m_swappedSinceRest, false))
             collectGarbage(false);

@@ -74,6 +74,9 @@ class PageView final : public QWidget {
     void zoomWheel(int steps);
     // The mouse's back (false) or forward (true) button over the page.
     void historyButton(bool forward);
+    // A second has passed since the last page went in: the reader has paused,
+    // and what is kept only for speed can be handed back.
+    void atRest();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -57,6 +57,11 @@ Mainform::Mainform(QWidget* parent)
                 reportError(this,
                             platform::Error(platform::ErrorCode::PageNotLoaded, path, reason));
             });
+    // While the reader reads, the content's cached pages are only memory.
+    connect(Ie, &platform::PageView::atRest, this, [this] {
+        if (m_content)
+            m_content->database().releaseMemory();
+    });
     wireSearch();
     addReadingActions();
     wireComfort();
