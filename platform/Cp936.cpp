@@ -41,6 +41,18 @@ UConverter* strict() {
     return converter.get();
 }
 
+// Stops at a byte sequence the table does not define instead of replacing it.
+UConverter* definedOnly() {
+    thread_local Converter converter = [] {
+        Converter stopping = open(false);
+        UErrorCode status = U_ZERO_ERROR;
+        ucnv_setToUCallBack(stopping.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
+                            &status);
+        return stopping;
+    }();
+    return converter.get();
+}
+
 const UChar* units(QStringView text) {
     return reinterpret_cast<const UChar*>(text.utf16());
 }
@@ -61,6 +73,17 @@ QByteArray fromUnicode(UConverter* converter, QStringView text, std::vector<int3
     return out;
 }
 
+QString toUnicode(UConverter* converter, const QByteArray& bytes, UErrorCode& status) {
+    ucnv_resetToUnicode(converter);
+    QString out(bytes.size() + 1, Qt::Uninitialized);
+    UChar* target = reinterpret_cast<UChar*>(out.data());
+    const char* source = bytes.constData();
+    ucnv_toUnicode(converter, &target, target + out.size(), &source, source + bytes.size(), nullptr,
+                   true, &status);
+    out.truncate(target - reinterpret_cast<UChar*>(out.data()));
+    return out;
+}
+
 } // namespace
 
 QByteArray encode(QStringView text) {
@@ -72,17 +95,18 @@ QByteArray encode(QStringView text) {
 }
 
 QString decode(const QByteArray& bytes) {
-    UConverter* converter = substituting();
-    ucnv_resetToUnicode(converter);
-    QString out(bytes.size() + 1, Qt::Uninitialized);
-    UChar* target = reinterpret_cast<UChar*>(out.data());
-    const char* source = bytes.constData();
     UErrorCode status = U_ZERO_ERROR;
-    ucnv_toUnicode(converter, &target, target + out.size(), &source, source + bytes.size(), nullptr,
-                   true, &status);
+    QString out = toUnicode(substituting(), bytes, status);
     if (U_FAILURE(status))
         throw Error(ErrorCode::DecodeFailed, {}, QString::fromLatin1(u_errorName(status)));
-    out.truncate(target - reinterpret_cast<UChar*>(out.data()));
+    return out;
+}
+
+std::optional<QString> decodeDefined(const QByteArray& bytes) {
+    UErrorCode status = U_ZERO_ERROR;
+    QString out = toUnicode(definedOnly(), bytes, status);
+    if (U_FAILURE(status))
+        return std::nullopt;
     return out;
 }
 

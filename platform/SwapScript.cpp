@@ -1,6 +1,6 @@
 #include "SwapScript.h"
 
-#include "EngineGbk.h"
+#include "Cp936.h"
 
 namespace platform::swapScript {
 namespace {
@@ -52,10 +52,9 @@ QString literal(const QString& text) {
 }
 
 QString piece(const QByteArray& bytes) {
-    if (const std::optional<QString> decoded = engineGbk::decode(bytes))
+    if (const std::optional<QString> decoded = cp936::decodeDefined(bytes))
         return literal(*decoded);
-    return QStringLiteral("text('") + QString::fromLatin1(bytes.toBase64()) +
-           QStringLiteral("')");
+    return QStringLiteral("text('") + QString::fromLatin1(bytes.toBase64()) + QStringLiteral("')");
 }
 
 } // namespace
