@@ -5,7 +5,7 @@
 #include "platform/Cp936.h"
 #include "platform/PageView.h"
 
-#include <QTest>
+#include "WindowSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -40,17 +40,14 @@ QStringList decodedByTheEngine(const std::vector<QByteArray>& codes) {
     for (const QByteArray& code : codes)
         all += code + '\n';
     platform::PageView view;
-    QVariant result;
-    view.evaluate(uR"((() => {
+    const QVariant result = window_support::evaluated(&view, uR"((() => {
         const raw = atob('%1');
         const bytes = new Uint8Array(raw.length);
         for (let i = 0; i < raw.length; ++i)
           bytes[i] = raw.charCodeAt(i);
         return new TextDecoder('gbk').decode(bytes);
       })())"_s.arg(QString::fromLatin1(all.toBase64())),
-                  [&](const QVariant& value) { result = value; });
-    for (int waited = 0; !result.isValid() && waited < 20000; waited += 20)
-        QTest::qWait(20);
+                                                      20000);
     return result.toString().split(u'\n');
 }
 

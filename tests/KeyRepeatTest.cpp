@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include "WindowSupport.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -31,11 +33,9 @@ QString titleOf(const platform::NodeInfo& node) {
 } // namespace
 
 TEST(KeyRepeat, AfterABurstOfDownsTheFileAndTheViewShowTheLastNode) {
-    shell::Mainform form;
-    QSignalSpy started(form.view(), &platform::PageView::loadFinished);
-    form.load();
-    form.show();
-    ASSERT_TRUE(started.wait(30000));
+    std::unique_ptr<shell::Mainform> opened;
+    ASSERT_NO_FATAL_FAILURE(window_support::open(opened));
+    shell::Mainform& form = *opened;
     platform::NodeTree* tree = form.tree();
     // Every author open, and a start from which fifty steps end on a poem.
     QTreeWidgetItem* verse = tree->topLevelItem(0)->child(0);
@@ -52,9 +52,7 @@ TEST(KeyRepeat, AfterABurstOfDownsTheFileAndTheViewShowTheLastNode) {
     while (fiftyBelow(start) && fiftyBelow(start)->childCount() > 0)
         start = tree->itemBelow(start);
     ASSERT_NE(fiftyBelow(start), nullptr);
-    QSignalSpy first(form.view(), &platform::PageView::loadFinished);
-    tree->setCurrentItem(start);
-    ASSERT_TRUE(first.wait(20000));
+    ASSERT_NO_FATAL_FAILURE(window_support::andWait(form, [&] { tree->setCurrentItem(start); }));
     tree->setFocus();
     QSignalSpy loaded(form.view(), &platform::PageView::loadFinished);
     for (int i = 0; i < 50; ++i) {
@@ -72,10 +70,7 @@ TEST(KeyRepeat, AfterABurstOfDownsTheFileAndTheViewShowTheLastNode) {
     }
     EXPECT_GT(loaded.size(), 0);
     EXPECT_EQ(form.view()->title(), titleOf(last));
-    QString text;
-    form.view()->plainText([&](const QString& t) { text = t; });
-    for (int waited = 0; text.isEmpty() && waited < 10000; waited += 20)
-        QTest::qWait(20);
-    EXPECT_TRUE(text.contains(last.text)) << last.key.toStdString();
+    EXPECT_TRUE(window_support::visibleText(form.view()).contains(last.text))
+        << last.key.toStdString();
     form.close();
 }

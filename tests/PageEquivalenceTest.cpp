@@ -9,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidgetItemIterator>
 
@@ -47,17 +46,7 @@ class PageEquivalence : public ::testing::Test {
         window_support::andWait(*form, [&] { form->tree()->select(key); });
     }
 
-    QVariant run(const QString& script) {
-        QVariant result;
-        bool done = false;
-        form->view()->evaluate(script, [&](const QVariant& value) {
-            result = value;
-            done = true;
-        });
-        for (int waited = 0; !done && waited < 10000; waited += 20)
-            QTest::qWait(20);
-        return result;
-    }
+    QVariant run(const QString& script) { return window_support::evaluated(form->view(), script); }
 
     QJsonObject shown() {
         QJsonObject state = QJsonDocument::fromJson(run(kShown).toString().toUtf8()).object();

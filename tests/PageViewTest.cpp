@@ -6,6 +6,8 @@
 
 #include "pages/Fragments.h"
 
+#include "WindowSupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -15,7 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -52,14 +53,7 @@ class LocalPort {
     int m_port = 0;
 };
 
-// The value of a script run in the page, once it has come back.
-QVariant evaluated(platform::PageView& view, const QString& script) {
-    QVariant result;
-    view.evaluate(script, [&](const QVariant& value) { result = value; });
-    for (int waited = 0; !result.isValid() && waited < 10000; waited += 20)
-        QTest::qWait(20);
-    return result;
-}
+using window_support::evaluated;
 
 class PageViewBounds : public ::testing::Test {
   protected:
@@ -105,8 +99,7 @@ class PageViewBounds : public ::testing::Test {
                     return false;
             return true;
         };
-        for (int waited = 0; !complete() && waited < 15000; waited += 50)
-            QTest::qWait(50);
+        static_cast<void>(QTest::qWaitFor(complete, 15000));
         return view.title();
     }
 
@@ -134,8 +127,7 @@ TEST_F(PageViewBounds, RedirectsAndLinksOutOfTheFolderAreRefused) {
     // A redirect within the folder is followed: the refusals below are the
     // view's own, not the engine's.
     show(uR"(<meta http-equiv="refresh" content="0; url=next.htm">)"_s, {});
-    for (int waited = 0; view.title() != u"next"_s && waited < 10000; waited += 50)
-        QTest::qWait(50);
+    static_cast<void>(QTest::qWaitFor([&] { return view.title() == u"next"_s; }, 10000));
     EXPECT_EQ(view.title(), u"next"_s);
     for (const QString& target : {outsideUrl(u"page.htm"_s), localUrl()}) {
         SCOPED_TRACE(target.toStdString());
@@ -200,7 +192,7 @@ TEST_F(PageViewBounds, PicturesOfAPagePutIntoTheShownDocumentAreRefusedAlike) {
     QSignalSpy loaded(&view, &platform::PageView::loadFinished);
     view.Navigate(page);
     ASSERT_TRUE(loaded.wait(15000));
-    ASSERT_TRUE(evaluated(view, u"window.marked = true"_s).toBool());
+    ASSERT_TRUE(evaluated(&view, u"window.marked = true"_s).toBool());
     const QString mark = u"onload=\"document.title += ' %1-shown'\" "
                          u"onerror=\"document.title += ' %1-refused'\""_s;
     write(page,
@@ -209,14 +201,13 @@ TEST_F(PageViewBounds, PicturesOfAPagePutIntoTheShownDocumentAreRefusedAlike) {
                           localUrl(), mark.arg(u"http"_s))
                      .toUtf8());
     view.Navigate(page);
-    for (int waited = 0; view.title().count(u'-') < 3 && waited < 15000; waited += 50)
-        QTest::qWait(50);
+    static_cast<void>(QTest::qWaitFor([&] { return view.title().count(u'-') >= 3; }, 15000));
     const QString title = view.title();
     EXPECT_TRUE(title.contains(u"in-shown"_s)) << title.toStdString();
     EXPECT_TRUE(title.contains(u"file-refused"_s)) << title.toStdString();
     EXPECT_TRUE(title.contains(u"http-refused"_s)) << title.toStdString();
     EXPECT_FALSE(server.knocked());
-    EXPECT_TRUE(evaluated(view, u"window.marked === true"_s).toBool());
+    EXPECT_TRUE(evaluated(&view, u"window.marked === true"_s).toBool());
 }
 
 TEST_F(PageViewBounds, WordsSoughtAgainOnTheNextPageAreANewSearch) {
@@ -246,7 +237,7 @@ TEST_F(PageViewBounds, PagesPutInOneAfterAnotherLeaveNothingInTheScriptHeap) {
     const QByteArray head = "<html><head><title>many</title></head><body>";
     QSignalSpy loaded(&view, &platform::PageView::loadFinished);
     auto heapAfterCollecting = [&] {
-        return evaluated(view, u"gc(), performance.memory.usedJSHeapSize"_s).toDouble();
+        return evaluated(&view, u"gc(), performance.memory.usedJSHeapSize"_s).toDouble();
     };
     auto putIn = [&](int from, int to) {
         for (int i = from; i < to; ++i) {
@@ -273,12 +264,11 @@ TEST_F(PageViewBounds, APagePutInShowsWhatALoadOfItsBytesShows) {
     view.Navigate(page);
     ASSERT_TRUE(loaded.wait(15000));
     auto shown = [](platform::PageView& from) {
-        return evaluated(from, u"document.title + '|' + document.body.innerHTML"_s).toString();
+        return evaluated(&from, u"document.title + '|' + document.body.innerHTML"_s).toString();
     };
     const QByteArray chinese = QByteArray::fromHex("b3a4badeb8e8"); // 长恨歌
-    for (const QByteArray& body :
-         {chinese + "<p>it's \\ a \"test\"\t%1 %2\r\n\\u0041 ${x}</p>",
-          chinese + "<p>\x81\x20 and \xff\x80 and \xa3</p>"}) {
+    for (const QByteArray& body : {chinese + "<p>it's \\ a \"test\"\t%1 %2\r\n\\u0041 ${x}</p>",
+                                   chinese + "<p>\x81\x20 and \xff\x80 and \xa3</p>"}) {
         SCOPED_TRACE(body.toHex().toStdString());
         write(page, head + body + "</body></html>");
         view.Navigate(page);

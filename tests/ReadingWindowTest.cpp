@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidgetItem>
 #include <QTreeWidgetItemIterator>

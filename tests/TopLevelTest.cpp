@@ -6,8 +6,8 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QTimer>
+#include <functional>
 
 #include <gtest/gtest.h>
 

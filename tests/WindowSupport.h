@@ -32,9 +32,22 @@ inline QString visibleText(platform::PageView* view) {
         text = t;
         done = true;
     });
-    for (int waited = 0; !done && waited < 10000; waited += 50)
-        QTest::qWait(50);
+    static_cast<void>(QTest::qWaitFor([&] { return done; }, 10000));
     return text;
+}
+
+// The value of a script run in the page, once it has come back (a script
+// that gives nothing comes back as an invalid value, without waiting longer).
+inline QVariant evaluated(platform::PageView* view, const QString& script,
+                          int milliseconds = 10000) {
+    QVariant result;
+    bool done = false;
+    view->evaluate(script, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
+    static_cast<void>(QTest::qWaitFor([&] { return done; }, milliseconds));
+    return result;
 }
 
 // Runs what changes the page and waits until the view has loaded it.
