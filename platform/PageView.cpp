@@ -128,7 +128,6 @@ void PageView::present(const QString& path) {
     // The engine's search of a page goes on from its last match even when the
     // content changed under it; only a new document starts it afresh.
     if (parts.swappable && url == m_shown && parts.frame == m_frame && !m_finding) {
-        m_swapping = path;
         swap(parts);
     } else {
         m_shown = url;
@@ -171,8 +170,8 @@ void PageView::swapped(const QVariant& picturesLoading) {
     if (!number || loading < 0) {
         // The document changed under the script: load the page instead.
         m_frame.clear();
-        m_step = Step::Idle;
-        m_waiting = m_waiting.isEmpty() ? m_swapping : m_waiting;
+        if (m_waiting.isEmpty())
+            m_waiting = m_shown.toLocalFile();
         done(true);
         return;
     }

@@ -104,7 +104,6 @@ class PageView final : public QWidget {
     QByteArray m_loadingFrame;
     Step m_step = Step::Idle;
     QString m_waiting;
-    QString m_swapping;
     int m_polls = 0;
     // Bytes of pages swapped in since the engine's collector last ran.
     qsizetype m_swappedBytes = 0;

@@ -1,5 +1,7 @@
 #include "FindCommand.h"
 
+#include "CommandLine.h"
+
 #include "find/Search.h"
 #include "platform/Error.h"
 #include "platform/Files.h"
@@ -57,7 +59,7 @@ int runQuery(const QString& query) {
 int runFindCommand(const QString& query) {
     if (query.trimmed().isEmpty()) {
         print(stderr, QStringLiteral("Quillora: --find needs a query (Quillora --find 静夜思)\n"));
-        return 2;
+        return kUsageError;
     }
     try {
         return runQuery(query);

@@ -84,6 +84,7 @@ void Mainform::wireComfort() {
 
 void Mainform::showKeysPage() {
     try {
+        m_folder.keepAlive();
         const pages::Target target = nav::shownIn(pageFiles().target, m_reading);
         pages::Keys(target, nav::keyRows());
         Ie->Navigate(target.page);
@@ -176,12 +177,13 @@ void Mainform::load() {
 void Mainform::choose(const platform::NodeInfo& node) {
     if (!m_content)
         return;
-    m_comfort->chosen(node.key);
     try {
         // A folder removed under the reader is made again, with its files.
         m_folder.keepAlive();
         Ie->Navigate(nav::carryOut(nav::classify(node), *m_content, pageFiles(), m_reading));
         m_shownKey = node.key;
+        // Only a node whose page went in is a step to come back to.
+        m_comfort->chosen(node.key);
     } catch (const platform::Error& error) {
         // The reader goes on with the page it showed last, and the tree
         // points at that page's node again.

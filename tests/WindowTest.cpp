@@ -2,6 +2,7 @@
 // chosen with the keyboard, placement round trips.
 #include "shell/Mainform.h"
 #include "shell/Paths.h"
+#include "shell/ReadingActions.h"
 
 #include "platform/Cp936.h"
 #include "platform/Files.h"
@@ -155,6 +156,12 @@ TEST_F(Window, AFailedChoiceIsReportedAndTheTreeReturnsToThePageShown) {
     EXPECT_EQ(form->view()->title(), before);
     EXPECT_EQ(form->tree()->selectedKey(), u"Scq"_s);
     EXPECT_TRUE(form->isVisible());
+    // Back leads to the page before the one shown: the node that failed is
+    // no step of the history.
+    QSignalSpy back(form->view(), &platform::PageView::loadFinished);
+    form->reading()->action(u"back"_s)->trigger();
+    ASSERT_TRUE(back.wait(10000));
+    EXPECT_EQ(form->tree()->selectedKey(), u"Rdm"_s);
 }
 
 TEST_F(Window, AFolderRemovedUnderTheReaderIsMadeAgainByTheNextPage) {
