@@ -3,8 +3,6 @@
 #include "TraditionalText.h"
 
 #include "pages/Builders.h"
-#include "platform/Cp936.h"
-#include "platform/Files.h"
 #include "store/ContentNames.h"
 #include "store/ContentStore.h"
 #include "store/Pinyin.h"
@@ -77,24 +75,12 @@ void dynastyPage(const Action& action, store::ContentStore& content, const pages
     pages::Jyb(target, eras, description, action.hasChildren);
 }
 
-// A page file as written, line by line.
-pages::PageFile pageOfFile(const QString& path) {
-    QStringList lines =
-        platform::cp936::decode(platform::files::read(path)).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    pages::PageFile page;
-    for (const QString& line : lines)
-        page.line(line);
-    return page;
-}
-
 // The About page is written once at start; in another script it is shown
 // from a converted copy.
 QString aboutPage(const PageFiles& files, const pages::Target& target) {
     if (!target.display)
         return files.about;
-    pages::save(target, pageOfFile(files.about));
+    pages::save(target, pages::guanyuPage());
     return target.page;
 }
 

@@ -47,9 +47,12 @@ PageFile guanyuPage(int major, int minor, int revision) {
     return page;
 }
 
+PageFile guanyuPage() {
+    return guanyuPage(QUILLORA_VERSION_MAJOR, QUILLORA_VERSION_MINOR, QUILLORA_VERSION_PATCH);
+}
+
 void Guanyu(const QString& aboutPath) {
-    guanyuPage(QUILLORA_VERSION_MAJOR, QUILLORA_VERSION_MINOR, QUILLORA_VERSION_PATCH)
-        .save(aboutPath);
+    guanyuPage().save(aboutPath);
 }
 
 } // namespace pages

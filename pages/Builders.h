@@ -49,6 +49,8 @@ void Keys(const Target& target, const QList<KeyRow>& rows);
 
 // Guanyu (about): the About page, with the version in its banner.
 PageFile guanyuPage(int major, int minor, int revision);
+// The About page of this build's version.
+PageFile guanyuPage();
 void Guanyu(const QString& aboutPath);
 
 } // namespace pages

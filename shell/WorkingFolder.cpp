@@ -15,8 +15,7 @@ namespace {
 constexpr int kLockAttempts = 16;
 
 QByteArray aboutPage() {
-    return pages::guanyuPage(QUILLORA_VERSION_MAJOR, QUILLORA_VERSION_MINOR, QUILLORA_VERSION_PATCH)
-        .bytes();
+    return pages::guanyuPage().bytes();
 }
 
 } // namespace
