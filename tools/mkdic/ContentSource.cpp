@@ -86,15 +86,19 @@ TableRows parseTable(const Table& table, const QByteArray& json, const QString& 
     return result;
 }
 
+QByteArray readSource(const QString& directory, const QString& name) {
+    QFile file(directory + u'/' + name);
+    if (!file.open(QIODevice::ReadOnly))
+        throw SourceError(
+            QStringLiteral("%1: cannot read: %2").arg(file.fileName(), file.errorString()));
+    return file.readAll();
+}
+
 Content loadContent(const QString& directory) {
     Content content;
-    for (const Table& table : tables()) {
-        QFile file(directory + u'/' + table.fileName());
-        if (!file.open(QIODevice::ReadOnly))
-            throw SourceError(
-                QStringLiteral("%1: cannot read: %2").arg(file.fileName(), file.errorString()));
-        content.emplace(table.name, parseTable(table, file.readAll(), table.fileName()));
-    }
+    for (const Table& table : tables())
+        content.emplace(table.name, parseTable(table, readSource(directory, table.fileName()),
+                                               table.fileName()));
     return content;
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/Value.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <map>
@@ -29,6 +30,8 @@ struct TableRows {
 using Content = std::map<QString, TableRows>;
 
 Content loadContent(const QString& directory);
+// The bytes of <directory>/<name>; a file that cannot be read is a SourceError.
+QByteArray readSource(const QString& directory, const QString& name);
 // One table from JSON text; file names the source in messages.
 TableRows parseTable(const Table& table, const QByteArray& json, const QString& file);
 

@@ -6,7 +6,6 @@
 #include "store/Categories.h"
 #include "store/ContentNames.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -144,13 +143,7 @@ QStringList validateNameReadings(const QByteArray& namesJson, const QString& fil
 }
 
 QStringList validateReadings(const Content& content, const QString& directory) {
-    const auto read = [&directory](const QString& name) {
-        QFile file(directory + u'/' + name);
-        if (!file.open(QIODevice::ReadOnly))
-            throw SourceError(
-                QStringLiteral("%1: cannot read: %2").arg(file.fileName(), file.errorString()));
-        return file.readAll();
-    };
+    const auto read = [&directory](const QString& name) { return readSource(directory, name); };
     const QString verse = QStringLiteral("pinyin/verse.json");
     const QString names = QStringLiteral("pinyin/names.json");
     return validateVerseReadings(content, read(verse), verse) +

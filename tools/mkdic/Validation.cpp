@@ -1,6 +1,7 @@
 #include "Validation.h"
 
 #include "platform/Cp936.h"
+#include "store/Categories.h"
 #include "store/ContentNames.h"
 
 #include <QRegularExpression>
@@ -21,9 +22,8 @@ class Checker {
     QStringList run() {
         for (const auto& [name, rows] : m_content)
             checkCells(rows);
-        checkUnique(tbl::TangShi, col::ID);
-        checkUnique(tbl::SongCi, col::ID);
-        checkUnique(tbl::YuanQu, col::ID);
+        for (const store::Category& category : store::categories())
+            checkUnique(category.table, col::ID);
         checkUnique(tbl::ZuoZhe, col::ID);
         checkUnique(tbl::ZuoZhe, col::Name);
         checkUnique(tbl::chengyugushi, col::Id);
@@ -108,8 +108,8 @@ class Checker {
         const TableRows& authors = rows(tbl::ZuoZhe);
         for (size_t r = 0; r < authors.rows.size(); ++r)
             names.insert(cell(authors, r, col::Name).toString());
-        for (const QString& table : {tbl::TangShi, tbl::SongCi, tbl::YuanQu}) {
-            const TableRows& t = rows(table);
+        for (const store::Category& category : store::categories()) {
+            const TableRows& t = rows(category.table);
             for (size_t r = 0; r < t.rows.size(); ++r) {
                 const QString author = cell(t, r, col::ZuoZhe).toString();
                 if (!names.count(author))
