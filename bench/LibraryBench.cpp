@@ -1,0 +1,183 @@
+// The library's search beside SQLite FTS5 (trigram) over the same folded
+// text, in one run: build time, size on disk, median and 95th percentile
+// over the committed queries.
+//   library_bench LIBRARY RECORDS.jsonl QUERIES [WORK_DIR]
+//   library_bench --query LIBRARY QUERY...     (prints the rows)
+#include "library/Folding.h"
+#include "library/LibraryFile.h"
+#include "library/Searcher.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+double percentile(std::vector<double> samples, double share) {
+    std::sort(samples.begin(), samples.end());
+    return samples.empty() ? 0 : samples[size_t(share * double(samples.size() - 1))];
+}
+
+QString qs(const std::u16string& text) {
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+void printRows(const library::LibraryFile& file, const QStringList& queries) {
+    const library::Searcher searcher(file);
+    for (const QString& query : queries) {
+        const library::Results results = searcher.find(query, 10);
+        std::printf("%s: %d\n", qPrintable(query), results.total);
+        for (const library::Row& row : results.rows)
+            std::printf("  %s\t%s\t%s\t%s\t%s%s [%s]\n", qPrintable(row.collection),
+                        qPrintable(row.key), qPrintable(row.title), qPrintable(row.author),
+                        qPrintable(row.snippet), row.near ? " (near)" : "",
+                        qPrintable(row.editions.join(u',')));
+    }
+}
+
+// One FTS5 row per piece and per author, folded as the library folds.
+double buildFts(const QString& records, const library::Folding& folding, const QString& path) {
+    QFile::remove(path);
+    QElapsedTimer clock;
+    clock.start();
+    sqlite3* db = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &db);
+    sqlite3_exec(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;"
+                     "CREATE VIRTUAL TABLE t USING fts5(title, author, body, tokenize='trigram');",
+                 nullptr, nullptr, nullptr);
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(db, "INSERT INTO t VALUES (?, ?, ?)", -1, &insert, nullptr);
+    QFile file(records);
+    file.open(QIODevice::ReadOnly);
+    while (!file.atEnd()) {
+        const QJsonObject object = QJsonDocument::fromJson(file.readLine()).object();
+        QString title = object.value(u"t").toString(), author = object.value(u"a").toString();
+        QStringList body;
+        for (const QJsonValue& line : object.value(u"l").toArray())
+            body << qs(folding.fold(line.toString()));
+        if (!object.contains(u"l"))
+            body << qs(folding.fold(object.value(u"b").toString()));
+        const QByteArray values[3] = {qs(folding.fold(title)).toUtf8(),
+                                      qs(folding.fold(author)).toUtf8(),
+                                      body.join(u'\n').toUtf8()};
+        for (int i = 0; i < 3; ++i)
+            sqlite3_bind_text(insert, i + 1, values[i].constData(), int(values[i].size()),
+                              SQLITE_TRANSIENT);
+        sqlite3_step(insert);
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    sqlite3_exec(db, "COMMIT; INSERT INTO t(t) VALUES('optimize'); VACUUM;", nullptr, nullptr,
+                 nullptr);
+    sqlite3_close(db);
+    return double(clock.elapsed()) / 1000;
+}
+
+// Every row holding all terms: MATCH for terms the trigram index can
+// answer, LIKE (a scan) for terms of one or two characters.
+int queryFts(sqlite3* db, const std::vector<std::u16string>& terms) {
+    QStringList where;
+    QStringList binds;
+    for (const std::u16string& term : terms) {
+        const QString text = qs(term);
+        if (term.size() >= 3) {
+            where << QStringLiteral("t MATCH ?");
+            binds << u'"' + QString(text).replace(u'"', u"\"\""_qs) + u'"';
+        } else {
+            where << QStringLiteral("(title LIKE ? OR author LIKE ? OR body LIKE ?)");
+            for (int i = 0; i < 3; ++i)
+                binds << u'%' + text + u'%';
+        }
+    }
+    const QByteArray sql = ("SELECT rowid FROM t WHERE " + where.join(u" AND "_qs)).toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), -1, &statement, nullptr) != SQLITE_OK)
+        return -1;
+    std::vector<QByteArray> held;
+    for (qsizetype i = 0; i < binds.size(); ++i) {
+        held.push_back(binds[i].toUtf8());
+        sqlite3_bind_text(statement, int(i + 1), held.back().constData(), -1, SQLITE_TRANSIENT);
+    }
+    int rows = 0;
+    while (sqlite3_step(statement) == SQLITE_ROW)
+        ++rows;
+    sqlite3_finalize(statement);
+    return rows;
+}
+
+QStringList readQueries(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromUtf8(argv[i]);
+    const bool printing = !args.isEmpty() && args[0] == u"--query"_qs;
+    if (printing)
+        args.removeFirst();
+    if (args.size() < (printing ? 2 : 3)) {
+        std::fprintf(stderr, "usage: library_bench LIBRARY RECORDS.jsonl QUERIES [WORK_DIR]\n"
+                             "       library_bench --query LIBRARY QUERY...\n");
+        return 2;
+    }
+    QString error;
+    QElapsedTimer openClock;
+    openClock.start();
+    const std::unique_ptr<library::LibraryFile> file = library::LibraryFile::open(args[0], &error);
+    const double openMs = double(openClock.nsecsElapsed()) / 1e6;
+    if (!file) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    if (printing) {
+        printRows(*file, args.mid(1));
+        return 0;
+    }
+    const QStringList queries = readQueries(args[2]);
+    const library::Searcher searcher(*file);
+    std::vector<double> ours, theirs;
+    for (const QString& query : queries) {
+        QElapsedTimer clock;
+        clock.start();
+        searcher.find(query, 100);
+        ours.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    const QString work = args.value(3, QStringLiteral("/tmp"));
+    const QString ftsPath = work + u"/library_fts5.db"_qs;
+    const library::Folding folding(file->foldTable());
+    const double ftsBuild = buildFts(args[1], folding, ftsPath);
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(ftsPath.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    for (const QString& query : queries) {
+        const std::vector<std::u16string> terms = searcher.terms(query);
+        QElapsedTimer clock;
+        clock.start();
+        if (!terms.empty())
+            queryFts(db, terms);
+        theirs.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    sqlite3_close(db);
+    std::printf("queries: %lld\n", qlonglong(queries.size()));
+    std::printf("library: open %.1f ms, size %.1f MB, median %.3f ms, p95 %.3f ms, max %.1f ms\n",
+                openMs, double(QFileInfo(args[0]).size()) / 1e6, percentile(ours, 0.5),
+                percentile(ours, 0.95), percentile(ours, 1));
+    std::printf("fts5 trigram: build %.1f s, size %.1f MB, median %.3f ms, p95 %.3f ms, max %.1f ms\n",
+                ftsBuild, double(QFileInfo(ftsPath).size()) / 1e6, percentile(theirs, 0.5),
+                percentile(theirs, 0.95), percentile(theirs, 1));
+    return 0;
+}
