@@ -156,11 +156,16 @@ int main(int argc, char** argv) {
         clock.start();
         searcher.find(query, 100);
         ours.push_back(double(clock.nsecsElapsed()) / 1e6);
+        if (qEnvironmentVariableIsSet("LIBRARY_BENCH_SLOW") && ours.back() > 5)
+            std::printf("slow: %s %.1f ms\n", qPrintable(query), ours.back());
     }
     const QString work = args.value(3, QStringLiteral("/tmp"));
     const QString ftsPath = work + u"/library_fts5.db"_qs;
     const library::Folding folding(file->foldTable());
-    const double ftsBuild = buildFts(args[1], folding, ftsPath);
+    // An FTS5 database from an earlier run is kept when asked (its build
+    // time is then not measured again).
+    const bool reuse = qEnvironmentVariableIsSet("LIBRARY_BENCH_REUSE") && QFileInfo::exists(ftsPath);
+    const double ftsBuild = reuse ? 0 : buildFts(args[1], folding, ftsPath);
     sqlite3* db = nullptr;
     sqlite3_open_v2(ftsPath.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     for (const QString& query : queries) {
