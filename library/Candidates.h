@@ -21,8 +21,10 @@ class Candidates final {
     std::vector<uint32_t> near(const std::u16string& term) const;
 
   private:
+    // Each pair's list, decoded once per search.
+    class PairLists;
     // The intersection of the pair lists of term[begin, end).
-    std::vector<uint32_t> pairs(const std::u16string& term, size_t begin, size_t end) const;
+    std::vector<uint32_t> pairs(size_t begin, size_t end, PairLists& lists) const;
 
     const LibraryFile& m_file;
 };

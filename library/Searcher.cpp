@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace library {
 namespace {
@@ -13,6 +14,11 @@ namespace {
 constexpr size_t kLongestTerm = 256;
 constexpr size_t kMostTerms = 8;
 constexpr size_t kShortestNear = 4;
+
+uint64_t orderOf(bool near, MatchClass matchClass, uint32_t fame, uint32_t document) {
+    return (uint64_t(near) << 63) | (uint64_t(matchClass) << 60) |
+           (uint64_t(~fame & 0x0fffffffu) << 32) | document;
+}
 
 } // namespace
 
@@ -63,21 +69,21 @@ std::vector<uint32_t> Searcher::candidates(const std::vector<std::u16string>& te
 }
 
 Searcher::Match Searcher::matchDocument(uint32_t document, const std::vector<std::u16string>& terms,
-                                        bool near) const {
+                                        bool near, bool held) const {
     const uint32_t pieceCount = uint32_t(m_file.pieces().size());
     Match best;
     for (const std::u16string& term : terms) {
         TermMatcher::Found found;
         if (document < pieceCount) {
             const format::PieceRecord& piece = m_file.pieces()[document];
-            found = m_matcher.inPiece(m_file.pieceText(piece), term, near);
+            found = m_matcher.inPiece(m_file.pieceText(piece), term, near, held);
             if (found.matchClass == MatchClass::None && terms.size() > 1 &&
                 piece.author != format::kNoAuthor) {
                 const format::AuthorRecord& author = m_file.authors()[piece.author];
                 if (m_matcher.inAuthor(m_file.string(author.nameOffset, author.nameLength), {},
                                        term, false)
                         .matchClass == MatchClass::AuthorName)
-                    found = {MatchClass::AuthorName, -1};
+                    found = {MatchClass::AuthorName, -2};
             }
         } else {
             const format::AuthorRecord& author = m_file.authors()[document - pieceCount];
@@ -87,9 +93,12 @@ Searcher::Match Searcher::matchDocument(uint32_t document, const std::vector<std
         }
         if (found.matchClass == MatchClass::None)
             return {};
-        if (found.matchClass < best.matchClass || best.segment < 0)
-            best = {std::min(best.matchClass, found.matchClass),
-                    found.segment >= 0 ? found.segment : best.segment};
+        // The row shows the line of the best placed term that is in the text.
+        if (found.segment != -2 && (best.segment == -2 || found.matchClass < best.matchClass))
+            best.segment = found.segment;
+        else if (best.matchClass == MatchClass::None)
+            best.segment = found.segment;
+        best.matchClass = std::min(best.matchClass, found.matchClass);
     }
     return best;
 }
@@ -106,19 +115,17 @@ uint32_t Searcher::editionLead(uint32_t piece) const {
 
 void Searcher::collect(const std::vector<uint32_t>& documents,
                        const std::vector<std::u16string>& terms, bool near,
-                       std::vector<Row>& rows) const {
+                       std::vector<Hit>& hits) const {
+    // One unit is found in the unit's own list, which holds exactly the
+    // documents that have it: no need to read past the first line.
+    const bool held = !near && terms.size() == 1 && terms[0].size() == 1;
+    const uint32_t pieceCount = uint32_t(m_file.pieces().size());
     for (uint32_t document : documents) {
-        const Match match = matchDocument(document, terms, near);
+        const Match match = matchDocument(document, terms, near, held);
         if (match.matchClass == MatchClass::None)
             continue;
-        Row row;
-        row.matchClass = match.matchClass;
-        row.near = near;
-        row.document = document;
-        if (document < m_file.pieces().size())
-            row.fame = m_file.pieces()[document].fame;
-        row.segment = match.segment;
-        rows.push_back(std::move(row));
+        const uint32_t fame = document < pieceCount ? m_file.pieces()[document].fame : 0;
+        hits.push_back({orderOf(near, match.matchClass, fame, document), match.segment});
     }
 }
 
@@ -127,39 +134,122 @@ Results Searcher::find(QStringView query, int limit) const {
     const std::vector<std::u16string> folded = terms(query);
     if (folded.empty() || limit <= 0)
         return results;
-    std::vector<Row> rows;
+    std::vector<Hit> hits;
     const std::vector<uint32_t> exact = candidates(folded);
-    collect(exact, folded, false, rows);
+    std::vector<uint32_t> unread;
+    if (folded.size() == 1 && folded[0].size() == 1) {
+        // One unit is in tens of thousands of pieces. Titles come first:
+        // when they fill the rows, the other pieces are only counted.
+        std::vector<uint32_t> rest;
+        collectTitles(exact, folded[0][0], hits, rest);
+        if (distinctTexts(hits) >= size_t(limit))
+            unread = std::move(rest);
+        else
+            collect(rest, folded, false, hits);
+    } else {
+        collect(exact, folded, false, hits);
+    }
     if (folded.size() == 1 && folded[0].size() >= kShortestNear) {
         std::vector<uint32_t> near = m_candidates.near(folded[0]);
         std::vector<uint32_t> notExact;
         std::set_difference(near.begin(), near.end(), exact.begin(), exact.end(),
                             std::back_inserter(notExact));
-        collect(notExact, folded, true, rows);
+        collect(notExact, folded, true, hits);
     }
-    finish(rows, limit, results);
+    finish(hits, folded, limit, results);
+    results.total += int(distinctTexts(unread, hits));
     return results;
 }
 
-void Searcher::finish(std::vector<Row>& rows, int limit, Results& results) const {
-    // One row per text: the best placed of its editions stands for all.
+void Searcher::collectTitles(const std::vector<uint32_t>& documents, char16_t unit,
+                             std::vector<Hit>& hits, std::vector<uint32_t>& rest) const {
     const uint32_t pieceCount = uint32_t(m_file.pieces().size());
-    std::sort(rows.begin(), rows.end(),
-              [](const Row& a, const Row& b) { return a.order() < b.order(); });
-    std::unordered_map<uint32_t, bool> seen;
-    std::vector<Row> kept;
-    for (Row& row : rows) {
-        const uint32_t group = row.document < pieceCount ? editionLead(row.document)
-                                                         : row.document;
-        if (!seen.emplace(group, true).second)
+    for (uint32_t document : documents) {
+        if (document >= pieceCount) {
+            rest.push_back(document);
             continue;
-        ++results.total;
-        if (int(kept.size()) < limit)
-            kept.push_back(std::move(row));
+        }
+        const format::PieceRecord& piece = m_file.pieces()[document];
+        const TermMatcher::Found found = m_matcher.unitInTitle(m_file.pieceText(piece), unit);
+        if (found.matchClass == MatchClass::None) {
+            rest.push_back(document);
+            continue;
+        }
+        hits.push_back({orderOf(false, found.matchClass, piece.fame, document), found.segment});
     }
-    for (Row& row : kept)
-        rowText::fill(m_file, row);
-    results.rows = std::move(kept);
+}
+
+size_t Searcher::distinctTexts(const std::vector<Hit>& hits) const {
+    std::vector<uint32_t> documents;
+    for (const Hit& hit : hits)
+        documents.push_back(uint32_t(hit.order));
+    return distinctTexts(documents, {});
+}
+
+size_t Searcher::distinctTexts(const std::vector<uint32_t>& documents,
+                               const std::vector<Hit>& alreadyCounted) const {
+    // Pieces without editions are texts of their own; the others count once
+    // per text, and not at all when a counted edition stands for them.
+    const uint32_t pieceCount = uint32_t(m_file.pieces().size());
+    std::unordered_set<uint32_t> leads;
+    for (const Hit& hit : alreadyCounted) {
+        const uint32_t document = uint32_t(hit.order);
+        if (document < pieceCount && m_file.pieces()[document].nextEdition != document)
+            leads.insert(editionLead(document));
+    }
+    size_t count = 0;
+    for (uint32_t document : documents) {
+        if (document < pieceCount && m_file.pieces()[document].nextEdition != document)
+            count += leads.insert(editionLead(document)).second;
+        else
+            ++count;
+    }
+    return count;
+}
+
+void Searcher::finish(std::vector<Hit>& hits, const std::vector<std::u16string>& terms, int limit,
+                      Results& results) const {
+    // One row per text: the best placed of its editions stands for all.
+    // Most pieces stand alone; only those with editions need a look.
+    const uint32_t pieceCount = uint32_t(m_file.pieces().size());
+    const auto documentOf = [](const Hit& hit) { return uint32_t(hit.order); };
+    const auto hasEditions = [&](uint32_t document) {
+        return document < pieceCount && m_file.pieces()[document].nextEdition != document;
+    };
+    std::unordered_map<uint32_t, bool> seen;
+    for (const Hit& hit : hits) {
+        const uint32_t document = documentOf(hit);
+        if (!hasEditions(document) || seen.emplace(editionLead(document), true).second)
+            ++results.total;
+    }
+    // Only the best few need an order; a few more than shown make up for
+    // the editions that fold into one row.
+    size_t sorted = std::min(hits.size(), size_t(limit) + size_t(limit) / 2 + 16);
+    std::partial_sort(hits.begin(), hits.begin() + ptrdiff_t(sorted), hits.end());
+    seen.clear();
+    for (size_t i = 0; i < hits.size() && int(results.rows.size()) < limit; ++i) {
+        if (i == sorted) {
+            std::sort(hits.begin() + ptrdiff_t(i), hits.end());
+            sorted = hits.size();
+        }
+        const uint32_t document = documentOf(hits[i]);
+        if (hasEditions(document) && !seen.emplace(editionLead(document), true).second)
+            continue;
+        results.rows.push_back(rowOf(hits[i], terms));
+    }
+}
+
+Row Searcher::rowOf(const Hit& hit, const std::vector<std::u16string>& terms) const {
+    Row row;
+    row.near = hit.order >> 63;
+    row.matchClass = MatchClass((hit.order >> 60) & 7);
+    row.fame = uint32_t(~(hit.order >> 32) & 0x0fffffffu);
+    row.document = uint32_t(hit.order);
+    row.segment = hit.segment;
+    if (row.segment == -1 && row.document < m_file.pieces().size())
+        row.segment = matchDocument(row.document, terms, row.near, false).segment;
+    rowText::fill(m_file, row);
+    return row;
 }
 
 } // namespace library

@@ -32,14 +32,28 @@ class Searcher final {
         MatchClass matchClass = MatchClass::None;
         int segment = -1;
     };
+    // A match before it is a row: its place in the ranking in one number
+    // (near, class, fame, document from the highest bit down) and the part
+    // of the text it is in.
+    struct Hit {
+        uint64_t order = 0;
+        int segment = -1;
+        bool operator<(const Hit& other) const { return order < other.order; }
+    };
     std::vector<uint32_t> candidates(const std::vector<std::u16string>& terms) const;
     std::vector<uint32_t> withAuthorsPieces(std::vector<uint32_t> documents) const;
-    Match matchDocument(uint32_t document, const std::vector<std::u16string>& terms,
-                        bool near) const;
+    Match matchDocument(uint32_t document, const std::vector<std::u16string>& terms, bool near,
+                        bool held) const;
+    void collectTitles(const std::vector<uint32_t>& documents, char16_t unit,
+                       std::vector<Hit>& hits, std::vector<uint32_t>& rest) const;
+    size_t distinctTexts(const std::vector<Hit>& hits) const;
+    size_t distinctTexts(const std::vector<uint32_t>& documents,
+                         const std::vector<Hit>& alreadyCounted) const;
     void collect(const std::vector<uint32_t>& documents, const std::vector<std::u16string>& terms,
-                 bool near, std::vector<Row>& rows) const;
-    void finish(std::vector<Row>& rows, int limit, Results& results) const;
-    Row rowOf(uint32_t document, const Match& match, bool near) const;
+                 bool near, std::vector<Hit>& hits) const;
+    void finish(std::vector<Hit>& hits, const std::vector<std::u16string>& terms, int limit,
+                Results& results) const;
+    Row rowOf(const Hit& hit, const std::vector<std::u16string>& terms) const;
     uint32_t editionLead(uint32_t piece) const;
 
     const LibraryFile& m_file;

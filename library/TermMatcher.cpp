@@ -27,31 +27,75 @@ size_t TermMatcher::position(const std::u16string& folded, const std::u16string&
     return std::u16string::npos;
 }
 
+TermMatcher::Found TermMatcher::unitInPiece(QStringView text, char16_t unit, bool titleOnly) const {
+    // One unit the index says the piece holds: read the title, section and
+    // first line in place, without folding them into a buffer.
+    int segment = 0;
+    qsizetype units = 0; // folded units of the segment so far
+    qsizetype foundAt = -1;
+    for (QChar c : text) {
+        if (c == u'\n') {
+            if (foundAt >= 0)
+                break;
+            if (++segment == 3)
+                return {MatchClass::AnyLine, -1};
+            if (titleOnly && segment == 2)
+                return {};
+            units = 0;
+            continue;
+        }
+        const char16_t folded = m_folding.unit(c.unicode());
+        if (folded == 0)
+            continue;
+        if (foundAt >= 0) {
+            ++units; // a title longer than the unit
+            break;
+        }
+        if (folded == unit)
+            foundAt = units;
+        ++units;
+    }
+    if (foundAt < 0)
+        return {};
+    if (segment == 0)
+        return {foundAt == 0 && units == 1 ? MatchClass::WholeTitle
+                : foundAt == 0             ? MatchClass::TitleStart
+                                           : MatchClass::TitleInside,
+                0};
+    return {segment == 1 ? MatchClass::TitleInside : MatchClass::FirstLine, segment};
+}
+
+TermMatcher::Found TermMatcher::unitInTitle(QStringView text, char16_t unit) const {
+    return unitInPiece(text, unit, true);
+}
+
 TermMatcher::Found TermMatcher::inPiece(QStringView text, const std::u16string& term,
-                                        bool near) const {
-    Found best;
+                                        bool near, bool held) const {
+    if (held && !near && term.size() == 1)
+        return unitInPiece(text, term[0]);
     int segment = 0;
     qsizetype begin = 0;
     while (begin <= text.size()) {
+        if (held && segment == 3)
+            return {MatchClass::AnyLine, -1};
         qsizetype end = text.indexOf(u'\n', begin);
         if (end < 0)
             end = text.size();
         m_folding.fold(text.mid(begin, end - begin), m_buffer);
         const size_t at = position(m_buffer, term, near);
         if (at != std::u16string::npos) {
-            MatchClass found = segment == 0   ? titleClass(at, term.size(), m_buffer.size())
+            const MatchClass found = segment == 0   ? titleClass(at, term.size(), m_buffer.size())
                                : segment == 1 ? MatchClass::TitleInside
                                : segment == 2 ? MatchClass::FirstLine
                                               : MatchClass::AnyLine;
-            if (found < best.matchClass)
-                best = {found, segment};
-            if (segment >= 2)
-                break; // later lines cannot do better
+            // The parts come in the order of their classes: the first
+            // found is the best.
+            return {found, segment};
         }
         begin = end + 1;
         ++segment;
     }
-    return best;
+    return {};
 }
 
 TermMatcher::Found TermMatcher::inAuthor(QStringView name, QStringView bio,

@@ -21,12 +21,19 @@ class TermMatcher final {
 
     explicit TermMatcher(const Folding& folding) : m_folding(folding) {}
 
-    // A piece's text: title, section, then its lines.
-    Found inPiece(QStringView text, const std::u16string& term, bool near) const;
+    // A piece's text: title, section, then its lines. When the index has
+    // told that the piece holds the term (`held`), only the title, section
+    // and first line are read: anything else is a later line, whose number
+    // (segment -1) is looked up again if the row is shown.
+    Found inPiece(QStringView text, const std::u16string& term, bool near, bool held = false) const;
     // An author's name and biography.
     Found inAuthor(QStringView name, QStringView bio, const std::u16string& term, bool near) const;
 
+    // One unit in the title or section only.
+    Found unitInTitle(QStringView text, char16_t unit) const;
+
   private:
+    Found unitInPiece(QStringView text, char16_t unit, bool titleOnly = false) const;
     // Where in `folded` the term occurs (exactly, or with one unit off),
     // or npos.
     size_t position(const std::u16string& folded, const std::u16string& term, bool near) const;
