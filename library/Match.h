@@ -8,14 +8,16 @@
 
 namespace library {
 
-// Where a term was found, best first.
+// Where a term was found, best first: the order of the anthology's search,
+// where a line typed inside a longer title (千山鸟飞绝 in a title that
+// quotes it) comes after the poems that have it as a line.
 enum class MatchClass {
     WholeTitle,
     TitleStart,
-    TitleInside,
     AuthorName,
     FirstLine,
     AnyLine,
+    TitleInside,
     Biography,
     None,
 };

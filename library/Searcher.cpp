@@ -138,8 +138,9 @@ Results Searcher::find(QStringView query, int limit) const {
     const std::vector<uint32_t> exact = candidates(folded);
     std::vector<uint32_t> unread;
     if (folded.size() == 1 && folded[0].size() == 1) {
-        // One unit is in tens of thousands of pieces. Titles come first:
-        // when they fill the rows, the other pieces are only counted.
+        // One unit is in tens of thousands of pieces. Titles that begin
+        // with it come first: when they fill the rows, the other pieces are
+        // only counted.
         std::vector<uint32_t> rest;
         collectTitles(exact, folded[0][0], hits, rest);
         if (distinctTexts(hits) >= size_t(limit))
@@ -171,7 +172,7 @@ void Searcher::collectTitles(const std::vector<uint32_t>& documents, char16_t un
         }
         const format::PieceRecord& piece = m_file.pieces()[document];
         const TermMatcher::Found found = m_matcher.unitInTitle(m_file.pieceText(piece), unit);
-        if (found.matchClass == MatchClass::None) {
+        if (found.matchClass != MatchClass::WholeTitle && found.matchClass != MatchClass::TitleStart) {
             rest.push_back(document);
             continue;
         }

@@ -71,12 +71,17 @@ TermMatcher::Found TermMatcher::unitInTitle(QStringView text, char16_t unit) con
 
 TermMatcher::Found TermMatcher::inPiece(QStringView text, const std::u16string& term,
                                         bool near, bool held) const {
-    if (held && !near && term.size() == 1)
-        return unitInPiece(text, term[0]);
+    if (held && !near && term.size() == 1) {
+        const Found found = unitInPiece(text, term[0]);
+        if (found.matchClass != MatchClass::TitleInside)
+            return found;
+        held = false; // a line may still hold it: read them all
+    }
+    Found best;
     int segment = 0;
     qsizetype begin = 0;
     while (begin <= text.size()) {
-        if (held && segment == 3)
+        if (held && segment == 3 && best.matchClass == MatchClass::None)
             return {MatchClass::AnyLine, -1};
         qsizetype end = text.indexOf(u'\n', begin);
         if (end < 0)
@@ -88,14 +93,17 @@ TermMatcher::Found TermMatcher::inPiece(QStringView text, const std::u16string& 
                                : segment == 1 ? MatchClass::TitleInside
                                : segment == 2 ? MatchClass::FirstLine
                                               : MatchClass::AnyLine;
-            // The parts come in the order of their classes: the first
-            // found is the best.
-            return {found, segment};
+            // Past the title and section the parts come in the order of
+            // their classes: the first found is the best.
+            if (found != MatchClass::TitleInside)
+                return {found, segment};
+            if (best.matchClass == MatchClass::None)
+                best = {found, segment};
         }
         begin = end + 1;
         ++segment;
     }
-    return {};
+    return best;
 }
 
 TermMatcher::Found TermMatcher::inAuthor(QStringView name, QStringView bio,
