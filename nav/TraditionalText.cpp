@@ -10,9 +10,19 @@
 namespace nav {
 namespace {
 
-const platform::ScriptConverter& converter() {
-    static const platform::ScriptConverter toTraditional(
-        platform::ScriptConverter::Direction::ToTraditional);
+using Direction = platform::ScriptConverter::Direction;
+
+// Each variant's tables are loaded when first asked for, once.
+const platform::ScriptConverter& converter(Script variant) {
+    if (variant == Script::Taiwan) {
+        static const platform::ScriptConverter toTaiwan(Direction::ToTaiwan);
+        return toTaiwan;
+    }
+    if (variant == Script::HongKong) {
+        static const platform::ScriptConverter toHongKong(Direction::ToHongKong);
+        return toHongKong;
+    }
+    static const platform::ScriptConverter toTraditional(Direction::ToTraditional);
     return toTraditional;
 }
 
@@ -78,13 +88,13 @@ std::vector<Piece> textPieces(const QString& line) {
 
 } // namespace
 
-QString traditionalText(const QString& simplified) {
+QString traditionalText(const QString& simplified, Script variant) {
     if (simplified.isEmpty())
         return simplified;
-    return keepEncodable(simplified, converter().convert(simplified));
+    return keepEncodable(simplified, converter(variant).convert(simplified));
 }
 
-QString traditionalLine(const QString& line) {
+QString traditionalLine(const QString& line, Script variant) {
     const std::vector<Piece> pieces = textPieces(line);
     QString joined;
     for (const Piece& piece : pieces)
@@ -92,7 +102,7 @@ QString traditionalLine(const QString& line) {
     // Most lines of a page are markup alone: nothing to convert.
     if (std::all_of(joined.cbegin(), joined.cend(), [](QChar c) { return c.unicode() < 0x80; }))
         return line;
-    const QString converted = traditionalText(joined);
+    const QString converted = traditionalText(joined, variant);
     QString result = line;
     if (converted.size() == joined.size()) {
         // Each piece takes its own stretch of the line converted as a whole.
@@ -105,18 +115,18 @@ QString traditionalLine(const QString& line) {
     }
     for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece)
         result.replace(piece->start, piece->length,
-                       traditionalText(line.mid(piece->start, piece->length)));
+                       traditionalText(line.mid(piece->start, piece->length), variant));
     return result;
 }
 
 namespace {
 
-QString shownWith(QString (*convert)(const QString&), const QString& text,
+QString shownWith(QString (*convert)(const QString&, Script), const QString& text,
                   const ReadingOptions& options) {
-    if (options.script != Script::Traditional)
+    if (!isTraditional(options.script))
         return text;
     try {
-        return convert(text);
+        return convert(text, options.script);
     } catch (const platform::Error&) {
         return text;
     }
@@ -134,8 +144,10 @@ QString lineShownIn(const QString& line, const ReadingOptions& options) {
 
 pages::Target shownIn(const pages::Target& target, const ReadingOptions& options) {
     pages::Target shown = target;
-    if (options.script == Script::Traditional)
-        shown.display = traditionalLine;
+    if (isTraditional(options.script))
+        shown.display = [variant = options.script](const QString& line) {
+            return traditionalLine(line, variant);
+        };
     return shown;
 }
 
