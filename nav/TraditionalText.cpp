@@ -26,22 +26,33 @@ const platform::ScriptConverter& converter(Script variant) {
     return toTraditional;
 }
 
+qsizetype codePointLength(const QString& text, qsizetype at) {
+    return text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+}
+
 // Where the converted text has a character per character of the original,
-// each one that code page 936 cannot hold goes back to the original's.
-QString keepEncodable(const QString& original, QString converted) {
-    if (converted.size() != original.size())
-        return platform::cp936::canEncode(converted) || !platform::cp936::canEncode(original)
-                   ? converted
-                   : original;
-    for (qsizetype i = 0; i < converted.size();) {
-        const qsizetype length = converted[i].isHighSurrogate() ? 2 : 1;
-        const QStringView now = QStringView(converted).mid(i, length);
-        const QStringView was = QStringView(original).mid(i, length);
-        if (now != was && !platform::cp936::canEncode(now))
-            converted.replace(i, length, was.toString());
-        i += length;
+// each one that code page 936 cannot hold goes back to the original's. The
+// characters are walked as code points: 毶 becomes 𣯶, two UTF-16 units.
+QString keepEncodable(const QString& original, const QString& converted) {
+    QString kept;
+    kept.reserve(original.size());
+    qsizetype was = 0;
+    qsizetype now = 0;
+    while (was < original.size() && now < converted.size()) {
+        const qsizetype wasLength = codePointLength(original, was);
+        const qsizetype nowLength = codePointLength(converted, now);
+        const QStringView before = QStringView(original).mid(was, wasLength);
+        const QStringView after = QStringView(converted).mid(now, nowLength);
+        kept += after != before && !platform::cp936::canEncode(after) ? before : after;
+        was += wasLength;
+        now += nowLength;
     }
-    return converted;
+    if (was == original.size() && now == converted.size())
+        return kept;
+    // No character for character: the whole text, or none of it.
+    return platform::cp936::canEncode(converted) || !platform::cp936::canEncode(original)
+               ? converted
+               : original;
 }
 
 // A piece of text between tags, by its place in the line.

@@ -22,7 +22,7 @@ TEST(PhraseLayer, TheDictionaryDropsReasonsAndBlankLinesAndIsSortedWithEachPhras
     // Sorted by bytes, as OpenCC looks phrases up by halving; a phrase named
     // twice would make OpenCC refuse the whole file, so the first one stays.
     EXPECT_EQ(platform::phraseLayer::dictionary(source),
-              u"twice\tB\n长干\t長干\n泪痕干\t淚痕乾\n"_s.toUtf8());
+              u"twice\tB\n泪痕干\t淚痕乾\n长干\t長干\n"_s.toUtf8());
 }
 
 TEST(PhraseLayer, OurPhrasesComeFirstInTheSegmentationAndTheConversionAndTheVariantLast) {
