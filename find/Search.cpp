@@ -18,8 +18,8 @@ std::unique_ptr<Finder> buildFinder(store::ContentStore& content) {
     // Readers write Traditional in OpenCC's standard forms, in Taiwan's or in
     // Hong Kong's: each has its own way back to the Simplified text.
     std::vector<std::shared_ptr<const platform::ScriptConverter>> simplifiers;
-    for (const Direction direction : {Direction::ToSimplified, Direction::TaiwanToSimplified,
-                                      Direction::HongKongToSimplified})
+    for (const Direction direction :
+         {Direction::ToSimplified, Direction::TaiwanToSimplified, Direction::HongKongToSimplified})
         simplifiers.push_back(std::make_shared<const platform::ScriptConverter>(direction));
     const PinyinData pinyin(store::Pinyin::shipped());
     return std::make_unique<Finder>(

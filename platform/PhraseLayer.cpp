@@ -59,7 +59,8 @@ QByteArray configuration(const QString& dictionaryFile, const QString& variantTa
     QJsonArray chain{
         QJsonObject{{QStringLiteral("dict"), group(QJsonArray{ours, phrases, characters})}}};
     if (!variantTable.isEmpty())
-        chain.append(QJsonObject{{QStringLiteral("dict"), dict(QStringLiteral("ocd2"), variantTable)}});
+        chain.append(
+            QJsonObject{{QStringLiteral("dict"), dict(QStringLiteral("ocd2"), variantTable)}});
     const QJsonObject config{
         {QStringLiteral("name"), QStringLiteral("Quillora reviewed Traditional")},
         {QStringLiteral("segmentation"),

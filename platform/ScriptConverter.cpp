@@ -61,7 +61,8 @@ bool write(const QString& path, const QByteArray& bytes) {
 opencc_t openLayered(Direction direction) {
     const QByteArray source = phraseLayer::shippedSource();
     if (source.isEmpty())
-        missing(QStringLiteral("phrases.txt"), QStringLiteral("the reviewed phrases are not built in"));
+        missing(QStringLiteral("phrases.txt"),
+                QStringLiteral("the reviewed phrases are not built in"));
     const QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/quillora-opencc-XXXXXX"));
     const QString dictionary = folder.filePath(QStringLiteral("phrases.txt"));
     const QString config = folder.filePath(QStringLiteral("config.json"));

@@ -27,8 +27,8 @@ TEST(PhraseLayer, TheDictionaryDropsReasonsAndBlankLinesAndIsSortedWithEachPhras
 
 TEST(PhraseLayer, OurPhrasesComeFirstInTheSegmentationAndTheConversionAndTheVariantLast) {
     const QJsonObject config =
-        QJsonDocument::fromJson(platform::phraseLayer::configuration(u"/tmp/x/phrases.txt"_s,
-                                                                     u"TWVariants.ocd2"_s))
+        QJsonDocument::fromJson(
+            platform::phraseLayer::configuration(u"/tmp/x/phrases.txt"_s, u"TWVariants.ocd2"_s))
             .object();
     const QJsonArray segmentation = config["segmentation"_L1]["dict"_L1]["dicts"_L1].toArray();
     ASSERT_EQ(segmentation.size(), 2);

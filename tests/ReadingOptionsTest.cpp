@@ -85,7 +85,8 @@ TEST_F(ReadingSettings, ZoomThemeAndScriptRoundTripAndRecoverFromGarbage) {
     EXPECT_EQ(nav::ReadingOptions::read(settings).theme, nav::Theme::Light);
 }
 
-TEST_F(ReadingSettings, EachTraditionalVariantIsKeptUnderItsOwnNameAndTheOldValuesKeepTheirMeaning) {
+TEST_F(ReadingSettings,
+       EachTraditionalVariantIsKeptUnderItsOwnNameAndTheOldValuesKeepTheirMeaning) {
     const std::vector<std::pair<nav::Script, QString>> names{
         {nav::Script::Simplified, u"simplified"_s},
         {nav::Script::Traditional, u"traditional"_s},

@@ -93,7 +93,7 @@ struct Reviewed {
 TEST(Traditional, ReviewedPhrasesKeepTheClassicalSenseWherePlainTablesTakeTheModernOne) {
     const std::vector<Reviewed> cases{
         {u"长干行"_s, u"長干行"_s},                 // a place name, not 幹
-        {u"同居长干⑸里"_s, u"同居長干⑸里"_s},     // read across a note marker
+        {u"同居长干⑸里"_s, u"同居長干⑸里"_s},       // read across a note marker
         {u"双照泪痕干"_s, u"雙照淚痕乾"_s},         // dry
         {u"北斗阑干南斗斜"_s, u"北斗闌干南斗斜"_s}, // the constellation
         {u"一夜征人尽望乡"_s, u"一夜征人盡望鄉"_s},
