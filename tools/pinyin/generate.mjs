@@ -102,17 +102,20 @@ function toneOf(syllable) {
   for (const ch of syllable) for (let t = 0; t < 4; t++) if (marks[t].includes(ch)) return t + 1;
   return 0;
 }
+// From the end of the line backwards, so that the syllable after 不 has its
+// own final tone first (不一回: 一 keeps yī, 不 stays bù).
 function sandhi(g) {
   const chars = [...g.bareText];
-  let k = 0;
-  chars.forEach((ch, i) => {
-    if (!isHan(ch)) return;
+  let k = chars.filter(isHan).length;
+  for (let i = chars.length - 1; i >= 0; i--) {
+    const ch = chars[i];
+    if (!isHan(ch)) continue;
+    k--;
     const next = isHan(chars[i + 1] ?? "") ? g.syllables[k + 1] : undefined;
     const s = g.syllables[k];
     if (next && ch === "不" && (s === "bù" || s === "bú")) g.syllables[k] = toneOf(next) === 4 ? "bú" : "bù";
     if (next && ch === "一" && (s === "yì" || s === "yí")) g.syllables[k] = toneOf(next) === 4 ? "yí" : "yì";
-    k++;
-  });
+  }
 }
 
 const tables = ["TangShi", "SongCi", "YuanQu"];
