@@ -14,7 +14,7 @@ QStringList stated(const QString& note) {
     const NoteStatements result = readingsStated(note);
     for (const NoteReading& r : result.readings)
         out << QString::fromUcs4(&r.character, 1) + u'=' + r.syllables.join(u'/') + u'/' +
-                   QString::fromStdU32String(r.term);
+                   QString::fromStdU32String(r.term) + (r.onlyOld ? u" (old)"_s : QString());
     for (const QString& statement : result.unclear)
         out << u"unclear: "_s + statement;
     return out;
@@ -50,8 +50,10 @@ TEST(NoteReadings, FindTheCharacterEachStatementReads) {
         {u"⑸不胜：经受不住。胜，读shēng，今读shèng。"_s, {u"胜=shēng/shèng/不胜"_s}},
         {u"斜：倾斜。斜，旧读xiá，今读xié，旧读与家押韵。"_s, {u"斜=xiá/xié/斜"_s}},
         {u"⑵千门：宫门众多。鈇与夫同音，读书声，音讯。"_s, {}},
-        {u"⑸省：明白。读xǐng。"_s, {u"unclear: 读xǐng"_s}},
-        {u"⒁殷：震响，读yǐn。"_s, {u"unclear: 震响，读yǐn"_s}},
+        {u"⑸省：明白。读xǐng。"_s, {u"省=xǐng/省"_s}},
+        {u"⒁殷：震响，读yǐn。"_s, {u"殷=yǐn/殷"_s}},
+        {u"⑴寒山：山。斜：倾斜，旧读xiá，与家押韵。"_s, {u"斜=xiá/斜 (old)"_s}},
+        {u"⑴绣成堆：锦绣成堆，读xiù。"_s, {u"unclear: 锦绣成堆，读xiù"_s}},
         {u"（Tang）与（ab）不是读音。"_s, {}},
     };
     for (const Case& c : cases)
@@ -63,11 +65,14 @@ TEST(NoteReadingCheck, TheVerseMustReadAsTheNoteSays) {
     EXPECT_EQ(faults({u"⑴绣成堆：锦绣。"_s, u"⑶一骑（qí）红尘：一人一马。"_s}),
               QStringList({u"TangShi ID 83 (过华清宫), note ⑶: 骑 reads qí in the note but "
                            u"jì in line 2"_s}));
-    // Named with the modern reading beside it, either agrees.
+    // Named with the modern reading beside it, either agrees; an old reading
+    // alone is history the verse need not follow.
     EXPECT_EQ(faults({u"⑶一骑红尘：骑，旧读jì，今读qí。"_s}), QStringList());
-    EXPECT_EQ(faults({u"⑶省：明白。读xǐng。"_s}),
-              QStringList({u"TangShi ID 83 (过华清宫), note ⑶: \"读xǐng\" does not say which "
-                           u"character it reads"_s}));
+    EXPECT_EQ(faults({u"⑶一骑红尘：骑，旧读qí。"_s}), QStringList());
+    EXPECT_EQ(faults({u"⑶一骑红尘：骑，今读qí。"_s}).size(), 1);
+    EXPECT_EQ(faults({u"⑴绣成堆：锦绣成堆，读xiù。"_s}),
+              QStringList({u"TangShi ID 83 (过华清宫), note ⑴: \"锦绣成堆，读xiù\" does not say "
+                           u"which character it reads"_s}));
 }
 
 TEST(NoteReadingCheck, ThePhraseTheNoteExplainsPicksTheOccurrence) {

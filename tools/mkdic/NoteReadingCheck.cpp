@@ -71,6 +71,8 @@ QStringList checkNoteReadings(const QString& where, const PieceText& piece) {
             faults << note + QStringLiteral(": \"%1\" does not say which character it reads")
                                  .arg(statement);
         for (const NoteReading& reading : stated.readings) {
+            if (reading.onlyOld)
+                continue;
             const QString character = QString::fromUcs4(&reading.character, 1);
             for (const auto& [text, at] : placesOf(reading, texts)) {
                 const QStringList& syllables = piece.syllables[text];

@@ -96,13 +96,15 @@ class StatementReader {
         if (size_t(syllables.size()) > chars.size())
             unclear(open - run.size(), end + 1);
         else
-            add(chars.substr(chars.size() - size_t(syllables.size())), syllables,
-                run + hanRunFrom(m_text, end + 1), end + 1);
+            m_old = false;
+        add(chars.substr(chars.size() - size_t(syllables.size())), syllables,
+            run + hanRunFrom(m_text, end + 1), end + 1);
         return end;
     }
 
     // "饮，读yìn", "思读sì", "斜，旧读xiá": the syllables read the characters
-    // just before the statement, and only those.
+    // just before the statement, or else the word the note explains
+    // ("殷：震响，读yǐn", "省：明白。读xǐng") when it has as many characters.
     size_t spoken(size_t at) {
         static const std::u32string keywords[] = {U"读作", U"读为", U"读", U"音"};
         for (const std::u32string& keyword : keywords) {
@@ -112,19 +114,27 @@ class StatementReader {
             const QStringList syllables = syllablesAt(m_text, at + keyword.size(), end);
             if (syllables.isEmpty())
                 return at;
-            const size_t start = at - qualifierBefore(at);
+            const size_t qualifier = qualifierBefore(at);
+            const size_t start = at - qualifier;
+            m_old = qualifier > 0 && (m_text[start] == U'旧' || m_text[start] == U'古');
             size_t runEnd = start;
             if (runEnd > 0 &&
                 std::u32string(U"，,：:").find(m_text[runEnd - 1]) != std::u32string::npos)
                 --runEnd;
             const std::u32string run = hanRunBefore(m_text, runEnd);
             const std::u32string chars = withoutRepeats(run);
+            const std::u32string headword = headwordBefore(m_text, at);
+            const auto fits = [&](const std::u32string& c) {
+                return !c.empty() && c.size() == size_t(syllables.size());
+            };
             if (chars.empty() && continues(start) && m_last.size() == size_t(syllables.size()))
-                add(m_last, syllables, m_lastTerm, end); // "衰，旧读cuī，今读shuāi"
-            else if (chars.empty() || chars.size() != size_t(syllables.size()))
-                unclear(runEnd - run.size(), end);
+                add(m_last, syllables, m_lastTerm, end); // "斜，旧读xiá，今读xié"
+            else if (fits(chars))
+                add(chars, syllables, headword, end); // "饮，读yìn", "思读sì"
+            else if (fits(withoutRepeats(headword)))
+                add(withoutRepeats(headword), syllables, headword, end); // "殷：震响，读yǐn"
             else
-                add(chars, syllables, headwordBefore(m_text, at), end);
+                unclear(runEnd - run.size(), end);
             return end - 1;
         }
         return at;
@@ -166,7 +176,8 @@ class StatementReader {
                 return r.character == chars[k];
             });
             if (found == readings.end())
-                found = readings.insert(readings.end(), {chars[k], {}, term});
+                found = readings.insert(readings.end(), {chars[k], {}, term, true});
+            found->onlyOld = found->onlyOld && m_old;
             if (!found->syllables.contains(syllables[qsizetype(k)]))
                 found->syllables << syllables[qsizetype(k)];
         }
@@ -181,6 +192,7 @@ class StatementReader {
     std::u32string m_last; // the characters of the last statement
     std::u32string m_lastTerm;
     size_t m_lastEnd = 0;
+    bool m_old = false; // the statement being read names an old reading
 };
 
 } // namespace

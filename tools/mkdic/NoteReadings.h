@@ -16,12 +16,15 @@ struct NoteReading {
     char32_t character = 0;
     QStringList syllables;
     std::u32string term;
+    // Every reading is given as the old one ("斜，旧读xiá"): history, which
+    // the verse need not follow.
+    bool onlyOld = false;
 };
 
 struct NoteStatements {
     std::vector<NoteReading> readings;
-    // Statements such as "。读xǐng" or "震响，读yǐn" that do not say which
-    // character they read, quoted as they stand.
+    // Statements such as "锦绣成堆，读xiù" that do not say which character
+    // they read, quoted as they stand.
     QStringList unclear;
 };
 
