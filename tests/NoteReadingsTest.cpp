@@ -55,6 +55,7 @@ TEST(NoteReadings, FindTheCharacterEachStatementReads) {
         {u"⑴寒山：山。斜：倾斜，旧读xiá，与家押韵。"_s, {u"斜=xiá/斜 (old)"_s}},
         {u"⑴绣成堆：锦绣成堆，读xiù。"_s, {u"unclear: 锦绣成堆，读xiù"_s}},
         {u"（Tang）与（ab）不是读音。"_s, {}},
+        {u"⑴（jì）：骑（qí jì）。"_s, {u"unclear: （jì）"_s, u"unclear: 骑（qí jì）"_s}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(stated(c.note), c.expected) << c.note.toStdString();

@@ -93,12 +93,12 @@ class StatementReader {
             return open;
         const std::u32string run = hanRunBefore(m_text, open);
         const std::u32string chars = withoutRepeats(run);
+        m_old = false;
         if (size_t(syllables.size()) > chars.size())
             unclear(open - run.size(), end + 1);
         else
-            m_old = false;
-        add(chars.substr(chars.size() - size_t(syllables.size())), syllables,
-            run + hanRunFrom(m_text, end + 1), end + 1);
+            add(chars.substr(chars.size() - size_t(syllables.size())), syllables,
+                run + hanRunFrom(m_text, end + 1), end + 1);
         return end;
     }
 
