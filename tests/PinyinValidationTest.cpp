@@ -67,7 +67,10 @@ TEST(PinyinValidation, EachFaultNamesFilePieceAndLine) {
         {replaced(kShi, "dēng guàn", "dēng"),
          piece + u", title: 3 syllables for 4 Han characters"_s},
         {replaced(kShi, "céng", "ceng"),
-         piece + u", line 2: \"ceng\" is not Hanyu Pinyin with its tone mark"_s},
+         piece + u", line 2: \"ceng\" on 层 has no tone mark; only particles take the neutral "
+                 u"tone"_s},
+        {replaced(kShi, "céng", "cēng4"),
+         piece + u", line 2: \"cēng4\" is not Hanyu Pinyin with its tone mark"_s},
         {replaced(kShi, "guàn", "gùan"),
          piece + u", title: \"gùan\" is not Hanyu Pinyin with its tone mark"_s},
         {replaced(kShi, R"(,"yù qióng qiān lǐ mù gèng shàng yì céng lóu")", ""),
@@ -94,4 +97,17 @@ TEST(PinyinValidation, NameReadingsMatchTheirNames) {
     EXPECT_EQ(validateNameReadings(R"({"岑参": ["cén"], "李白": []})", u"n.json"_s),
               QStringList({u"n.json: 岑参: 1 syllables for 2 Han characters"_s,
                            u"n.json: 李白: no readings"_s}));
+}
+
+TEST(PinyinValidation, OnlyParticlesTakeTheNeutralTone) {
+    EXPECT_EQ(
+        validateNameReadings(R"({"白了": ["bái le"], "守着": ["shǒu zhe"], "天哪": ["tiān na"]})",
+                             u"n.json"_s),
+        QStringList());
+    EXPECT_EQ(validateNameReadings(R"({"白云": ["bái yun"]})", u"n.json"_s),
+              QStringList({u"n.json: 白云: \"yun\" on 云 has no tone mark; only particles take "
+                           u"the neutral tone"_s}));
+    EXPECT_TRUE(isNeutralSyllable(u"le"_s));
+    EXPECT_FALSE(isNeutralSyllable(u"lè"_s));
+    EXPECT_FALSE(isNeutralSyllable(u"lx"_s));
 }

@@ -3,6 +3,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <string>
+
 namespace dic {
 namespace {
 
@@ -84,6 +86,15 @@ bool isTonedSyllable(const QString& text) {
         bare[i] = QChar(kBare[index]);
     }
     return marked >= 0 && syllables().contains(bare) && markPosition(bare) == marked;
+}
+
+bool isNeutralSyllable(const QString& text) {
+    return syllables().contains(text);
+}
+
+bool isParticle(char32_t character) {
+    static const std::u32string particles = U"着了的得么哪呢吗啊吧";
+    return particles.find(character) != std::u32string::npos;
 }
 
 } // namespace dic

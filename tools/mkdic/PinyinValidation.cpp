@@ -1,5 +1,6 @@
 #include "PinyinValidation.h"
 
+#include "NoteReadingCheck.h"
 #include "PinyinSyllable.h"
 
 #include "platform/HanCharacter.h"
@@ -16,27 +17,42 @@
 namespace dic {
 namespace {
 
-int hanCount(const QString& text) {
-    int count = 0;
-    for (char32_t code : text.toUcs4())
-        count += platform::isHanCharacter(code) ? 1 : 0;
-    return count;
+QList<char32_t> hanCharacters(const QString& text) {
+    QList<char32_t> han;
+    for (char32_t code : text.toUcs4()) {
+        if (platform::isHanCharacter(code))
+            han << code;
+    }
+    return han;
+}
+
+// The fault of one syllable on its character, or an empty string.
+QString syllableFault(const QString& syllable, char32_t character) {
+    if (isTonedSyllable(syllable))
+        return {};
+    if (isNeutralSyllable(syllable)) {
+        if (isParticle(character))
+            return {};
+        return QStringLiteral("\"%1\" on %2 has no tone mark; only particles take the neutral tone")
+            .arg(syllable, QString::fromUcs4(&character, 1));
+    }
+    return QStringLiteral("\"%1\" is not Hanyu Pinyin with its tone mark").arg(syllable);
 }
 
 // The faults of one run of text against its space-separated syllables.
 void checkText(QStringList& faults, const QString& where, const QString& text,
                const QString& readings) {
     const QStringList syllables = readings.split(u' ', Qt::SkipEmptyParts);
-    const int han = hanCount(text);
-    if (syllables.size() != han)
+    const QList<char32_t> han = hanCharacters(text);
+    if (syllables.size() != han.size())
         faults << QStringLiteral("%1: %2 syllables for %3 Han characters")
                       .arg(where)
                       .arg(syllables.size())
-                      .arg(han);
-    for (const QString& syllable : syllables) {
-        if (!isTonedSyllable(syllable))
-            faults << QStringLiteral("%1: \"%2\" is not Hanyu Pinyin with its tone mark")
-                          .arg(where, syllable);
+                      .arg(han.size());
+    for (qsizetype i = 0; i < syllables.size(); ++i) {
+        const QString fault = syllableFault(syllables[i], i < han.size() ? han[i] : U'?');
+        if (!fault.isEmpty())
+            faults << where + QStringLiteral(": ") + fault;
     }
 }
 
@@ -52,6 +68,15 @@ QJsonDocument parsed(QStringList& faults, const QByteArray& json, const QString&
 }
 
 using PieceKey = std::pair<QString, qint64>;
+
+PieceText pieceText(const QString& title, const QStringList& lines, const QJsonObject& entry,
+                    const QString& notes) {
+    PieceText piece{QStringList{title} + lines, {}, notes.split(QStringLiteral("\r\n"))};
+    piece.syllables.push_back(entry.value(QLatin1String("title")).toString().split(u' '));
+    for (const QJsonValue& line : entry.value(QLatin1String("lines")).toArray())
+        piece.syllables.push_back(line.toString().split(u' ', Qt::SkipEmptyParts));
+    return piece;
+}
 
 class VerseChecker {
   public:
@@ -86,11 +111,14 @@ class VerseChecker {
         const auto id = size_t(rows.table->columnIndex(store::columns::ID));
         const auto title = size_t(rows.table->columnIndex(store::columns::TiMu));
         const auto text = size_t(rows.table->columnIndex(store::columns::NeiRong));
+        const auto notes = size_t(rows.table->columnIndex(store::columns::ZhuShi));
         for (const Row& row : rows.rows)
-            checkPiece({table, row[id].toNumber()}, row[title].toString(), row[text].toString());
+            checkPiece({table, row[id].toNumber()}, row[title].toString(), row[text].toString(),
+                       row[notes].toString());
     }
 
-    void checkPiece(const PieceKey& key, const QString& title, const QString& text) {
+    void checkPiece(const PieceKey& key, const QString& title, const QString& text,
+                    const QString& notes) {
         const QString where = label(key, title);
         const auto entry = m_entries.find(key);
         if (entry == m_entries.end()) {
@@ -109,6 +137,8 @@ class VerseChecker {
         for (qsizetype i = 0; i < std::min(lines.size(), readings.size()); ++i)
             checkText(m_faults, where + QStringLiteral(", line %1").arg(i + 1), lines[i],
                       readings[i].toString());
+        if (readings.size() == lines.size() && !notes.isEmpty())
+            m_faults << checkNoteReadings(where, pieceText(title, lines, entry->second, notes));
         m_entries.erase(entry);
     }
 

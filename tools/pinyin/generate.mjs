@@ -7,37 +7,26 @@
 //       preferred one first
 //   node tools/pinyin/generate.mjs            write both files
 //   node tools/pinyin/generate.mjs --check    exit 1 when they are out of date
-//   node tools/pinyin/generate.mjs --review F write every polyphonic
-//       occurrence in its line to F, for the review
+// tools/pinyin/polyphones.mjs lists every polyphonic occurrence for the
+// review.
 // Readings come from the npm package pinyin-pro, which segments each line into
 // words and reads a character as its word reads it. The reviewed corrections
 // live in overrides.json, each with its reason; a longer phrase wins over a
 // shorter one, a phrase scoped to one piece over one that applies everywhere;
 // "_" in a reading keeps the generated syllable of that character.
-// Verse takes no neutral tone: a toneless syllable becomes the character's
-// first toned reading before the overrides apply.
-import { createRequire } from "node:module";
-import { execSync } from "node:child_process";
+// Only the particles take the neutral tone (守着 zhe, 白了 le, 天哪 na),
+// written without a tone mark; any other toneless syllable pinyin-pro gives
+// becomes the character's first toned reading before the overrides apply,
+// since verse reads 琵琶, 衣裳 and 丈夫 with full tones.
 import fs from "node:fs";
-import os from "node:os";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
+import { loadPinyinPro } from "./pinyinPro.mjs";
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const content = path.join(here, "../../resources/content");
 const outDir = path.join(content, "pinyin");
 
-function loadPinyinPro() {
-  const prefix = path.join(os.tmpdir(), "quillora-pinyin");
-  const require = createRequire(path.join(prefix, "index.js"));
-  try {
-    return require("pinyin-pro");
-  } catch {
-    fs.mkdirSync(prefix, { recursive: true });
-    execSync(`npm install --prefix ${prefix} --no-audit --no-fund pinyin-pro@3`, { stdio: "inherit" });
-    return require("pinyin-pro");
-  }
-}
 const { pinyin } = loadPinyinPro();
 
 // Han characters as the reader counts them; the build validation uses the
@@ -47,20 +36,15 @@ const isHan = (ch) => han.test(ch);
 // Note markers: parenthesized or circled numbers, or "<sup>(21)</sup>".
 const markers = /<sup>\(\d+\)<\/sup>|[\u2460-\u249b\u2474-\u2487]/g;
 const toned = /[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜ]|[ḿńňǹ]/;
+// The characters that can be particles; mkdic accepts a toneless syllable
+// on these alone.
+const particles = new Set([..."着了的得么哪呢吗啊吧"]);
 
 const load = (name) => JSON.parse(fs.readFileSync(path.join(content, name), "utf8"));
 const overrides = JSON.parse(fs.readFileSync(path.join(here, "overrides.json"), "utf8"));
 
-// Readings a standard dictionary gives that pinyin-pro leaves out: 柴 zhài
-// (同"寨"), and the old rhyme readings of 骑 and 斜, which verse no longer
-// takes but which make their lines worth a second look.
-const moreReadings = { 柴: ["zhài"], 骑: ["jì"], 斜: ["xiá"] };
-
-// Every reading a dictionary gives the character, toned ones first.
-function readingsOf(ch) {
-  const all = [...pinyin(ch, { multiple: true, type: "array" }), ...(moreReadings[ch] ?? [])];
-  return [...all.filter((s) => toned.test(s)), ...all.filter((s) => !toned.test(s))];
-}
+// The first toned reading a dictionary gives the character.
+const firstToned = (ch) => pinyin(ch, { multiple: true, type: "array" }).find((r) => toned.test(r));
 
 // One syllable per Han character of text, read in context.
 function generated(text) {
@@ -71,7 +55,7 @@ function generated(text) {
   chars.forEach((ch, i) => {
     if (!isHan(ch)) return;
     let s = syllables[i];
-    if (!toned.test(s)) s = readingsOf(ch).find((r) => toned.test(r)) ?? s;
+    if (!toned.test(s) && !particles.has(ch)) s = firstToned(ch) ?? s;
     out.push(s);
   });
   return { hanText: [...bare].filter(isHan).join(""), bareText: bare, syllables: out };
@@ -118,22 +102,24 @@ function toneOf(syllable) {
   for (const ch of syllable) for (let t = 0; t < 4; t++) if (marks[t].includes(ch)) return t + 1;
   return 0;
 }
+// From the end of the line backwards, so that the syllable after 不 has its
+// own final tone first (不一回: 一 keeps yī, 不 stays bù).
 function sandhi(g) {
   const chars = [...g.bareText];
-  let k = 0;
-  chars.forEach((ch, i) => {
-    if (!isHan(ch)) return;
+  let k = chars.filter(isHan).length;
+  for (let i = chars.length - 1; i >= 0; i--) {
+    const ch = chars[i];
+    if (!isHan(ch)) continue;
+    k--;
     const next = isHan(chars[i + 1] ?? "") ? g.syllables[k + 1] : undefined;
     const s = g.syllables[k];
     if (next && ch === "不" && (s === "bù" || s === "bú")) g.syllables[k] = toneOf(next) === 4 ? "bú" : "bù";
     if (next && ch === "一" && (s === "yì" || s === "yí")) g.syllables[k] = toneOf(next) === 4 ? "yí" : "yì";
-    k++;
-  });
+  }
 }
 
 const tables = ["TangShi", "SongCi", "YuanQu"];
 const verse = [];
-const review = [];
 for (const table of tables) {
   for (const row of load(`${table}.json`)) {
     const where = { table, ID: row.ID };
@@ -141,12 +127,6 @@ for (const table of tables) {
     const lines = row.NeiRong.map((line) => apply(line, where));
     verse.push({ table, ID: row.ID, TiMu: row.TiMu, title: title.syllables.join(" "),
       lines: lines.map((l) => l.syllables.join(" ")) });
-    for (const [label, g] of [["title", title], ...lines.map((l, i) => [`line ${i + 1}`, l])]) {
-      [...g.hanText].forEach((ch, k) => {
-        if (new Set(readingsOf(ch)).size > 1)
-          review.push(`${table}\t${row.ID}\t${label}\t${ch}\t${g.syllables[k]}\t${readingsOf(ch).join("/")}\t${g.hanText}`);
-      });
-    }
   }
 }
 
@@ -174,9 +154,7 @@ const verseText = "[\n" + verse.map((v) => JSON.stringify(v)).join(",\n") + "\n]
 const namesText = "{\n" + Object.entries(names).map(([k, v]) => `${JSON.stringify(k)}: ${JSON.stringify(v)}`).join(",\n") + "\n}\n";
 const unused = overrides.verse.filter((_, i) => !used.has(i)).map((o) => o.phrase);
 if (unused.length) console.log(`overrides that match nothing: ${unused.join(" ")}`);
-const reviewAt = process.argv.indexOf("--review");
-if (reviewAt > 0) fs.writeFileSync(process.argv[reviewAt + 1], review.join("\n") + "\n");
-console.log(`${verse.length} pieces, ${Object.keys(names).length} names, ${review.length} polyphonic occurrences, ${overrides.verse.length + overrides.names.length} overrides`);
+console.log(`${verse.length} pieces, ${Object.keys(names).length} names, ${overrides.verse.length + overrides.names.length} overrides`);
 if (process.argv.includes("--check")) {
   const same = (f, text) => fs.existsSync(f) && fs.readFileSync(f, "utf8") === text;
   const fresh = same(path.join(outDir, "verse.json"), verseText) && same(path.join(outDir, "names.json"), namesText);
