@@ -185,6 +185,11 @@ TEST(Settings, ASettingsFileThatIsALinkStaysALink) {
     ReaderRun run;
     const QString target = run.home(u"dotfiles/quillora.ini"_s);
     ASSERT_TRUE(QDir().mkpath(run.home(u"dotfiles"_s)));
+    {
+        QFile file(target); // as an editor that adds a byte order mark saved it
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("\xEF\xBB\xBF[Mine]\nfoo=bar\n");
+    }
     ASSERT_TRUE(QDir().mkpath(QFileInfo(run.settingsFile()).absolutePath()));
     ASSERT_TRUE(QFile::link(target, run.settingsFile()));
     run.start();
@@ -192,7 +197,8 @@ TEST(Settings, ASettingsFileThatIsALinkStaysALink) {
     EXPECT_TRUE(QFileInfo(run.settingsFile()).isSymLink());
     QFile file(target);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("Window=0\n"));
+    EXPECT_EQ(file.readAll(), "\xEF\xBB\xBF[Mine]\nfoo=bar\n\n[Setting]\nHeight=6270\nLeft=0\nTop=0\n"
+                              "Width=9285\nWindow=0\n");
 }
 
 TEST(Settings, AStuckLockNeverHoldsTheReaderAndIsNamed) {

@@ -296,6 +296,7 @@ TEST_F(ReadingWindow, TheOptionsLiveInTheirOwnSectionAndLeaveThePlacementKeysAsT
 
 TEST_F(ReadingWindow, ASaveKeepsAnotherCopysChoiceAndAStuckLockNeverHoldsTheWindow) {
     const QString file = platform::Settings::programFile();
+    form->reading()->action(u"zoomReset"_s)->trigger();
     {
         // Another copy chooses the dark theme while this one runs.
         platform::Settings other(file);
