@@ -75,10 +75,23 @@ ReadingOptions ReadingOptions::read(const platform::Settings& settings) {
 }
 
 void ReadingOptions::write(platform::Settings& settings) const {
-    settings.write(kSection, kPinyin, pinyin ? QStringLiteral("1") : QStringLiteral("0"));
-    settings.write(kSection, kZoom, QString::number(zoom));
-    settings.write(kSection, kTheme, nameOf(kThemeNames, theme));
-    settings.write(kSection, kScript, nameOf(kScriptNames, script));
+    writeKeys(settings, nullptr);
+}
+
+void ReadingOptions::writeChanges(platform::Settings& settings,
+                                  const ReadingOptions& before) const {
+    writeKeys(settings, &before);
+}
+
+void ReadingOptions::writeKeys(platform::Settings& settings, const ReadingOptions* before) const {
+    if (!before || pinyin != before->pinyin)
+        settings.write(kSection, kPinyin, pinyin ? QStringLiteral("1") : QStringLiteral("0"));
+    if (!before || zoom != before->zoom)
+        settings.write(kSection, kZoom, QString::number(zoom));
+    if (!before || theme != before->theme)
+        settings.write(kSection, kTheme, nameOf(kThemeNames, theme));
+    if (!before || script != before->script)
+        settings.write(kSection, kScript, nameOf(kScriptNames, script));
 }
 
 } // namespace nav

@@ -29,8 +29,14 @@ struct ReadingOptions {
 
     static ReadingOptions read(const platform::Settings& settings);
     void write(platform::Settings& settings) const;
+    // Writes only the keys whose option differs from before, so that another
+    // copy's choice of the others stands.
+    void writeChanges(platform::Settings& settings, const ReadingOptions& before) const;
 
     bool operator==(const ReadingOptions&) const = default;
+
+  private:
+    void writeKeys(platform::Settings& settings, const ReadingOptions* before) const;
 };
 
 } // namespace nav

@@ -42,6 +42,8 @@ QString errorMessage(ErrorCode code) {
         return QStringLiteral("无法打开文件夹");
     case ErrorCode::FolderUnusable:
         return QStringLiteral("无法使用文件夹");
+    case ErrorCode::HomeNotFound:
+        return QStringLiteral("找不到主文件夹");
     case ErrorCode::ResourceMissing:
         return QStringLiteral("找不到内嵌资源");
     case ErrorCode::SettingsNotSaved:

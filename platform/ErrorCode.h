@@ -29,6 +29,7 @@ enum class ErrorCode : int {
     LockNotTaken = 1011,
     FolderNotOpened = 1012,
     FolderUnusable = 1013,
+    HomeNotFound = 1014,
 
     ResourceMissing = 1020,
     SettingsNotSaved = 1030,

@@ -72,7 +72,7 @@ void preparePageEngine() {
                                  "--max-semi-space-size=1,--expose-gc,--no-compilation-cache");
 }
 
-void quietenDiagnostics() {
+void provideRuntimeFolder() {
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         const passwd* user = ::getpwuid(::geteuid());
         const QString folder =
@@ -87,6 +87,10 @@ void quietenDiagnostics() {
             (status.st_mode & 0777) == 0700)
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
     }
+}
+
+void quietenDiagnostics() {
+    provideRuntimeFolder();
     if (!qEnvironmentVariableIsEmpty("QUILLORA_DEBUG"))
         return;
     addEngineFlags("--log-level", "--log-level=3");

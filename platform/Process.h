@@ -26,9 +26,14 @@ void preparePageEngine();
 
 // Keeps the terminal quiet in normal use: the page engine's diagnostics and
 // start-up report are left out unless QUILLORA_DEBUG is set, and a missing
-// runtime folder is provided as the GUI library would, without its warning.
-// Errors still reach stderr. Must run before the application object exists.
+// runtime folder is provided (provideRuntimeFolder). Errors still reach
+// stderr. Must run before the application object exists.
 void quietenDiagnostics();
+
+// Without XDG_RUNTIME_DIR (containers, chroots, su) the GUI library warns
+// and makes a folder of its own; the same folder is provided here, private
+// to the user, without the warning.
+void provideRuntimeFolder();
 
 // Calls the handler on the GUI thread when the process is asked to end
 // (SIGTERM, SIGINT, or SIGHUP when its terminal closes), so a logout closes

@@ -2,28 +2,72 @@
 
 #include "Error.h"
 #include "SaveFailure.h"
+#include "UserFolders.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
-#include <QSettings>
+#include <QLockFile>
+#include <QSaveFile>
 
-#include <cstdio>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
 
-std::unique_ptr<QSettings> openStore(const QString& application) {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("Quillora"), application);
+// Another copy holds the lock for the few milliseconds of its own save; a
+// lock held longer is stuck, and the window must not wait for it.
+constexpr int kLockWaitMilliseconds = 250;
+
+struct FileBytes {
+    QByteArray bytes;
+    int error = 0; // errno of the first step that failed; ENOENT: no file yet
+};
+
+FileBytes readWhole(const QString& path) {
+    FileBytes file;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        file.error = errno;
+        return file;
+    }
+    char buffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0)
+            file.bytes.append(buffer, n);
+        else if (n == 0 || errno != EINTR) {
+            if (n < 0)
+                file.error = errno;
+            break;
+        }
+    }
+    ::close(fd);
+    return file;
 }
 
-// The settings library parses a file once per process and then serves what
-// it parsed, without the error: which files proved unreadable is kept here.
-QSet<QString>& unreadableFiles() {
-    static QSet<QString> files;
-    return files;
+bool absent(int error) {
+    return error == ENOENT || error == ENOTDIR;
+}
+
+// The file a chain of links ends at: saving there keeps the links.
+QString linkTarget(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.filePath();
+}
+
+// The system's reason when it has one, else the library's.
+Error notSaved(const QString& file, const QString& fallbackReason) {
+    const SaveFailure failure = whyNotSaved(file);
+    if (failure.reason.isEmpty())
+        return Error(ErrorCode::SettingsNotSaved, file, fallbackReason);
+    return Error(ErrorCode::SettingsNotSaved, failure.path, failure.reason);
 }
 
 } // namespace
@@ -32,70 +76,89 @@ QString Settings::applicationName() {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-Settings::Settings(const QString& application)
-    : m_application(application), m_store(openStore(application)) {
-    // The file is parsed, and its damage found, at the first look inside.
-    [[maybe_unused]] const QStringList keys = m_store->allKeys();
-    if (m_store->status() == QSettings::FormatError)
-        unreadableFiles().insert(m_store->fileName());
-    m_unreadable = unreadableFiles().contains(m_store->fileName());
+QString Settings::fileOf(const QString& application) {
+    return QFile::decodeName(user::configFolder()) + QStringLiteral("/Quillora/") + application +
+           QStringLiteral(".ini");
 }
 
-Settings::~Settings() = default;
+Settings::Settings(QString file) : m_file(std::move(file)) {
+    const FileBytes stored = readWhole(m_file);
+    if (absent(stored.error))
+        m_loaded = IniDocument();
+    else if (stored.error == 0)
+        m_loaded = IniDocument::parse(stored.bytes);
+}
 
 QString Settings::read(const QString& section, const QString& key, const QString& fallback) const {
-    if (m_unreadable)
+    const auto change = m_changes.constFind({section, key});
+    if (change != m_changes.cend())
+        return *change;
+    if (!m_loaded)
         return fallback;
-    const QVariant value = m_store->value(section + u'/' + key);
-    return value.isValid() ? value.toString() : fallback;
+    return m_loaded->value(section, key).value_or(fallback);
 }
 
 void Settings::write(const QString& section, const QString& key, const QString& value) {
-    m_store->setValue(section + u'/' + key, value);
-    m_written.insert(section + u'/' + key, value);
+    m_changes.insert({section, key}, value);
 }
 
-// A clean file with only the values written is made beside the damaged one
-// and renamed over it, so the damaged content can never be merged back in.
-void Settings::replaceUnreadable() {
-    const QString file = m_store->fileName();
-    m_store.reset();
-    if (unreadableFiles().contains(file)) {
-        // A name never used before in this process, so none of its parse is kept.
-        static int replaced = 0;
-        const QString fresh = file + QStringLiteral(".new%1").arg(++replaced);
-        QFile::remove(fresh);
-        {
-            QSettings clean(fresh, QSettings::IniFormat);
-            for (auto value = m_written.cbegin(); value != m_written.cend(); ++value)
-                clean.setValue(value.key(), value.value());
-            clean.sync();
-            if (clean.status() != QSettings::NoError)
-                throw Error(ErrorCode::SettingsNotSaved, file, whyNotSaved(fresh).reason);
-        }
-        if (::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(file).constData()) !=
-            0)
-            throw Error::fromErrno(ErrorCode::SettingsNotSaved, file);
-        unreadableFiles().remove(file);
-    }
-    // Reopened, the store reads the clean file, or the one another store of
-    // this program has written meanwhile.
-    m_store = openStore(m_application);
-    for (auto value = m_written.cbegin(); value != m_written.cend(); ++value)
-        m_store->setValue(value.key(), value.value());
-    m_unreadable = false;
+void Settings::takeLock(QLockFile& lock) const {
+    if (lock.tryLock(kLockWaitMilliseconds))
+        return;
+    const QString path = lock.fileName();
+    QString reason;
+    qint64 pid = 0;
+    if (QFileInfo(path).isDir())
+        reason = QStringLiteral("锁文件 %1 是一个文件夹，这次没有保存").arg(path);
+    else if (lock.error() == QLockFile::LockFailedError && lock.getLockInfo(&pid, nullptr, nullptr))
+        reason =
+            QStringLiteral("锁文件 %1 被另一个进程（%2）占着，这次没有保存").arg(path).arg(pid);
+    else
+        reason = QStringLiteral("无法取得锁文件 %1，这次没有保存").arg(path);
+    throw Error(ErrorCode::SettingsNotSaved, m_file, reason);
+}
+
+// The file as it is now, under the lock; bytes receives what it holds.
+IniDocument Settings::freshDocument(QByteArray& bytes) const {
+    const FileBytes stored = readWhole(m_file);
+    if (absent(stored.error))
+        return {};
+    if (stored.error != 0)
+        throw Error(ErrorCode::SettingsNotSaved, m_file,
+                    systemReason(stored.error) + QStringLiteral("，文件保持原样"));
+    QString why;
+    std::optional<IniDocument> document = IniDocument::parse(stored.bytes, &why);
+    if (!document)
+        throw Error(ErrorCode::SettingsNotSaved, m_file,
+                    QStringLiteral("无法完整读取（%1），文件保持原样").arg(why));
+    bytes = stored.bytes;
+    return *document;
+}
+
+void Settings::save(const QByteArray& bytes) const {
+    const QString target = linkTarget(m_file);
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw notSaved(target, file.errorString());
 }
 
 void Settings::flush() {
-    if (m_unreadable)
-        replaceUnreadable();
-    m_store->sync();
-    if (m_store->status() == QSettings::NoError)
+    if (m_changes.isEmpty())
         return;
-    const SaveFailure failure = whyNotSaved(m_store->fileName());
-    if (failure.reason.isEmpty())
-        throw Error(ErrorCode::SettingsNotSaved, m_store->fileName());
-    throw Error(ErrorCode::SettingsNotSaved, failure.path, failure.reason);
+    const QString folder = QFileInfo(m_file).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw notSaved(m_file, {});
+    QLockFile lock(m_file + QStringLiteral(".lock"));
+    takeLock(lock);
+    QByteArray before;
+    IniDocument document = freshDocument(before);
+    for (auto change = m_changes.cbegin(); change != m_changes.cend(); ++change)
+        document.set(change.key().first, change.key().second, change.value());
+    const QByteArray after = document.bytes();
+    if (after != before)
+        save(after);
+    m_loaded = std::move(document);
+    m_changes.clear();
 }
 
 } // namespace platform

@@ -1,11 +1,11 @@
 #include "SystemDirectory.h"
 
 #include "Error.h"
+#include "UserFolders.h"
 
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <sys/stat.h>
@@ -26,15 +26,6 @@ QString systemDirectoryBuffer() {
 #else
 namespace {
 
-// The per-user cache folder, as the bytes the environment gives.
-QByteArray cacheFolder() {
-    const QByteArray cache = qgetenv("XDG_CACHE_HOME");
-    if (!cache.isEmpty())
-        return cache;
-    const QByteArray home = qgetenv("HOME");
-    return (home.isEmpty() ? QFile::encodeName(QDir::homePath()) : home) + "/.cache";
-}
-
 // Makes every missing folder on the way, as mkdir -p does, and names the
 // folder whose creation was refused, with the reason. The cache folder is
 // the user's: links on the way to it are followed.
@@ -53,7 +44,7 @@ void makePath(const QByteArray& path) {
 } // namespace
 
 QString systemDirectoryBuffer() {
-    const QByteArray base = cacheFolder();
+    const QByteArray base = user::cacheFolder();
     const QString folder = QFile::decodeName(base);
     // A name that does not survive decoding would lead every write to a
     // different folder, one with a replacement character in its name.

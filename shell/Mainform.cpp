@@ -134,11 +134,23 @@ void Mainform::showSelectedAgain() {
 }
 
 void Mainform::saveReadingOptions() {
+    if (!m_settings)
+        return;
+    m_reading.writeChanges(*m_settings, m_savedReading);
+    m_savedReading = m_reading;
+    saveSettings();
+}
+
+// A change that could not be saved stays recorded for the next save. A lock
+// that stays stuck fails every save alike: the user is told once.
+void Mainform::saveSettings() {
     try {
-        platform::Settings settings(platform::Settings::applicationName());
-        m_reading.write(settings);
-        settings.flush();
+        m_settings->flush();
+        m_settingsFailure.clear();
     } catch (const platform::Error& error) {
+        if (error.userText() == m_settingsFailure)
+            return;
+        m_settingsFailure = error.userText();
         reportError(this, error);
     }
 }
@@ -146,12 +158,12 @@ void Mainform::saveReadingOptions() {
 Mainform::~Mainform() = default;
 
 void Mainform::load() {
-    {
-        // One look at the settings file serves the placement and the options.
-        const platform::Settings settings(platform::Settings::applicationName());
-        restorePlacement(settings);
-        m_reading = nav::ReadingOptions::read(settings);
-    }
+    // One look at the settings file serves the placement and the options;
+    // the same object saves them.
+    m_settings = std::make_unique<platform::Settings>(platform::Settings::programFile());
+    restorePlacement(*m_settings);
+    m_reading = nav::ReadingOptions::read(*m_settings);
+    m_savedReading = m_reading;
     {
         const QSignalBlocker quiet(m_pinyin);
         m_pinyin->setChecked(m_reading.pinyin);
@@ -231,7 +243,9 @@ void Mainform::showEvent(QShowEvent* event) {
 }
 
 void Mainform::savePlacement() {
-    platform::Settings settings(platform::Settings::applicationName());
+    if (!m_settings)
+        return;
+    platform::Settings& settings = *m_settings;
     WindowState state = WindowState::Normal;
     if (windowState() & Qt::WindowMinimized)
         state = WindowState::Minimised;
@@ -250,7 +264,7 @@ void Mainform::savePlacement() {
         settings.write(kSection, QStringLiteral("Width"), QString::number(p.width));
         settings.write(kSection, QStringLiteral("Height"), QString::number(p.height));
     }
-    settings.flush();
+    saveSettings();
 }
 
 void Mainform::closeEvent(QCloseEvent* event) {
@@ -263,11 +277,7 @@ void Mainform::closeEvent(QCloseEvent* event) {
     } catch (const platform::Error& error) {
         reportError(this, error);
     }
-    try {
-        savePlacement();
-    } catch (const platform::Error& error) {
-        reportError(this, error);
-    }
+    savePlacement();
     event->accept();
 }
 

@@ -62,6 +62,7 @@ class Mainform final : public QWidget {
     void addReadingActions();
     void setPinyin(bool on);
     void saveReadingOptions();
+    void saveSettings();
     void showSelectedAgain();
     void wireComfort();
     void showKeysPage();
@@ -77,6 +78,9 @@ class Mainform final : public QWidget {
     SplitterBar* Picture1;      // the splitter bar between them
     QAction* m_pinyin = nullptr;
     nav::ReadingOptions m_reading;
+    nav::ReadingOptions m_savedReading; // as last read or handed to the settings
+    std::unique_ptr<platform::Settings> m_settings;
+    QString m_settingsFailure; // the last failure to save them, already reported
     SearchPane* m_search;
     HitMarker* m_marker;
     ReadingActions* m_comfort;

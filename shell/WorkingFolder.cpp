@@ -20,14 +20,23 @@ QByteArray aboutPage() {
 
 } // namespace
 
-void WorkingFolder::openFolders() {
+bool WorkingFolder::openFolders() {
     const QString system = paths::systemFolder();
     const qsizetype slash = system.lastIndexOf(u'/');
     platform::files::HeldFolder cache;
     cache.openAnyFolder(system.left(qMax<qsizetype>(slash, 1)));
     platform::files::HeldFolder own;
     own.openRealFolder(cache, system.mid(slash + 1));
-    m_temporary.openRealFolder(own, QStringLiteral("temp"));
+    try {
+        m_temporary.openRealFolder(own, QStringLiteral("temp"));
+    } catch (const platform::Error&) {
+        // The last copy to exit removed the folder meanwhile: the next round
+        // makes it again.
+        if (!own.stillNamed())
+            return false;
+        throw;
+    }
+    return true;
 }
 
 void WorkingFolder::prepare() {
@@ -36,8 +45,7 @@ void WorkingFolder::prepare() {
     // meanwhile removes the folder only while it holds the lock alone, so
     // nothing written below can be taken away by it.
     for (int attempt = 1;; ++attempt) {
-        openFolders();
-        if (m_lock.acquireShared(paths::lockFile()))
+        if (openFolders() && m_lock.acquireShared(paths::lockFile()))
             break;
         if (attempt == kLockAttempts)
             throw platform::Error(platform::ErrorCode::LockNotTaken, paths::lockFile(),
@@ -79,11 +87,30 @@ bool WorkingFolder::remove() {
     // Through the handle: if the folder's name now leads elsewhere, only
     // our own folder is emptied.
     platform::files::removeContents(m_folder.path());
-    // Not empty means another copy arrived after all: it keeps the folder.
-    if (m_folder.stillNamed())
-        platform::files::removeDirectory(m_folder.path());
-    releaseAll();
+    // Not empty means another copy arrived after all: it keeps the folder,
+    // and the lock with it.
+    if (m_folder.stillNamed() && !platform::files::removeDirectory(m_folder.path())) {
+        releaseAll();
+        return true;
+    }
+    removeLockAndFolders();
     return true;
+}
+
+// The lock goes while this copy still holds it alone: a copy starting
+// meanwhile finds its lock file gone and makes another, which keeps the
+// folders. Folders that are not empty stay.
+void WorkingFolder::removeLockAndFolders() {
+    try {
+        if (m_lock.stillNamed())
+            platform::files::deleteFile(paths::lockFile());
+        releaseAll();
+        if (platform::files::removeDirectory(paths::temporaryFolder()))
+            platform::files::removeDirectory(paths::systemFolder());
+    } catch (const platform::Error&) {
+        // Empty folders left in the cache harm nobody; the exit goes on.
+        releaseAll();
+    }
 }
 
 void WorkingFolder::releaseAll() {

@@ -12,7 +12,8 @@ namespace shell {
 // The folder the reader writes its database, pictures and pages into, from
 // start-up to exit. The folder and those above it, up to the cache folder,
 // are real folders, held open for the run; every running copy holds a shared
-// lock beside the folder, and only the last copy to exit removes it.
+// lock beside the folder, and only the last copy to exit removes it, with the
+// lock and the empty folders above it.
 class WorkingFolder final {
     Q_DISABLE_COPY_MOVE(WorkingFolder)
 
@@ -32,7 +33,9 @@ class WorkingFolder final {
     bool remove();
 
   private:
-    void openFolders();
+    // False when a folder on the way vanished under it: try again.
+    bool openFolders();
+    void removeLockAndFolders();
     void writeUnlessSame(const QString& name, const QByteArray& bytes);
     void releaseAll();
 

@@ -5,10 +5,13 @@
 #include "Mainform.h"
 
 #include "platform/Process.h"
+#include "platform/UserFolders.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // Before any library reads the environment.
+    platform::user::settleEnvironment();
     const shell::CommandLine command = shell::parseCommandLine(argc, argv);
     if (command.exitStatus)
         return *command.exitStatus;
@@ -24,6 +27,9 @@ int main(int argc, char** argv) {
             shell::reportToStreamOnly();
             QApplication::closeAllWindows();
         });
+        // Without a home of the user's own nothing is started: every folder
+        // the reader and its libraries write into lies there.
+        platform::user::homeFolder();
         shell::Mainform form;
         form.load();
         form.show();

@@ -15,7 +15,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <grp.h>
 #include <linux/capability.h>
+#include <pwd.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -256,7 +258,9 @@ TEST(FolderFaults, TwoCopiesShareTheFolderAndTheLastOneRemovesIt) {
     EXPECT_TRUE(QFileInfo(folder + u"/ts.dic"_s).isFile());
     EXPECT_EQ(second.process().state(), QProcess::Running);
     EXPECT_TRUE(second.end()) << second.errors().constData();
-    EXPECT_FALSE(QFileInfo::exists(folder));
+    // The lock and the folders above the working folder go with the last one.
+    EXPECT_FALSE(QFileInfo::exists(home.filePath(u"cache/quillora"_s)));
+    EXPECT_TRUE(QFileInfo(home.filePath(u"cache"_s)).isDir());
 }
 
 TEST(FolderFaults, AKillDuringStartUpIsFollowedByACleanRun) {
@@ -274,4 +278,59 @@ TEST(FolderFaults, AKillDuringStartUpIsFollowedByACleanRun) {
     next.waitUntilRunning(folder);
     EXPECT_TRUE(next.end()) << next.errors().constData();
     EXPECT_FALSE(QFileInfo::exists(folder));
+}
+
+TEST(FolderFaults, EmptyOrRelativeXdgFoldersCountAsUnset) {
+    for (const QString& value : {u"relcache"_s, u""_s}) {
+        SCOPED_TRACE(value.toStdString());
+        QTemporaryDir home;
+        QTemporaryDir current;
+        Reader run(home.path(), false);
+        QProcessEnvironment env = run.process().processEnvironment();
+        env.insert(u"XDG_CACHE_HOME"_s, value);
+        env.insert(u"XDG_CONFIG_HOME"_s, value);
+        run.process().setProcessEnvironment(env);
+        run.process().setWorkingDirectory(current.path());
+        run.start();
+        run.waitUntilRunning(home.filePath(u".cache/quillora/temp/dicts"_s));
+        EXPECT_TRUE(run.end()) << run.errors().constData();
+        EXPECT_FALSE(run.errors().contains("Failed to create")) << run.errors().constData();
+        EXPECT_TRUE(QFileInfo(home.filePath(u".config/Quillora/Quillora.ini"_s)).isFile());
+        EXPECT_EQ(
+            QDir(current.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList());
+    }
+}
+
+TEST(FolderFaults, WithoutAnyHomeTheReaderStopsAndSaysSo) {
+    // A user the password database does not know, and no HOME: only the
+    // superuser can start the program as such a user.
+    constexpr uid_t kStranger = 54321;
+    if (::geteuid() != 0 || ::getpwuid(kStranger))
+        GTEST_SKIP() << "needs the superuser and a user id without an entry";
+    QTemporaryDir current;
+    QFile::setPermissions(current.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadOther | QFile::WriteOther |
+                                              QFile::ExeOther);
+    Reader run(QString(), false);
+    QProcessEnvironment env = run.process().processEnvironment();
+    for (const QString& name : {u"HOME"_s, u"XDG_CONFIG_HOME"_s, u"XDG_CACHE_HOME"_s,
+                                u"XDG_DATA_HOME"_s, u"XDG_RUNTIME_DIR"_s, u"XAUTHORITY"_s})
+        env.remove(name);
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    run.process().setProcessEnvironment(env);
+    run.process().setWorkingDirectory(current.path());
+    run.process().setChildProcessModifier([] {
+        ::setgroups(0, nullptr);
+        if (::setgid(kStranger) != 0 || ::setuid(kStranger) != 0)
+            ::_exit(99);
+    });
+    run.start();
+    const QByteArray errors = run.waitForError();
+    EXPECT_TRUE(errors.contains("错误 1014：找不到主文件夹")) << errors.constData();
+    run.end();
+    EXPECT_EQ(run.process().exitCode(), 1);
+    EXPECT_EQ(
+        QDir(current.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QStringList());
 }

@@ -34,7 +34,7 @@ QRect inTwips(const QRect& pixels, double dpiX, double dpiY) {
 TEST(ScaledScreen, TheWindowPlacesAndLaysOutInTwipsAsUnscaled) {
     const double factor = qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s).toDouble();
     {
-        platform::Settings settings(platform::Settings::applicationName());
+        platform::Settings settings(platform::Settings::programFile());
         settings.write(u"Setting"_s, u"Left"_s, u"1440"_s);
         settings.write(u"Setting"_s, u"Top"_s, u"720"_s);
         settings.write(u"Setting"_s, u"Width"_s, u"9285"_s);
@@ -78,7 +78,7 @@ TEST(ScaledScreen, TheWindowPlacesAndLaysOutInTwipsAsUnscaled) {
     EXPECT_NEAR(inTwips(form.view()->geometry(), dpiX, dpiY).left(), 2000 + 50, 15);
 
     form.close();
-    const platform::Settings saved(platform::Settings::applicationName());
+    const platform::Settings saved(platform::Settings::programFile());
     EXPECT_NEAR(saved.read(u"Setting"_s, u"Width"_s, {}).toInt(), 9285, 15);
     EXPECT_NEAR(saved.read(u"Setting"_s, u"Left"_s, {}).toInt(), 1440, 15);
 }

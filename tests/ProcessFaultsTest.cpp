@@ -1,9 +1,10 @@
-// The real program under faults from outside: termination signals, damaged
-// or unwritable settings, placements no window could use. Each run has its
+// The real program under faults from outside: termination signals, damaged,
+// linked, locked or unwritable settings, placements no window could use. Each run has its
 // own home, cache and settings folder.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -47,6 +48,10 @@ class ReaderRun {
         QFile file(settingsFile());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
+    }
+    QByteArray settingsBytes() const {
+        QFile file(settingsFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QString setting(const QString& key) const {
         QFile file(settingsFile());
@@ -146,7 +151,7 @@ TEST(Signals, AnErrorAtExitAfterASignalGoesToStderrAndTheReaderEndsAtOnce) {
     }
 }
 
-TEST(Settings, AJunkSettingsFileIsReplacedByACleanOneWithoutAnError) {
+TEST(Settings, AJunkSettingsFileIsLeftAsItWasAndTheUserTold) {
     ReaderRun run;
     std::mt19937 random(2024);
     QByteArray junk;
@@ -155,13 +160,67 @@ TEST(Settings, AJunkSettingsFileIsReplacedByACleanOneWithoutAnError) {
     run.writeSettings(junk);
     run.start();
     ASSERT_TRUE(run.endWith(SIGTERM));
-    EXPECT_FALSE(run.errors().contains("错误")) << run.errors().toStdString();
-    QFile file(run.settingsFile());
+    EXPECT_TRUE(run.errors().contains("错误 1030：无法保存设置 " + run.settingsFile().toUtf8() +
+                                      "：无法完整读取"))
+        << run.errors().toStdString();
+    EXPECT_EQ(run.errors().count('\n'), 1) << "one sentence";
+    EXPECT_EQ(run.settingsBytes(), junk);
+}
+
+TEST(Settings, AByteOrderMarkIsReadAsNothingAndWhatTheReaderDoesNotKnowIsKept) {
+    ReaderRun run;
+    const QByteArray others = "[Reading]\nZoom=@Variant(\\0\\0\\0\\x7f\\0\\0\\0)\n"
+                              "Theme=dark\n\n[Mine]\n; my own\nfoo = bar\n";
+    run.writeSettings(
+        "\xEF\xBB\xBF[Setting]\nLeft=0\nTop=0\nWidth=12000\nHeight=6270\nWindow=0\n\n" + others);
+    run.start();
+    ASSERT_TRUE(run.endWith(SIGTERM));
+    EXPECT_EQ(run.errors(), QByteArray());
+    EXPECT_EQ(run.settingsBytes(),
+              "\xEF\xBB\xBF[Setting]\nLeft=0\nTop=0\nWidth=12000\nHeight=6270\nWindow=0\n\n" +
+                  others);
+}
+
+TEST(Settings, ASettingsFileThatIsALinkStaysALink) {
+    ReaderRun run;
+    const QString target = run.home(u"dotfiles/quillora.ini"_s);
+    ASSERT_TRUE(QDir().mkpath(run.home(u"dotfiles"_s)));
+    {
+        QFile file(target); // as an editor that adds a byte order mark saved it
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("\xEF\xBB\xBF[Mine]\nfoo=bar\n");
+    }
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(run.settingsFile()).absolutePath()));
+    ASSERT_TRUE(QFile::link(target, run.settingsFile()));
+    run.start();
+    ASSERT_TRUE(run.endWith(SIGTERM));
+    EXPECT_TRUE(QFileInfo(run.settingsFile()).isSymLink());
+    QFile file(target);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString content = QString::fromUtf8(file.readAll());
-    const QRegularExpression clean(
-        uR"(^\[Setting\]\nHeight=6270\nLeft=0\nTop=0\nWidth=9285\nWindow=0\n$)"_s);
-    EXPECT_TRUE(clean.match(content).hasMatch()) << content.toStdString();
+    EXPECT_EQ(file.readAll(), "\xEF\xBB\xBF[Mine]\nfoo=bar\n\n[Setting]\nHeight=6270\nLeft=0\nTop=0\n"
+                              "Width=9285\nWindow=0\n");
+}
+
+TEST(Settings, AStuckLockNeverHoldsTheReaderAndIsNamed) {
+    for (const bool folder : {true, false}) {
+        SCOPED_TRACE(folder ? "a folder" : "a live process's lock");
+        ReaderRun run;
+        run.writeSettings("[Setting]\nLeft=0\n");
+        const QString lockPath = run.settingsFile() + u".lock"_s;
+        QLockFile lock(lockPath);
+        if (folder)
+            ASSERT_TRUE(QDir().mkpath(lockPath));
+        else
+            ASSERT_TRUE(lock.tryLock(0));
+        run.start();
+        ::kill(pid_t(run.program().processId()), SIGTERM);
+        ASSERT_TRUE(run.program().waitForFinished(5000)) << "the lock held the reader";
+        EXPECT_EQ(run.program().exitCode(), 0);
+        EXPECT_TRUE(run.errors().contains("错误 1030：无法保存设置 " + run.settingsFile().toUtf8() +
+                                          "：锁文件 " + lockPath.toUtf8()))
+            << run.errors().toStdString();
+        EXPECT_EQ(run.settingsBytes(), "[Setting]\nLeft=0\n");
+    }
 }
 
 TEST(Placement, GarbageOrUnusableNumbersGiveAUsableWindow) {

@@ -3,7 +3,7 @@
 
 #include "platform/Settings.h"
 
-#include <QSettings>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,13 +17,12 @@ namespace {
 
 class ReadingSettings : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-    }
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    QString file() const { return dir.filePath(u"ReadingTest.ini"_s); }
 
     nav::ReadingOptions readWith(const QString& pinyin) {
-        platform::Settings settings(u"ReadingTest"_s);
+        platform::Settings settings(file());
         settings.write(u"Reading"_s, u"Pinyin"_s, pinyin);
         return nav::ReadingOptions::read(settings);
     }
@@ -34,7 +33,7 @@ class ReadingSettings : public ::testing::Test {
 } // namespace
 
 TEST_F(ReadingSettings, PinyinIsOffUntilSwitchedOn) {
-    EXPECT_FALSE(nav::ReadingOptions::read(platform::Settings(u"ReadingTest"_s)).pinyin);
+    EXPECT_FALSE(nav::ReadingOptions::read(platform::Settings(file())).pinyin);
     EXPECT_TRUE(readWith(u"1"_s).pinyin);
     EXPECT_TRUE(readWith(u" 1 "_s).pinyin);
     EXPECT_FALSE(readWith(u"0"_s).pinyin);
@@ -47,14 +46,14 @@ TEST_F(ReadingSettings, UnreadableValuesGiveTheDefault) {
 
 TEST_F(ReadingSettings, WrittenOptionsReadBackInTheirOwnSection) {
     {
-        platform::Settings settings(u"ReadingTest"_s);
+        platform::Settings settings(file());
         settings.write(u"Setting"_s, u"Left"_s, u"120"_s);
         nav::ReadingOptions options;
         options.pinyin = true;
         options.write(settings);
         settings.flush();
     }
-    const platform::Settings settings(u"ReadingTest"_s);
+    const platform::Settings settings(file());
     EXPECT_TRUE(nav::ReadingOptions::read(settings).pinyin);
     EXPECT_EQ(settings.read(u"Reading"_s, u"Pinyin"_s, {}), u"1"_s);
     EXPECT_EQ(settings.read(u"Setting"_s, u"Left"_s, {}), u"120"_s);
@@ -66,12 +65,12 @@ TEST_F(ReadingSettings, ZoomThemeAndScriptRoundTripAndRecoverFromGarbage) {
     chosen.theme = nav::Theme::Dark;
     chosen.script = nav::Script::Traditional;
     {
-        platform::Settings settings(u"ReadingTest"_s);
+        platform::Settings settings(file());
         chosen.write(settings);
         settings.flush();
     }
-    EXPECT_EQ(nav::ReadingOptions::read(platform::Settings(u"ReadingTest"_s)), chosen);
-    platform::Settings settings(u"ReadingTest"_s);
+    EXPECT_EQ(nav::ReadingOptions::read(platform::Settings(file())), chosen);
+    platform::Settings settings(file());
     for (const QString& bad : {u"176"_s, u"0"_s, u"-100"_s, u"dark"_s, u"1e2"_s, u""_s}) {
         settings.write(u"Reading"_s, u"Zoom"_s, bad);
         settings.write(u"Reading"_s, u"Script"_s, bad + u"x"_s);
@@ -85,6 +84,29 @@ TEST_F(ReadingSettings, ZoomThemeAndScriptRoundTripAndRecoverFromGarbage) {
     EXPECT_EQ(nav::ReadingOptions::read(settings).theme, nav::Theme::Light);
 }
 
+TEST_F(ReadingSettings, ASaveWritesOnlyTheOptionsThisCopyChanged) {
+    platform::Settings settings(file());
+    const nav::ReadingOptions before = nav::ReadingOptions::read(settings);
+    {
+        // Another copy chose the dark theme after this one had read the file.
+        platform::Settings other(file());
+        nav::ReadingOptions dark;
+        dark.theme = nav::Theme::Dark;
+        dark.write(other);
+        other.flush();
+    }
+    nav::ReadingOptions zoomed = before;
+    zoomed.zoom = 125;
+    zoomed.writeChanges(settings, before);
+    settings.flush();
+    const nav::ReadingOptions saved = nav::ReadingOptions::read(platform::Settings(file()));
+    EXPECT_EQ(saved.theme, nav::Theme::Dark);
+    EXPECT_EQ(saved.zoom, 125);
+    QFile stored(file());
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stored.readAll().count("Theme="), 1);
+}
+
 TEST_F(ReadingSettings,
        EachTraditionalVariantIsKeptUnderItsOwnNameAndTheOldValuesKeepTheirMeaning) {
     const std::vector<std::pair<nav::Script, QString>> names{
@@ -92,7 +114,7 @@ TEST_F(ReadingSettings,
         {nav::Script::Traditional, u"traditional"_s},
         {nav::Script::Taiwan, u"taiwan"_s},
         {nav::Script::HongKong, u"hongkong"_s}};
-    platform::Settings settings(u"ReadingTest"_s);
+    platform::Settings settings(file());
     for (const auto& [script, name] : names) {
         nav::ReadingOptions chosen;
         chosen.script = script;

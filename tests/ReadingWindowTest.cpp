@@ -1,6 +1,7 @@
 // The comfort actions in the real window with the real page view: text size
 // by key and wheel, back and forward over several kinds of node, a random
 // poem, the keys page, pinyin over the poem and the dark theme on screen.
+#include "shell/ErrorReport.h"
 #include "shell/Mainform.h"
 #include "shell/Paths.h"
 #include "shell/ReadingActions.h"
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
@@ -59,7 +61,7 @@ class ReadingWindow : public ::testing::Test {
     QWebEngineView* engine() const { return form->view()->findChild<QWebEngineView*>(); }
     double treePoints() const { return form->tree()->font().pointSizeF(); }
     QString stored(const QString& key) const {
-        return platform::Settings(platform::Settings::applicationName())
+        return platform::Settings(platform::Settings::programFile())
             .read(u"Reading"_s, key, u"(absent)"_s);
     }
     QString pageText() { return window_support::visibleText(form->view()); }
@@ -335,4 +337,34 @@ TEST_F(ReadingWindow, TheOptionsLiveInTheirOwnSectionAndLeaveThePlacementKeysAsT
     for (const QString& key : file.childKeys())
         EXPECT_TRUE((QStringList{u"Pinyin"_s, u"Script"_s, u"Theme"_s, u"Zoom"_s}).contains(key))
             << key.toStdString();
+}
+
+TEST_F(ReadingWindow, ASaveKeepsAnotherCopysChoiceAndAStuckLockNeverHoldsTheWindow) {
+    const QString file = platform::Settings::programFile();
+    form->reading()->action(u"zoomReset"_s)->trigger();
+    {
+        // Another copy chooses the dark theme while this one runs.
+        platform::Settings other(file);
+        other.write(u"Reading"_s, u"Theme"_s, u"dark"_s);
+        other.flush();
+    }
+    form->reading()->action(u"zoomIn"_s)->trigger();
+    EXPECT_EQ(stored(u"Theme"_s), u"dark"_s);
+    EXPECT_EQ(stored(u"Zoom"_s), u"110"_s);
+
+    // A folder in the lock's place: the window goes on, the changes wait.
+    shell::reportToStreamOnly(); // no message box to press
+    ASSERT_TRUE(QDir().mkpath(file + u".lock"_s));
+    form->reading()->action(u"zoomIn"_s)->trigger();
+    form->reading()->action(u"zoomIn"_s)->trigger();
+    EXPECT_EQ(stored(u"Zoom"_s), u"110"_s);
+    ASSERT_TRUE(QDir().rmdir(file + u".lock"_s));
+    form->reading()->action(u"zoomOut"_s)->trigger();
+    EXPECT_EQ(stored(u"Zoom"_s), u"125"_s);
+    shell::reportToStreamOnly(false);
+
+    form->reading()->action(u"zoomReset"_s)->trigger();
+    platform::Settings settings(file);
+    settings.write(u"Reading"_s, u"Theme"_s, u"desktop"_s);
+    settings.flush();
 }

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
             qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --enable-precise-memory-info");
     platform::prepareProcess();
     platform::preparePageEngine();
+    platform::provideRuntimeFolder();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

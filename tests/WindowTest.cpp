@@ -32,7 +32,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 QString settingsValue(const QString& key) {
-    return platform::Settings(platform::Settings::applicationName())
+    return platform::Settings(platform::Settings::programFile())
         .read(u"Setting"_s, key, u"(absent)"_s);
 }
 
