@@ -29,8 +29,7 @@ QStringList column(const platform::Database& db, const QString& sql, const QStri
 TEST(Queries, AValueWithApostrophesIsMatchedAsItIsAndNeverWidensTheQuery) {
     QTemporaryDir dir;
     platform::Database db(dir.filePath(u"q.db"_s), platform::Database::Mode::Create);
-    db.Execute(u"CREATE TABLE TangShi (ID INTEGER, ZuoZhe TEXT, TiMu TEXT);"
-               u"CREATE TABLE ZuoZhe (Name TEXT)"_s);
+    db.Execute(u"CREATE TABLE TangShi (ID INTEGER, ZuoZhe TEXT, TiMu TEXT)"_s);
     db.Insert(u"INSERT INTO TangShi VALUES (?1, ?2, ?3)"_s,
               {{1, u"O'Neil"_s, u"b"_s}, {2, u"O'Neil"_s, u"a"_s}, {3, u"other"_s, u"c"_s}});
     EXPECT_EQ(column(db, q::titlesOf(t::TangShi, u"O'Neil"_s), c::ID),
@@ -38,10 +37,4 @@ TEST(Queries, AValueWithApostrophesIsMatchedAsItIsAndNeverWidensTheQuery) {
     EXPECT_EQ(column(db, q::titlesOf(t::TangShi, u"x' OR '1'='1"_s), c::ID), QStringList());
     EXPECT_EQ(column(db, q::authorsOf(t::TangShi), c::ZuoZhe),
               (QStringList{u"O'Neil"_s, u"other"_s}));
-
-    db.Insert(u"INSERT INTO ZuoZhe VALUES (?1)"_s, {{u"O"_s}, {u"O'Neil"_s}, {u"Neil"_s}});
-    platform::Recordset authors = db.OpenRecordset(q::authors());
-    authors.FindFirst(q::byAuthorName(u"O'Neil"_s));
-    EXPECT_FALSE(authors.NoMatch());
-    EXPECT_EQ(authors.Fields(c::Name).toString(), u"O'Neil"_s);
 }
