@@ -35,6 +35,10 @@ const QList<ReaderKey>& readerKeys() {
          .keys = {u"Ctrl+Shift+T"_s},
          .menu = true,
          .checkable = true},
+        // Which Traditional the switch above shows: menu entries without keys.
+        {.id = u"scriptStandard"_s, .what = u"繁體"_s, .menu = true, .checkable = true},
+        {.id = u"scriptTaiwan"_s, .what = u"臺灣正體"_s, .menu = true, .checkable = true},
+        {.id = u"scriptHongKong"_s, .what = u"香港繁體"_s, .menu = true, .checkable = true},
         {.id = u"pinyin"_s,
          .what = u"拼音"_s,
          .keys = {u"Ctrl+Shift+P"_s},

@@ -10,7 +10,8 @@ namespace nav {
 
 // Every action of the reader, in one table: the window makes its actions,
 // shortcuts and right-click menu from here and the keys page lists it, so
-// none of them can leave a key out or add one of its own.
+// none of them can leave a key out or add one of its own. An entry without
+// keys is a menu entry only, and the keys page leaves it out.
 struct ReaderKey {
     QString id;                // the action's name in the window
     QString what;              // what the menu and the keys page call it

@@ -10,16 +10,18 @@
 #include "platform/PageView.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QWidget>
 
 #include <array>
+#include <utility>
 
 namespace shell {
 namespace {
 
-// The reading options that are on or off. Each is a row here and an entry of
-// the key table; switched, the page on show is built again.
+// The reading options that are simply on or off. Each is a row here and an
+// entry of the key table; switched, the page on show is built again.
 struct Switch {
     const char16_t* id;
     bool (*isOn)(const nav::ReadingOptions&);
@@ -27,14 +29,15 @@ struct Switch {
 };
 
 const std::array kSwitches{
-    Switch{u"script",
-           [](const nav::ReadingOptions& o) { return o.script == nav::Script::Traditional; },
-           [](nav::ReadingOptions& o, bool on) {
-               o.script = on ? nav::Script::Traditional : nav::Script::Simplified;
-           }},
     Switch{u"pinyin", [](const nav::ReadingOptions& o) { return o.pinyin; },
            [](nav::ReadingOptions& o, bool on) { o.pinyin = on; }},
 };
+
+// The Traditionals the script switch can show, each a menu entry.
+const std::array<std::pair<const char16_t*, nav::Script>, 3> kVariants{
+    {{u"scriptStandard", nav::Script::Traditional},
+     {u"scriptTaiwan", nav::Script::Taiwan},
+     {u"scriptHongKong", nav::Script::HongKong}}};
 
 } // namespace
 
@@ -53,6 +56,9 @@ ReadingActions::ReadingActions(QWidget* window, platform::NodeTree* tree, platfo
     connect(make(QStringLiteral("random")), &QAction::triggered, this,
             &ReadingActions::randomPiece);
     connect(make(QStringLiteral("theme")), &QAction::triggered, this, &ReadingActions::nextTheme);
+    connect(make(QStringLiteral("script")), &QAction::toggled, this,
+            &ReadingActions::setTraditional);
+    makeVariants();
     addSwitches();
     connect(make(QStringLiteral("keys")), &QAction::triggered, this,
             &ReadingActions::keysPageRequested);
@@ -99,6 +105,14 @@ QAction* ReadingActions::action(const QString& id) const {
 void ReadingActions::apply() {
     zoomTo(m_options.zoom);
     applyTheme();
+    if (nav::isTraditional(m_options.script))
+        m_variant = m_options.script;
+    {
+        QAction* script = action(QStringLiteral("script"));
+        const QSignalBlocker quiet(script);
+        script->setChecked(nav::isTraditional(m_options.script));
+    }
+    showVariant();
     for (const Switch& each : kSwitches) {
         QAction* shown = action(QString::fromUtf16(each.id));
         const QSignalBlocker quiet(shown);
@@ -160,6 +174,40 @@ void ReadingActions::applyTheme() {
     m_themed = true;
     m_window->setPalette(dark ? darkPalette() : lightPalette(m_desktopPalette));
     m_view->setUserStyleSheet(dark ? darkPageStyle() : QString());
+}
+
+void ReadingActions::setTraditional(bool on) {
+    m_options.script = on ? m_variant : nav::Script::Simplified;
+    m_tree->viewport()->update();
+    emit optionsChanged(true);
+}
+
+void ReadingActions::makeVariants() {
+    auto* group = new QActionGroup(this);
+    for (const auto& [id, variant] : kVariants) {
+        QAction* choice = make(QString::fromUtf16(id));
+        group->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, variant] { chooseVariant(variant); });
+    }
+    showVariant();
+}
+
+void ReadingActions::showVariant() {
+    for (const auto& [id, variant] : kVariants) {
+        QAction* choice = action(QString::fromUtf16(id));
+        const QSignalBlocker quiet(choice);
+        choice->setChecked(variant == m_variant);
+    }
+}
+
+// Choosing a variant shows it at once; the switch then goes back to it.
+void ReadingActions::chooseVariant(nav::Script variant) {
+    m_variant = variant;
+    QAction* script = action(QStringLiteral("script"));
+    if (!script->isChecked())
+        script->setChecked(true);
+    else if (m_options.script != variant)
+        setTraditional(true);
 }
 
 } // namespace shell

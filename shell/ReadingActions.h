@@ -21,7 +21,7 @@ namespace shell {
 
 // The reader's comfort actions and every reading option: text size, back
 // and forward through the nodes chosen, a random poem, the keys page, theme,
-// script and pinyin. Each is an action of the reader's key table, for the
+// script (and which Traditional) and pinyin. Each is an action of the reader's key table, for the
 // tree's menu and the window's shortcuts; the mouse's gestures (Ctrl+wheel,
 // back and forward buttons) over the tree and the page come here too.
 class ReadingActions final : public QObject {
@@ -58,6 +58,10 @@ class ReadingActions final : public QObject {
     void randomPiece();
     void nextTheme();
     void applyTheme();
+    void setTraditional(bool on);
+    void makeVariants();
+    void showVariant();
+    void chooseVariant(nav::Script variant);
 
     QWidget* m_window;
     platform::NodeTree* m_tree;
@@ -69,6 +73,8 @@ class ReadingActions final : public QObject {
     QPalette m_desktopPalette;
     qreal m_treePointSize;
     bool m_themed = false; // a palette and page style were laid on
+    // The Traditional the switch turns on: the one last chosen.
+    nav::Script m_variant = nav::Script::Traditional;
 };
 
 } // namespace shell
