@@ -4,14 +4,12 @@
 // long after the last key the last node's page is shown.
 //   key_repeat_timing [rounds]
 #include "Timing.h"
+#include "TreeWalk.h"
 
-#include "platform/Cp936.h"
-#include "platform/Files.h"
 #include "platform/NodeTree.h"
 #include "platform/PageView.h"
 #include "platform/Process.h"
 #include "shell/Mainform.h"
-#include "shell/Paths.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -25,17 +23,6 @@ namespace {
 
 constexpr int kKeys = 100;
 constexpr double kInterval = 1000.0 / 30;
-
-QString titleOf(const platform::NodeInfo& node) {
-    return node.tag.startsWith(u'j', Qt::CaseInsensitive) ? QStringLiteral("简介") : node.text;
-}
-
-QString writtenTitleLine() {
-    const QString page = shell::paths::inWorkingFolder(shell::paths::kPage);
-    return platform::cp936::decode(platform::files::read(page))
-        .split(QStringLiteral("\r\n"))
-        .value(3);
-}
 
 struct Round {
     std::vector<double> moveDelays;
@@ -52,15 +39,15 @@ Round holdDown(shell::Mainform& form) {
         // Runs after the window has written the page of the new node.
         round.moveDelays.push_back(clock.nsecsElapsed() / 1e6 - due.back());
         const QString expected =
-            QStringLiteral("<title>%1</title>").arg(titleOf(tree->info(tree->selectedKey())));
-        if (writtenTitleLine() != expected)
+            QStringLiteral("<title>%1</title>").arg(tree_walk::pageTitle(tree->info(tree->selectedKey())));
+        if (tree_walk::writtenTitleLine() != expected)
             ++round.wrongPages;
     });
     QEventLoop shown;
     const auto finished =
         QObject::connect(form.view(), &platform::PageView::loadFinished, &shown, [&] {
             if (int(due.size()) == kKeys &&
-                form.view()->title() == titleOf(tree->info(tree->selectedKey()))) {
+                form.view()->title() == tree_walk::pageTitle(tree->info(tree->selectedKey()))) {
                 round.lastPage = clock.nsecsElapsed() / 1e6 - due.back();
                 shown.quit();
             }
@@ -96,11 +83,7 @@ int main(int argc, char** argv) {
     form.show();
     loaded.exec();
     platform::NodeTree* tree = form.tree();
-    QTreeWidgetItem* verse = tree->topLevelItem(0)->child(0);
-    tree->expandItem(tree->topLevelItem(0));
-    tree->expandItem(verse);
-    for (int i = 0; i < verse->childCount(); ++i)
-        verse->child(i)->setExpanded(true);
+    tree_walk::openEveryAuthor(*tree);
     tree->select(QStringLiteral("R0.0.0"));
     loaded.exec();
     tree->setFocus();

@@ -2,40 +2,57 @@
 
 namespace nav {
 
+using namespace Qt::Literals::StringLiterals;
+
+// In the order of the menu and of the keys page.
 const QList<ReaderKey>& readerKeys() {
     static const QList<ReaderKey> keys{
-        {QStringLiteral("zoomIn"),
-         QStringLiteral("放大"),
-         {QStringLiteral("Ctrl+="), QStringLiteral("Ctrl++")},
-         {QStringLiteral("Ctrl+滚轮向上")}},
-        {QStringLiteral("zoomOut"),
-         QStringLiteral("缩小"),
-         {QStringLiteral("Ctrl+-")},
-         {QStringLiteral("Ctrl+滚轮向下")}},
-        {QStringLiteral("zoomReset"), QStringLiteral("原始大小"), {QStringLiteral("Ctrl+0")}},
-        {QStringLiteral("back"),
-         QStringLiteral("后退"),
-         {QStringLiteral("Alt+Left")},
-         {QStringLiteral("鼠标后退键")}},
-        {QStringLiteral("forward"),
-         QStringLiteral("前进"),
-         {QStringLiteral("Alt+Right")},
-         {QStringLiteral("鼠标前进键")}},
-        {QStringLiteral("random"), QStringLiteral("随机一首"), {QStringLiteral("Ctrl+R")}},
-        {QStringLiteral("theme"), QStringLiteral("主题"), {QStringLiteral("Ctrl+Shift+D")}},
-        {QStringLiteral("script"), QStringLiteral("繁体"), {QStringLiteral("Ctrl+Shift+T")}},
+        {.id = u"zoomIn"_s,
+         .what = u"放大"_s,
+         .keys = {u"Ctrl+="_s, u"Ctrl++"_s},
+         .mouse = {u"Ctrl+滚轮向上"_s},
+         .menu = true},
+        {.id = u"zoomOut"_s,
+         .what = u"缩小"_s,
+         .keys = {u"Ctrl+-"_s},
+         .mouse = {u"Ctrl+滚轮向下"_s},
+         .menu = true},
+        {.id = u"zoomReset"_s, .what = u"原始大小"_s, .keys = {u"Ctrl+0"_s}, .menu = true},
+        {.id = u"back"_s,
+         .what = u"后退"_s,
+         .keys = {u"Alt+Left"_s},
+         .mouse = {u"鼠标后退键"_s},
+         .menu = true},
+        {.id = u"forward"_s,
+         .what = u"前进"_s,
+         .keys = {u"Alt+Right"_s},
+         .mouse = {u"鼠标前进键"_s},
+         .menu = true},
+        {.id = u"random"_s, .what = u"随机一首"_s, .keys = {u"Ctrl+R"_s}, .menu = true},
+        {.id = u"theme"_s, .what = u"主题"_s, .keys = {u"Ctrl+Shift+D"_s}, .menu = true},
+        {.id = u"script"_s,
+         .what = u"繁体"_s,
+         .keys = {u"Ctrl+Shift+T"_s},
+         .menu = true,
+         .checkable = true},
         // Which Traditional the switch above shows: menu entries without keys.
-        {QStringLiteral("scriptStandard"), QStringLiteral("繁體"), {}},
-        {QStringLiteral("scriptTaiwan"), QStringLiteral("臺灣正體"), {}},
-        {QStringLiteral("scriptHongKong"), QStringLiteral("香港繁體"), {}},
-        {QStringLiteral("pinyin"), QStringLiteral("拼音"), {QStringLiteral("Ctrl+Shift+P")}},
-        {QStringLiteral("find"),
-         QStringLiteral("查找…"),
-         {QStringLiteral("Ctrl+F"), QStringLiteral("Ctrl+K"), QStringLiteral("/")}},
-        {QStringLiteral("findNext"), QStringLiteral("下一处"), {QStringLiteral("F3")}},
-        {QStringLiteral("findPrevious"), QStringLiteral("上一处"), {QStringLiteral("Shift+F3")}},
-        {QStringLiteral("closeFind"), QStringLiteral("关闭查找"), {QStringLiteral("Esc")}},
-        {QStringLiteral("keys"), QStringLiteral("按键一览"), {QStringLiteral("F1")}},
+        {.id = u"scriptStandard"_s, .what = u"繁體"_s, .menu = true, .checkable = true},
+        {.id = u"scriptTaiwan"_s, .what = u"臺灣正體"_s, .menu = true, .checkable = true},
+        {.id = u"scriptHongKong"_s, .what = u"香港繁體"_s, .menu = true, .checkable = true},
+        {.id = u"pinyin"_s,
+         .what = u"拼音"_s,
+         .keys = {u"Ctrl+Shift+P"_s},
+         .menu = true,
+         .checkable = true},
+        {.id = u"find"_s,
+         .what = u"查找…"_s,
+         .keys = {u"Ctrl+F"_s, u"Ctrl+K"_s},
+         .treeKeys = {u"/"_s},
+         .menu = true},
+        {.id = u"findNext"_s, .what = u"下一处"_s, .keys = {u"F3"_s}},
+        {.id = u"findPrevious"_s, .what = u"上一处"_s, .keys = {u"Shift+F3"_s}},
+        {.id = u"closeFind"_s, .what = u"关闭查找"_s, .keys = {u"Esc"_s}},
+        {.id = u"keys"_s, .what = u"按键一览"_s, .keys = {u"F1"_s}, .menu = true},
     };
     return keys;
 }
@@ -50,9 +67,11 @@ const ReaderKey& readerKey(const QString& id) {
 
 QList<pages::KeyRow> keyRows() {
     QList<pages::KeyRow> rows;
-    for (const ReaderKey& key : readerKeys())
-        if (!key.keys.isEmpty() || !key.mouse.isEmpty())
-            rows << pages::KeyRow{key.what, key.keys + key.mouse};
+    for (const ReaderKey& key : readerKeys()) {
+        const QStringList all = key.keys + key.treeKeys + key.mouse;
+        if (!all.isEmpty())
+            rows << pages::KeyRow{key.what, all};
+    }
     return rows;
 }
 

@@ -8,20 +8,24 @@
 
 namespace nav {
 
-// Every key of the reader, in one table: the window takes its shortcuts from
-// here and the keys page lists it, so neither can leave a key out. An entry
-// without keys is a menu entry only, and the keys page leaves it out.
+// Every action of the reader, in one table: the window makes its actions,
+// shortcuts and right-click menu from here and the keys page lists it, so
+// none of them can leave a key out or add one of its own. An entry without
+// keys is a menu entry only, and the keys page leaves it out.
 struct ReaderKey {
-    QString id;             // the action's name in the window
-    QString what;           // what the menu and the keys page call it
-    QStringList keys;       // shortcuts in portable form ("Ctrl+Shift+P"); the first is the menu's
-    QStringList mouse = {}; // the same by mouse, in words
+    QString id;                // the action's name in the window
+    QString what;              // what the menu and the keys page call it
+    QStringList keys = {};     // window-wide, portable form ("Ctrl+Shift+P"); the first is the menu's
+    QStringList treeKeys = {}; // acting only in the tree: elsewhere they are typed as text
+    QStringList mouse = {};    // the same by mouse, in words
+    bool menu = false;         // an entry of the tree's right-click menu
+    bool checkable = false;    // a switch, ticked in the menu while on
 };
 
 const QList<ReaderKey>& readerKeys();
 // The entry of that id; an empty entry for an id the table does not know.
 const ReaderKey& readerKey(const QString& id);
-// The rows of the keys page: the entries that have keys.
+// The keys page's rows: every entry that has a key or a mouse gesture.
 QList<pages::KeyRow> keyRows();
 
 } // namespace nav

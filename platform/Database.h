@@ -17,7 +17,7 @@ class Database final {
     enum class Mode { ReadOnly, Create };
 
     // Opens an existing file (ReadOnly) or makes a new, empty one (Create).
-    Database(const QString& path, Mode mode = Mode::ReadOnly);
+    explicit Database(const QString& path, Mode mode = Mode::ReadOnly);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;

@@ -50,7 +50,7 @@ PageView::PageView(QWidget* parent)
     page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     m_view->setPage(page);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
-    watchInput(m_view);
+    m_view->installEventFilter(this);
     // Once the reader pauses, the pages replaced meanwhile are garbage: hand
     // their memory back. Not on every load, where it would cost time.
     m_trim.setSingleShot(true);
@@ -74,7 +74,8 @@ PageView::PageView(QWidget* parent)
     });
     connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
         // Each page arrives as content, and the history would keep a copy of
-        // every one; the reader has no Back button, so keep none.
+        // every one; the reader's Back steps through nodes, not documents,
+        // so keep none.
         m_view->history()->clear();
         m_trim.start();
         if (m_step == Step::Loading) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QUrl>
@@ -53,6 +54,9 @@ class PageView final : public QWidget {
     // A style sheet laid over every page as it loads, and over the page on
     // show; an empty one takes it away. The page files stay as they are.
     void setUserStyleSheet(const QString& css);
+    // The page's input (wheel, mouse, keys) goes through the filter before
+    // the engine sees it, in every widget the engine draws into.
+    void setInputFilter(QObject* filter);
 
     QString title() const;
     // The text the page shows, delivered to the callback once read.
@@ -69,11 +73,6 @@ class PageView final : public QWidget {
     void pageFailed(const QString& path, const QString& reason);
     // The outcome of findText: the current occurrence (from 1) of how many.
     void textFound(int current, int count);
-    // Ctrl with the wheel over the page: steps > 0 away from the user. The
-    // engine's own zoom is left out, so the reader decides the size.
-    void zoomWheel(int steps);
-    // The mouse's back (false) or forward (true) button over the page.
-    void historyButton(bool forward);
     // A second has passed since the last page went in: the reader has paused,
     // and what is kept only for speed can be handed back.
     void atRest();
@@ -91,10 +90,10 @@ class PageView final : public QWidget {
     void swapped(const QVariant& picturesLoading);
     void done(bool ok);
     void collectGarbage(bool whenIdle);
-    void watchInput(QObject* child);
 
     QWebEngineView* m_view;
     LocalFilesOnly* m_filter;
+    QPointer<QObject> m_inputFilter;
     QTimer m_trim;
     QTimer m_stuck;
     QUrl m_shown;

@@ -1,14 +1,12 @@
 // The page view's reading comfort: text size, a style sheet over the pages,
-// and the wheel and mouse buttons that the reader handles itself.
+// and the input the reader handles itself.
 #include "PageView.h"
 
 #include <QChildEvent>
-#include <QMouseEvent>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
-#include <QWheelEvent>
 
 namespace platform {
 namespace {
@@ -57,38 +55,20 @@ void PageView::setUserStyleSheet(const QString& css) {
     m_view->page()->runJavaScript(source, QWebEngineScript::ApplicationWorld);
 }
 
-void PageView::watchInput(QObject* child) {
-    child->installEventFilter(this);
+void PageView::setInputFilter(QObject* filter) {
+    m_inputFilter = filter;
+    m_view->installEventFilter(filter);
+    for (QWidget* child : m_view->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->installEventFilter(filter);
 }
 
 bool PageView::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::ChildAdded:
-        // The engine draws into a child widget it creates with the page.
-        if (watched == m_view) {
-            QObject* child = static_cast<QChildEvent*>(event)->child();
-            if (child->isWidgetType())
-                watchInput(child);
-        }
-        break;
-    case QEvent::Wheel: {
-        const auto* wheel = static_cast<QWheelEvent*>(event);
-        if (!(wheel->modifiers() & Qt::ControlModifier))
-            break;
-        if (const int delta = wheel->angleDelta().y())
-            emit zoomWheel(delta > 0 ? 1 : -1);
-        return true;
-    }
-    case QEvent::MouseButtonPress: {
-        const auto button = static_cast<QMouseEvent*>(event)->button();
-        if (button == Qt::BackButton || button == Qt::ForwardButton) {
-            emit historyButton(button == Qt::ForwardButton);
-            return true;
-        }
-        break;
-    }
-    default:
-        break;
+    // The engine draws into a child widget it creates with the page, and
+    // makes it anew when it must: the filter watches each one.
+    if (event->type() == QEvent::ChildAdded && watched == m_view && m_inputFilter) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if (child->isWidgetType())
+            child->installEventFilter(m_inputFilter);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -5,17 +5,19 @@
 namespace platform::swapScript {
 namespace {
 
-// A piece arrives as text when it decodes exactly as the engine would decode
-// it; any other is decoded in the page, by the engine's own decoder, from its
-// bytes sent as base64.
-const QString kPutIn = QStringLiteral(R"((function () {
-  const text = (base64) => {
+// Bytes sent as base64, decoded in the page by the engine's own decoder.
+const QString kDecoder = QStringLiteral(R"(const text = (base64) => {
     const raw = atob(base64);
     const bytes = new Uint8Array(raw.length);
     for (let i = 0; i < raw.length; ++i)
       bytes[i] = raw.charCodeAt(i);
     return new TextDecoder('gbk').decode(bytes);
-  };
+  };)");
+
+// A piece arrives as text when it decodes exactly as the engine would decode
+// it; any other goes through the decoder above.
+const QString kPutIn = QStringLiteral(R"((function () {
+  %3
   const title = %1;
   const body = %2;
   if (title !== null) {
@@ -51,17 +53,25 @@ QString literal(const QString& text) {
     return out + u'\'';
 }
 
+QString decoding(const QByteArray& bytes) {
+    return QStringLiteral("text('") + QString::fromLatin1(bytes.toBase64()) + QStringLiteral("')");
+}
+
 QString piece(const QByteArray& bytes) {
     if (const std::optional<QString> decoded = cp936::decodeDefined(bytes))
         return literal(*decoded);
-    return QStringLiteral("text('") + QString::fromLatin1(bytes.toBase64()) + QStringLiteral("')");
+    return decoding(bytes);
 }
 
 } // namespace
 
 QString putIn(const PageParts& parts) {
     return kPutIn.arg(parts.titled ? piece(parts.title) : QStringLiteral("null"),
-                      piece(parts.body));
+                      piece(parts.body), kDecoder);
+}
+
+QString decodedInPage(const QByteArray& bytes) {
+    return QStringLiteral("(function () { %1 return %2; })()").arg(kDecoder, decoding(bytes));
 }
 
 QString picturesLoading() {

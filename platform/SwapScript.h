@@ -14,6 +14,10 @@ namespace platform::swapScript {
 // title element to take the title.
 QString putIn(const PageParts& parts);
 
+// Evaluates to the bytes as the engine decodes code page 936: the decoder
+// putIn uses for a piece that our own decoding cannot give exactly.
+QString decodedInPage(const QByteArray& bytes);
+
 // Evaluates to the number of pictures of the document still loading.
 QString picturesLoading();
 

@@ -1,5 +1,7 @@
 #include "HitMarker.h"
 
+#include "TableActions.h"
+
 #include "platform/PageView.h"
 
 #include <QAction>
@@ -7,10 +9,8 @@
 namespace shell {
 
 HitMarker::HitMarker(platform::PageView* view, QObject* parent)
-    : QObject(parent), m_view(view), m_next(new QAction(QStringLiteral("下一处"), this)),
-      m_previous(new QAction(QStringLiteral("上一处"), this)) {
-    m_next->setShortcut(Qt::Key_F3);
-    m_previous->setShortcut(Qt::SHIFT | Qt::Key_F3);
+    : QObject(parent), m_view(view), m_next(tableAction(QStringLiteral("findNext"), this)),
+      m_previous(tableAction(QStringLiteral("findPrevious"), this)) {
     connect(m_next, &QAction::triggered, this, [this] { move(false); });
     connect(m_previous, &QAction::triggered, this, [this] { move(true); });
     connect(view, &platform::PageView::loadFinished, this, &HitMarker::pageLoaded);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -22,8 +23,7 @@ class HitMarker final : public QObject {
 
     // The text to mark on the next page that loads.
     void markOnNextPage(const QString& text) { m_pending = text; }
-    QAction* nextAction() const { return m_next; }
-    QAction* previousAction() const { return m_previous; }
+    QList<QAction*> actions() const { return {m_next, m_previous}; }
 
   private:
     void pageLoaded(bool ok);

@@ -7,6 +7,7 @@
 #include "ReadingActions.h"
 #include "SearchPane.h"
 #include "SplitterBar.h"
+#include "TableActions.h"
 
 #include "find/Search.h"
 #include "nav/Classify.h"
@@ -21,7 +22,6 @@
 #include "platform/Settings.h"
 #include "store/ContentStore.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -47,8 +47,6 @@ Mainform::Mainform(QWidget* parent)
       m_marker(new HitMarker(Ie, this)),
       m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)) {
     setWindowTitle(QStringLiteral("Vellumbra"));
-    // The tree's right-click menu lists the reader's actions with their keys;
-    // each feature adds its own action to the tree.
     BtTree->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(BtTree, &platform::NodeTree::nodeChosen, this, &Mainform::choose);
     connect(Picture1, &SplitterBar::released, this, &Mainform::barReleased);
@@ -63,16 +61,12 @@ Mainform::Mainform(QWidget* parent)
             m_content->database().releaseMemory();
     });
     wireSearch();
-    addReadingActions();
     wireComfort();
+    // The tree's right-click menu lists the reader's actions with their keys.
+    installActions(this, BtTree, m_comfort->actions() + m_search->actions() + m_marker->actions());
 }
 
 void Mainform::wireComfort() {
-    // The keys work wherever the focus is; the tree's menu shows them too.
-    for (QAction* action : m_comfort->actions()) {
-        BtTree->addAction(action);
-        addAction(action);
-    }
     connect(m_comfort, &ReadingActions::optionsChanged, this, [this](bool pageChanges) {
         saveReadingOptions();
         if (pageChanges)
@@ -94,11 +88,6 @@ void Mainform::showKeysPage() {
 }
 
 void Mainform::wireSearch() {
-    // Ctrl+F works wherever the focus is; the tree's menu shows it too.
-    BtTree->addAction(m_search->openAction());
-    addAction(m_search->openAction());
-    addAction(m_marker->nextAction());
-    addAction(m_marker->previousAction());
     connect(m_search, &SearchPane::resultChosen, this, &Mainform::openResult);
 }
 
@@ -109,21 +98,6 @@ void Mainform::openResult(const QString& key, const QString& highlight) {
     // it is shown.
     m_marker->markOnNextPage(nav::textShownIn(highlight, m_reading));
     BtTree->reveal(key);
-}
-
-void Mainform::addReadingActions() {
-    m_pinyin = new QAction(QStringLiteral("拼音"), this);
-    m_pinyin->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    m_pinyin->setShortcutVisibleInContextMenu(true);
-    m_pinyin->setCheckable(true);
-    BtTree->addAction(m_pinyin);
-    connect(m_pinyin, &QAction::toggled, this, &Mainform::setPinyin);
-}
-
-void Mainform::setPinyin(bool on) {
-    m_reading.pinyin = on;
-    saveReadingOptions();
-    showSelectedAgain();
 }
 
 // The page on show follows a switch that changes pages at once.
@@ -164,10 +138,6 @@ void Mainform::load() {
     restorePlacement(*m_settings);
     m_reading = nav::ReadingOptions::read(*m_settings);
     m_savedReading = m_reading;
-    {
-        const QSignalBlocker quiet(m_pinyin);
-        m_pinyin->setChecked(m_reading.pinyin);
-    }
     m_comfort->apply();
     m_folder.prepare(); // the About page too
     m_folder.markHidden();

@@ -9,8 +9,6 @@
 
 #include <memory>
 
-class QAction;
-
 namespace platform {
 class NodeTree;
 class PageView;
@@ -46,7 +44,6 @@ class Mainform final : public QWidget {
     platform::NodeTree* tree() const { return BtTree; }
     platform::PageView* view() const { return Ie; }
     int treeWidthTwips() const { return m_treeWidth; }
-    QAction* pinyinAction() const { return m_pinyin; }
     SearchPane* search() const { return m_search; }
     ReadingActions* reading() const { return m_comfort; }
 
@@ -59,8 +56,6 @@ class Mainform final : public QWidget {
     void restorePlacement(const platform::Settings& settings);
     void savePlacement();
     void choose(const platform::NodeInfo& node);
-    void addReadingActions();
-    void setPinyin(bool on);
     void saveReadingOptions();
     void saveSettings();
     void showSelectedAgain();
@@ -76,7 +71,6 @@ class Mainform final : public QWidget {
     platform::NodeTree* BtTree; // the navigation tree
     platform::PageView* Ie;     // the page view
     SplitterBar* Picture1;      // the splitter bar between them
-    QAction* m_pinyin = nullptr;
     nav::ReadingOptions m_reading;
     nav::ReadingOptions m_savedReading; // as last read or handed to the settings
     std::unique_ptr<platform::Settings> m_settings;

@@ -5,7 +5,9 @@
 #include <QDir>
 
 namespace shell {
+namespace {
 
+// The part of a string before its first NUL, or the whole string.
 QString TrimAtNul(QString text) {
     const qsizetype nul = text.indexOf(QChar(u'\0'));
     if (nul >= 0)
@@ -13,11 +15,15 @@ QString TrimAtNul(QString text) {
     return text;
 }
 
+// The folder with a separator at its end, added only when missing (and to an
+// empty folder, which then names the root).
 QString withTrailingSeparator(QString folder, QChar separator) {
     if (!folder.endsWith(separator))
         folder += separator;
     return folder;
 }
+
+} // namespace
 
 QString WindowsDir() {
     return withTrailingSeparator(TrimAtNul(platform::systemDirectoryBuffer()), QDir::separator());

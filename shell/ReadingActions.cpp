@@ -1,9 +1,10 @@
 #include "ReadingActions.h"
 
+#include "PointerGestures.h"
 #include "ReadingTheme.h"
 #include "ScriptDelegate.h"
+#include "TableActions.h"
 
-#include "nav/ReaderKeys.h"
 #include "nav/Zoom.h"
 #include "platform/NodeTree.h"
 #include "platform/PageView.h"
@@ -11,14 +12,34 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QMouseEvent>
-#include <QWheelEvent>
 #include <QWidget>
 
 #include <array>
 #include <utility>
 
 namespace shell {
+namespace {
+
+// The reading options that are simply on or off. Each is a row here and an
+// entry of the key table; switched, the page on show is built again.
+struct Switch {
+    const char16_t* id;
+    bool (*isOn)(const nav::ReadingOptions&);
+    void (*set)(nav::ReadingOptions&, bool);
+};
+
+const std::array kSwitches{
+    Switch{u"pinyin", [](const nav::ReadingOptions& o) { return o.pinyin; },
+           [](nav::ReadingOptions& o, bool on) { o.pinyin = on; }},
+};
+
+// The Traditionals the script switch can show, each a menu entry.
+const std::array<std::pair<const char16_t*, nav::Script>, 3> kVariants{
+    {{u"scriptStandard", nav::Script::Traditional},
+     {u"scriptTaiwan", nav::Script::Taiwan},
+     {u"scriptHongKong", nav::Script::HongKong}}};
+
+} // namespace
 
 ReadingActions::ReadingActions(QWidget* window, platform::NodeTree* tree, platform::PageView* view,
                                nav::ReadingOptions& options)
@@ -35,33 +56,43 @@ ReadingActions::ReadingActions(QWidget* window, platform::NodeTree* tree, platfo
     connect(make(QStringLiteral("random")), &QAction::triggered, this,
             &ReadingActions::randomPiece);
     connect(make(QStringLiteral("theme")), &QAction::triggered, this, &ReadingActions::nextTheme);
-    QAction* script = make(QStringLiteral("script"));
-    script->setCheckable(true);
-    connect(script, &QAction::toggled, this, &ReadingActions::setTraditional);
+    connect(make(QStringLiteral("script")), &QAction::toggled, this,
+            &ReadingActions::setTraditional);
     makeVariants();
+    addSwitches();
     connect(make(QStringLiteral("keys")), &QAction::triggered, this,
             &ReadingActions::keysPageRequested);
-    connect(view, &platform::PageView::zoomWheel, this, [this](int steps) {
-        zoomTo(steps > 0 ? nav::zoomIn(m_options.zoom) : nav::zoomOut(m_options.zoom));
-    });
-    connect(view, &platform::PageView::historyButton, this, &ReadingActions::step);
-    tree->viewport()->installEventFilter(this);
+    watchGestures();
     tree->setItemDelegate(new ScriptDelegate(m_options, tree));
 }
 
 ReadingActions::~ReadingActions() = default;
 
 QAction* ReadingActions::make(const QString& id) {
-    const nav::ReaderKey& entry = nav::readerKey(id);
-    auto* action = new QAction(entry.what, this);
-    action->setObjectName(id);
-    QList<QKeySequence> keys;
-    for (const QString& key : entry.keys)
-        keys << QKeySequence::fromString(key, QKeySequence::PortableText);
-    action->setShortcuts(keys);
-    action->setShortcutVisibleInContextMenu(true);
+    QAction* action = tableAction(id, this);
     m_actions << action;
     return action;
+}
+
+void ReadingActions::addSwitches() {
+    for (const Switch& each : kSwitches) {
+        connect(make(QString::fromUtf16(each.id)), &QAction::toggled, this, [this, &each](bool on) {
+            each.set(m_options, on);
+            // The tree draws its nodes through the options too.
+            m_tree->viewport()->update();
+            emit optionsChanged(true);
+        });
+    }
+}
+
+void ReadingActions::watchGestures() {
+    auto* gestures = new PointerGestures(this);
+    m_tree->viewport()->installEventFilter(gestures);
+    m_view->setInputFilter(gestures);
+    connect(gestures, &PointerGestures::zoomWheel, this, [this](int steps) {
+        zoomTo(steps > 0 ? nav::zoomIn(m_options.zoom) : nav::zoomOut(m_options.zoom));
+    });
+    connect(gestures, &PointerGestures::historyButton, this, &ReadingActions::step);
 }
 
 QAction* ReadingActions::action(const QString& id) const {
@@ -76,10 +107,17 @@ void ReadingActions::apply() {
     applyTheme();
     if (nav::isTraditional(m_options.script))
         m_variant = m_options.script;
-    QAction* script = action(QStringLiteral("script"));
-    const QSignalBlocker quiet(script);
-    script->setChecked(nav::isTraditional(m_options.script));
+    {
+        QAction* script = action(QStringLiteral("script"));
+        const QSignalBlocker quiet(script);
+        script->setChecked(nav::isTraditional(m_options.script));
+    }
     showVariant();
+    for (const Switch& each : kSwitches) {
+        QAction* shown = action(QString::fromUtf16(each.id));
+        const QSignalBlocker quiet(shown);
+        shown->setChecked(each.isOn(m_options));
+    }
 }
 
 void ReadingActions::chosen(const QString& key) {
@@ -144,20 +182,10 @@ void ReadingActions::setTraditional(bool on) {
     emit optionsChanged(true);
 }
 
-namespace {
-
-const std::array<std::pair<const char16_t*, nav::Script>, 3> kVariants{
-    {{u"scriptStandard", nav::Script::Traditional},
-     {u"scriptTaiwan", nav::Script::Taiwan},
-     {u"scriptHongKong", nav::Script::HongKong}}};
-
-} // namespace
-
 void ReadingActions::makeVariants() {
     auto* group = new QActionGroup(this);
     for (const auto& [id, variant] : kVariants) {
         QAction* choice = make(QString::fromUtf16(id));
-        choice->setCheckable(true);
         group->addAction(choice);
         connect(choice, &QAction::triggered, this, [this, variant] { chooseVariant(variant); });
     }
@@ -180,24 +208,6 @@ void ReadingActions::chooseVariant(nav::Script variant) {
         script->setChecked(true);
     else if (m_options.script != variant)
         setTraditional(true);
-}
-
-bool ReadingActions::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Wheel) {
-        const auto* wheel = static_cast<QWheelEvent*>(event);
-        if (wheel->modifiers() & Qt::ControlModifier) {
-            if (const int delta = wheel->angleDelta().y())
-                zoomTo(delta > 0 ? nav::zoomIn(m_options.zoom) : nav::zoomOut(m_options.zoom));
-            return true;
-        }
-    } else if (event->type() == QEvent::MouseButtonPress) {
-        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
-        if (button == Qt::BackButton || button == Qt::ForwardButton) {
-            step(button == Qt::ForwardButton);
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace shell

@@ -19,10 +19,11 @@ class PageView;
 
 namespace shell {
 
-// The reader's comfort actions: text size, back and forward through the
-// nodes chosen, a random poem, the keys page, theme and script. Each is a
-// QAction with its keys from the reader's key table, for the tree's menu and
-// the window's shortcuts.
+// The reader's comfort actions and every reading option: text size, back
+// and forward through the nodes chosen, a random poem, the keys page, theme,
+// script (and which Traditional) and pinyin. Each is an action of the reader's key table, for the
+// tree's menu and the window's shortcuts; the mouse's gestures (Ctrl+wheel,
+// back and forward buttons) over the tree and the page come here too.
 class ReadingActions final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ReadingActions)
@@ -32,7 +33,7 @@ class ReadingActions final : public QObject {
                    nav::ReadingOptions& options);
     ~ReadingActions() override;
 
-    // Shows the options as read: size, theme, the script switch.
+    // Shows the options as read: size, theme, the switches.
     void apply();
     // A node was chosen, by any means: it becomes the latest step.
     void chosen(const QString& key);
@@ -48,11 +49,10 @@ class ReadingActions final : public QObject {
     void optionsChanged(bool pageChanges);
     void keysPageRequested();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     QAction* make(const QString& id);
+    void addSwitches();
+    void watchGestures();
     void zoomTo(int percent);
     void step(bool forward);
     void randomPiece();

@@ -1,6 +1,7 @@
 #include "SearchPane.h"
 
 #include "ResultDelegate.h"
+#include "TableActions.h"
 
 #include "find/Entry.h"
 #include "platform/Error.h"
@@ -27,8 +28,8 @@ QString rowHtml(const find::Result& row) {
 
 SearchPane::SearchPane(QWidget* window, platform::NodeTree* tree, FinderFactory makeFinder)
     : QObject(window), m_tree(tree), m_field(new QLineEdit(window)), m_count(new QLabel(window)),
-      m_list(new QListWidget(window)), m_openAction(new QAction(QStringLiteral("查找…"), this)),
-      m_makeFinder(std::move(makeFinder)) {
+      m_list(new QListWidget(window)), m_openAction(tableAction(QStringLiteral("find"), this)),
+      m_closeAction(tableAction(QStringLiteral("closeFind"), this)), m_makeFinder(std::move(makeFinder)) {
     m_field->setPlaceholderText(QStringLiteral("诗题、诗句、诗人、成语、年号、年份或拼音"));
     m_field->setClearButtonEnabled(true);
     m_list->setItemDelegate(new ResultDelegate(m_list));
@@ -37,9 +38,10 @@ SearchPane::SearchPane(QWidget* window, platform::NodeTree* tree, FinderFactory 
     for (QWidget* part : {static_cast<QWidget*>(m_field), static_cast<QWidget*>(m_count),
                           static_cast<QWidget*>(m_list)})
         part->hide();
-    m_openAction->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::CTRL | Qt::Key_K)});
     connect(m_openAction, &QAction::triggered, this, &SearchPane::open);
+    // Closed, the search leaves the key to the rest of the window.
+    m_closeAction->setEnabled(false);
+    connect(m_closeAction, &QAction::triggered, this, &SearchPane::close);
     // Keystrokes arriving faster than the search collapse into one search.
     m_pending.setSingleShot(true);
     m_pending.setInterval(0);
@@ -50,7 +52,6 @@ SearchPane::SearchPane(QWidget* window, platform::NodeTree* tree, FinderFactory 
             [this](QListWidgetItem* item) { choose(m_list->row(item)); });
     m_field->installEventFilter(this);
     m_list->installEventFilter(this);
-    m_tree->installEventFilter(this);
 }
 
 SearchPane::~SearchPane() = default;
@@ -66,6 +67,7 @@ void SearchPane::open() {
         }
     }
     m_open = true;
+    m_closeAction->setEnabled(true);
     m_field->show();
     m_field->setFocus();
     m_field->selectAll();
@@ -74,6 +76,7 @@ void SearchPane::open() {
 
 void SearchPane::close() {
     m_open = false;
+    m_closeAction->setEnabled(false);
     m_pending.stop();
     for (QWidget* part : {static_cast<QWidget*>(m_field), static_cast<QWidget*>(m_count),
                           static_cast<QWidget*>(m_list)})
@@ -159,20 +162,10 @@ void SearchPane::moveCurrent(int step) {
     m_list->setCurrentRow(row);
 }
 
+// The keys that work the result list from the field; the search's own
+// shortcuts are the window's actions.
 bool SearchPane::handleKey(QObject* watched, int key) {
-    if (watched == m_tree) {
-        if (key == Qt::Key_Slash)
-            open();
-        else if (key == Qt::Key_Escape && m_open)
-            close();
-        else
-            return false;
-        return true;
-    }
     switch (key) {
-    case Qt::Key_Escape:
-        close();
-        return true;
     case Qt::Key_Up:
     case Qt::Key_Down:
         if (watched != m_field || !listing())

@@ -49,6 +49,7 @@ class SearchPane final : public QObject {
     }
 
     QAction* openAction() const { return m_openAction; }
+    QList<QAction*> actions() const { return {m_openAction, m_closeAction}; }
     QLineEdit* field() const { return m_field; }
     QListWidget* list() const { return m_list; }
     QLabel* count() const { return m_count; }
@@ -74,6 +75,7 @@ class SearchPane final : public QObject {
     QLabel* m_count;
     QListWidget* m_list;
     QAction* m_openAction;
+    QAction* m_closeAction;
     FinderFactory m_makeFinder;
     std::unique_ptr<find::Finder> m_finder;
     std::vector<find::Result> m_rows;

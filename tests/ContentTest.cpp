@@ -1,5 +1,6 @@
 // Checks over the content that ships: links, note markers and the facts of
 // the era table that can be computed.
+#include "find/Sexagenary.h"
 #include "store/Categories.h"
 #include "store/ContentStore.h"
 
@@ -31,25 +32,12 @@ std::vector<int> markers(const QString& text) {
     return found;
 }
 
-// Sexagenary name of a year written "627" or "前206" (no year 0 before Christ).
-QString ganzhi(const QString& year) {
-    static const QString stems = u"甲乙丙丁戊己庚辛壬癸"_s;
-    static const QString branches = u"子丑寅卯辰巳午未申酉戌亥"_s;
-    const int y = year.startsWith(u"前"_s) ? 1 - year.mid(1).toInt() : year.toInt();
-    const int index = ((y - 4) % 60 + 60) % 60;
-    return QString(stems[index % 10]) + branches[index % 12];
+// A year as the era table writes it: "627", or "前206" before Christ.
+int yearOf(const QString& text) {
+    return text.startsWith(u"前"_s) ? -text.mid(1).toInt() : text.toInt();
 }
 
 } // namespace
-
-TEST(ContentRules, SexagenaryYearsAreComputedRight) {
-    EXPECT_EQ(ganzhi(u"4"_s), u"甲子"_s);
-    EXPECT_EQ(ganzhi(u"627"_s), u"丁亥"_s);
-    EXPECT_EQ(ganzhi(u"1912"_s), u"壬子"_s);
-    EXPECT_EQ(ganzhi(u"前841"_s), u"庚申"_s);
-    EXPECT_EQ(ganzhi(u"前206"_s), u"乙未"_s);
-    EXPECT_EQ(ganzhi(u"前1"_s), u"庚申"_s);
-}
 
 TEST_F(Content, EveryMarkerHasItsNoteAndEveryNoteItsMarker) {
     for (const auto& category : store::categories()) {
@@ -111,9 +99,8 @@ TEST_F(Content, EraEntriesLineUpAndTheirYearsAreRight) {
             EXPECT_EQ(rows.Fields(u"年号"_s).toString().split(u"<p>"_s).size(), years.size());
         }
         for (qsizetype i = 0; i < years.size(); ++i) {
-            EXPECT_EQ(cycles[i], ganzhi(years[i])) << years[i].toStdString();
-            const int y =
-                years[i].startsWith(u"前"_s) ? 1 - years[i].mid(1).toInt() : years[i].toInt();
+            const int y = yearOf(years[i]);
+            EXPECT_EQ(cycles[i], find::sexagenaryName(y)) << years[i].toStdString();
             EXPECT_GE(y, lastYear) << "years go back in " << dynasty.toStdString();
             lastYear = y;
         }

@@ -4,6 +4,7 @@
 // through ours: wherever ours gives a text, it must be the engine's.
 #include "platform/Cp936.h"
 #include "platform/PageView.h"
+#include "platform/SwapScript.h"
 
 #include "WindowSupport.h"
 
@@ -40,14 +41,8 @@ QStringList decodedByTheEngine(const std::vector<QByteArray>& codes) {
     for (const QByteArray& code : codes)
         all += code + '\n';
     platform::PageView view;
-    const QVariant result = window_support::evaluated(&view, uR"((() => {
-        const raw = atob('%1');
-        const bytes = new Uint8Array(raw.length);
-        for (let i = 0; i < raw.length; ++i)
-          bytes[i] = raw.charCodeAt(i);
-        return new TextDecoder('gbk').decode(bytes);
-      })())"_s.arg(QString::fromLatin1(all.toBase64())),
-                                                      20000);
+    const QVariant result =
+        window_support::evaluated(&view, platform::swapScript::decodedInPage(all), 20000);
     return result.toString().split(u'\n');
 }
 

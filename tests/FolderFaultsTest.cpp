@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ProgramRun.h"
+
 #include <csignal>
 #include <grp.h>
 #include <linux/capability.h>
@@ -24,6 +26,8 @@
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
+using program_run::eventually;
+using program_run::ProgramRun;
 
 namespace {
 
@@ -60,62 +64,10 @@ void fillForeignFolder(const QString& path) {
     QFile::setPermissions(path + u"/sub/readonly"_s, QFile::ReadOwner | QFile::ReadGroup);
 }
 
-template <typename Condition> bool eventually(Condition condition) {
-    for (int waited = 0; waited < 30000; waited += 20) {
-        if (condition())
-            return true;
-        QTest::qWait(20);
-    }
-    return condition();
-}
-
 bool isLink(const QString& path) {
     struct stat st {};
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
 }
-
-class Reader {
-  public:
-    explicit Reader(const QString& home, bool setCache = true) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"HOME"_s, home);
-        env.remove(u"XDG_CACHE_HOME"_s);
-        if (setCache)
-            env.insert(u"XDG_CACHE_HOME"_s, home + u"/cache"_s);
-        env.insert(u"XDG_CONFIG_HOME"_s, home + u"/config"_s);
-        if (!env.contains(u"DISPLAY"_s))
-            env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        m_process.setProcessEnvironment(env);
-    }
-    QProcess& process() { return m_process; }
-    void start() {
-        m_process.start(QStringLiteral(QUILLORA_EXECUTABLE), {});
-        ASSERT_TRUE(m_process.waitForStarted());
-    }
-    // Waits until the program has written its About page, then a little
-    // longer so that it stands in its event loop.
-    void waitUntilRunning(const QString& folder) {
-        ASSERT_TRUE(eventually([&] { return QFileInfo(folder + u"/readme.htm"_s).isFile(); }));
-        QTest::qWait(1500);
-    }
-    QByteArray waitForError() {
-        eventually([&] { return (m_errors += m_process.readAllStandardError()).contains("错误"); });
-        return m_errors;
-    }
-    // Ends the program as a logout would; true when it ended cleanly.
-    bool end() {
-        ::kill(pid_t(m_process.processId()), SIGTERM);
-        m_process.waitForFinished(30000);
-        m_errors += m_process.readAllStandardError();
-        return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0 &&
-               !m_errors.contains("错误");
-    }
-    QByteArray errors() const { return m_errors; }
-
-  private:
-    QProcess m_process;
-    QByteArray m_errors;
-};
 
 } // namespace
 
@@ -130,9 +82,8 @@ TEST(FolderFaults, LinksInPlaceOfItsFoldersAreReplacedAndTheirTargetsKept) {
     const auto otherBefore = snapshot(other);
     QDir().mkpath(home.filePath(u"cache/quillora"_s));
     ASSERT_TRUE(QFile::link(foreign, temp));
-    Reader run(home.path());
+    ProgramRun run(home.path());
     run.start();
-    run.waitUntilRunning(temp + u"/dicts"_s);
     EXPECT_FALSE(isLink(temp));
     EXPECT_FALSE(isLink(temp + u"/dicts"_s));
     // The folder swapped for a link while the reader runs.
@@ -163,9 +114,8 @@ TEST(FolderFaults, DamagedLeftoversAndThingsInTheWayAreReplaced) {
     ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
     leftover.write(database.left(database.size() / 2)); // cut short by a crash
     leftover.close();
-    Reader run(home.path());
+    ProgramRun run(home.path());
     run.start();
-    run.waitUntilRunning(folder);
     QFile written(folder + u"/ts.dic"_s);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.readAll() == database);
@@ -179,14 +129,14 @@ TEST(FolderFaults, ARefusedFolderIsNamedWithTheSystemsReason) {
     const QString cache = home.filePath(u"cache"_s);
     QDir().mkpath(cache);
     QFile::setPermissions(cache, QFile::ReadOwner | QFile::ExeOwner);
-    Reader run(home.path());
+    ProgramRun run(home.path());
     // Even the superuser is refused: the program runs without the right to
     // override permissions.
     run.process().setChildProcessModifier([] {
         ::prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0);
         ::prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH, 0, 0, 0);
     });
-    run.start();
+    run.launch();
     const QByteArray errors = run.waitForError();
     EXPECT_TRUE(errors.contains(QFile::encodeName(cache) + "/quillora：Permission denied"))
         << errors.constData();
@@ -197,7 +147,7 @@ TEST(FolderFaults, ARefusedFolderIsNamedWithTheSystemsReason) {
 TEST(FolderFaults, AFullDiskAtStartLeavesNoPartWrittenFile) {
     QTemporaryDir home;
     const QString folder = home.filePath(u"cache/quillora/temp/dicts"_s);
-    Reader run(home.path());
+    ProgramRun run(home.path());
     // A file-size limit on the program alone fails the write of the large
     // database as a full disk would.
     run.process().setChildProcessModifier([] {
@@ -205,7 +155,7 @@ TEST(FolderFaults, AFullDiskAtStartLeavesNoPartWrittenFile) {
         const struct rlimit small = {200000, 200000};
         ::setrlimit(RLIMIT_FSIZE, &small);
     });
-    run.start();
+    run.launch();
     const QByteArray errors = run.waitForError();
     EXPECT_TRUE(errors.contains("/dicts/ts.dic：File too large")) << errors.constData();
     run.end();
@@ -216,7 +166,7 @@ TEST(FolderFaults, AFullDiskAtStartLeavesNoPartWrittenFile) {
 TEST(FolderFaults, AHomeThatCannotBeDecodedIsRefusedAndNothingWrittenElsewhere) {
     QTemporaryDir parent;
     QTemporaryDir config;
-    Reader run(QString(), false);
+    ProgramRun run({}, false);
     // The byte 0xFF cannot travel in a QString: a shell puts it into HOME.
     QProcessEnvironment env = run.process().processEnvironment();
     env.insert(u"PARENT"_s, parent.path());
@@ -238,9 +188,8 @@ TEST(FolderFaults, ANonAsciiHomeWorks) {
     QTemporaryDir parent;
     const QString home = parent.filePath(u"家 目录 #1"_s);
     QDir().mkpath(home);
-    Reader run(home, false);
+    ProgramRun run(home, false);
     run.start();
-    run.waitUntilRunning(home + u"/.cache/quillora/temp/dicts"_s);
     EXPECT_TRUE(run.end()) << run.errors().constData();
     EXPECT_FALSE(QFileInfo::exists(home + u"/.cache/quillora/temp/dicts"_s));
 }
@@ -248,11 +197,11 @@ TEST(FolderFaults, ANonAsciiHomeWorks) {
 TEST(FolderFaults, TwoCopiesShareTheFolderAndTheLastOneRemovesIt) {
     QTemporaryDir home;
     const QString folder = home.filePath(u"cache/quillora/temp/dicts"_s);
-    Reader first(home.path());
-    Reader second(home.path());
-    first.start();
-    second.start();
-    first.waitUntilRunning(folder);
+    ProgramRun first(home.path());
+    ProgramRun second(home.path());
+    first.launch();
+    second.launch();
+    first.waitUntilRunning();
     QTest::qWait(3000);
     EXPECT_TRUE(first.end()) << first.errors().constData();
     EXPECT_TRUE(QFileInfo(folder + u"/ts.dic"_s).isFile());
@@ -267,15 +216,14 @@ TEST(FolderFaults, AKillDuringStartUpIsFollowedByACleanRun) {
     QTemporaryDir home;
     const QString folder = home.filePath(u"cache/quillora/temp/dicts"_s);
     for (const QString& reached : {u"/Rdm"_s, u"/ts.dic"_s}) {
-        Reader killed(home.path());
-        killed.start();
+        ProgramRun killed(home.path());
+        killed.launch();
         ASSERT_TRUE(eventually([&] { return QFileInfo::exists(folder + reached); }));
         ::kill(pid_t(killed.process().processId()), SIGKILL);
         killed.process().waitForFinished(30000);
     }
-    Reader next(home.path());
+    ProgramRun next(home.path());
     next.start();
-    next.waitUntilRunning(folder);
     EXPECT_TRUE(next.end()) << next.errors().constData();
     EXPECT_FALSE(QFileInfo::exists(folder));
 }
@@ -285,14 +233,13 @@ TEST(FolderFaults, EmptyOrRelativeXdgFoldersCountAsUnset) {
         SCOPED_TRACE(value.toStdString());
         QTemporaryDir home;
         QTemporaryDir current;
-        Reader run(home.path(), false);
+        ProgramRun run(home.path(), false);
         QProcessEnvironment env = run.process().processEnvironment();
         env.insert(u"XDG_CACHE_HOME"_s, value);
         env.insert(u"XDG_CONFIG_HOME"_s, value);
         run.process().setProcessEnvironment(env);
         run.process().setWorkingDirectory(current.path());
         run.start();
-        run.waitUntilRunning(home.filePath(u".cache/quillora/temp/dicts"_s));
         EXPECT_TRUE(run.end()) << run.errors().constData();
         EXPECT_FALSE(run.errors().contains("Failed to create")) << run.errors().constData();
         EXPECT_TRUE(QFileInfo(home.filePath(u".config/Quillora/Quillora.ini"_s)).isFile());
@@ -312,7 +259,7 @@ TEST(FolderFaults, WithoutAnyHomeTheReaderStopsAndSaysSo) {
     QFile::setPermissions(current.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                               QFile::ReadOther | QFile::WriteOther |
                                               QFile::ExeOther);
-    Reader run(QString(), false);
+    ProgramRun run(QString(), false);
     QProcessEnvironment env = run.process().processEnvironment();
     for (const QString& name : {u"HOME"_s, u"XDG_CONFIG_HOME"_s, u"XDG_CACHE_HOME"_s,
                                 u"XDG_DATA_HOME"_s, u"XDG_RUNTIME_DIR"_s, u"XAUTHORITY"_s})
@@ -325,7 +272,7 @@ TEST(FolderFaults, WithoutAnyHomeTheReaderStopsAndSaysSo) {
         if (::setgid(kStranger) != 0 || ::setuid(kStranger) != 0)
             ::_exit(99);
     });
-    run.start();
+    run.launch();
     const QByteArray errors = run.waitForError();
     EXPECT_TRUE(errors.contains("错误 1014：找不到主文件夹")) << errors.constData();
     run.end();

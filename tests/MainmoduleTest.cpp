@@ -11,26 +11,8 @@
 
 #include <gtest/gtest.h>
 
-using shell::TrimAtNul;
-using shell::withTrailingSeparator;
-
-TEST(TrimAtNul, CutsAtTheFirstNulOnly) {
-    EXPECT_EQ(
-        TrimAtNul(QStringLiteral("C:\\WINDOWS") + QChar(0) + QStringLiteral("junk") + QChar(0)),
-        QStringLiteral("C:\\WINDOWS"));
-    EXPECT_EQ(TrimAtNul(QStringLiteral("no nul")), QStringLiteral("no nul"));
-    EXPECT_EQ(TrimAtNul(QString(256, QChar(0))), QString());
-    EXPECT_EQ(TrimAtNul(QString()), QString());
-}
-
-TEST(WindowsDir, EndsWithExactlyOneSeparator) {
-    EXPECT_EQ(withTrailingSeparator(QStringLiteral("C:\\WINDOWS"), u'\\'),
-              QStringLiteral("C:\\WINDOWS\\"));
-    EXPECT_EQ(withTrailingSeparator(QStringLiteral("C:\\"), u'\\'), QStringLiteral("C:\\"));
-    // A failed call leaves nothing: the root of the drive.
-    EXPECT_EQ(withTrailingSeparator(QString(), u'\\'), QStringLiteral("\\"));
-}
-
+// The folder comes back padded as a fixed buffer: what callers get is the
+// folder alone, with exactly one separator at its end.
 TEST(WindowsDir, IsThePerUserCacheFolderHere) {
     const QString dir = shell::WindowsDir();
     EXPECT_EQ(dir,

@@ -6,9 +6,13 @@
 #include "platform/Database.h"
 #include "platform/Files.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace pages;
 using namespace Qt::Literals::StringLiterals;
@@ -178,4 +182,22 @@ TEST(PageFile, SavingWritesCodePage936WithCrLf) {
     platform::files::setReadOnly(target.page); // an earlier page left read-only is still replaced
     Cy(target, u"X"_s, u"Y"_s);
     EXPECT_TRUE(platform::files::read(target.page).contains("<b>X</b>"));
+}
+
+TEST(PageFile, AHardLinkAtThePageFilesNameLeavesTheOtherFileAsItWas) {
+    QTemporaryDir dir;
+    const Target target{dir.filePath(u"~temp.$$$"_s), kBullet};
+    // Someone else's read-only file, linked in at the page's name.
+    const QString other = dir.filePath(u"theirs"_s);
+    platform::files::writeAtomically(other, "theirs");
+    ASSERT_EQ(::chmod(QFile::encodeName(other).constData(), 0444), 0);
+    ASSERT_EQ(::link(QFile::encodeName(other).constData(), QFile::encodeName(target.page).constData()),
+              0);
+    Cy(target, u"岑参"_s, u"①"_s);
+    EXPECT_TRUE(platform::files::read(target.page).contains("<html>"));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(other).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+    EXPECT_EQ(st.st_nlink, 1u);
+    EXPECT_EQ(platform::files::read(other), QByteArray("theirs"));
 }

@@ -14,88 +14,16 @@
 
 #include <gtest/gtest.h>
 
+#include "ProgramRun.h"
+
 #include <csignal>
 #include <cstring>
 #include <random>
 
 using namespace Qt::Literals::StringLiterals;
+using program_run::ProgramRun;
 
 namespace {
-
-bool waitUntil(const std::function<bool()>& done, int milliseconds) {
-    for (int waited = 0; !done() && waited < milliseconds; waited += 50)
-        QTest::qWait(50);
-    return done();
-}
-
-class ReaderRun {
-  public:
-    explicit ReaderRun(QString display = qEnvironmentVariable("DISPLAY"))
-        : m_display(std::move(display)) {}
-    ~ReaderRun() {
-        if (m_program.state() != QProcess::NotRunning) {
-            m_program.kill();
-            m_program.waitForFinished(5000);
-        }
-    }
-
-    QString settingsFile() const { return m_home.filePath(u"config/Quillora/Quillora.ini"_s); }
-    QString folder() const { return m_home.filePath(u"cache/quillora/temp/dicts"_s); }
-    QString home(const QString& name) const { return m_home.filePath(name); }
-
-    void writeSettings(const QByteArray& bytes) const {
-        QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
-        QFile file(settingsFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray settingsBytes() const {
-        QFile file(settingsFile());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    QString setting(const QString& key) const {
-        QFile file(settingsFile());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        const QRegularExpression line(u"^"_s + key + u"=(.*)$"_s,
-                                      QRegularExpression::MultilineOption);
-        return line.match(QString::fromUtf8(file.readAll())).captured(1);
-    }
-
-    void launch() {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"HOME"_s, m_home.path());
-        env.insert(u"XDG_CACHE_HOME"_s, home(u"cache"_s));
-        env.insert(u"XDG_CONFIG_HOME"_s, home(u"config"_s));
-        if (m_display.isEmpty())
-            env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        else
-            env.insert(u"DISPLAY"_s, m_display);
-        m_program.setProcessEnvironment(env);
-        m_program.start(QStringLiteral(QUILLORA_EXECUTABLE), {});
-        ASSERT_TRUE(m_program.waitForStarted());
-    }
-    // Starts the program and waits until its start-up is over.
-    void start() {
-        launch();
-        ASSERT_TRUE(waitUntil([&] { return QFile::exists(folder() + u"/readme.htm"_s); }, 30000));
-        QTest::qWait(1500); // the first page is shown
-    }
-
-    // Sends the signal; true when the program then ends on its own in time.
-    bool endWith(int signal) {
-        ::kill(pid_t(m_program.processId()), signal);
-        return m_program.waitForFinished(15000);
-    }
-    QProcess& program() { return m_program; }
-    QByteArray errors() { return m_errors += m_program.readAllStandardError(); }
-
-  private:
-    QTemporaryDir m_home;
-    QString m_display;
-    QProcess m_program;
-    QByteArray m_errors;
-};
 
 QByteArray systemText(int errorNumber) {
     return QByteArray(std::strerror(errorNumber));
@@ -106,13 +34,13 @@ QByteArray systemText(int errorNumber) {
 TEST(Program, StartsAndEndsCleanlyOnSigtermAndSighup) {
     for (const int signal : {SIGTERM, SIGHUP}) {
         SCOPED_TRACE(signal);
-        ReaderRun run;
+        ProgramRun run;
         run.start();
         for (const QString& name : {u"ts.dic"_s, u"Rdm"_s, u"Dian"_s})
             EXPECT_TRUE(QFile::exists(run.folder() + u'/' + name)) << name.toStdString();
         ASSERT_TRUE(run.endWith(signal));
-        EXPECT_EQ(run.program().exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(run.program().exitCode(), 0);
+        EXPECT_EQ(run.process().exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(run.process().exitCode(), 0);
         EXPECT_FALSE(QDir(run.folder()).exists());
         EXPECT_EQ(run.setting(u"Window"_s), u"0"_s);
         EXPECT_EQ(run.setting(u"Width"_s), u"9285"_s);
@@ -121,28 +49,28 @@ TEST(Program, StartsAndEndsCleanlyOnSigtermAndSighup) {
 }
 
 TEST(Program, AFailingStartShowsTheFailureAndExitsNonZero) {
-    ReaderRun run;
+    ProgramRun run;
     QFile blocker(run.home(u"cache"_s)); // the working folder cannot be made
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     run.launch();
-    ASSERT_TRUE(waitUntil([&] { return run.errors().contains("Vellumbra: "); }, 30000));
+    ASSERT_TRUE(program_run::eventually([&] { return run.errors().contains("Vellumbra: "); }, 30000));
     EXPECT_TRUE(run.errors().contains("错误"));
     ASSERT_TRUE(run.endWith(SIGTERM)); // closes the message box
-    EXPECT_NE(run.program().exitCode(), 0);
+    EXPECT_NE(run.process().exitCode(), 0);
 }
 
 TEST(Signals, AnErrorAtExitAfterASignalGoesToStderrAndTheReaderEndsAtOnce) {
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
         SCOPED_TRACE(signal);
-        ReaderRun run;
+        ProgramRun run;
         ASSERT_TRUE(QDir().mkpath(run.home(u"config"_s)));
         QFile blocker(run.home(u"config/Quillora"_s)); // the settings cannot be saved
         ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         run.start();
         ASSERT_TRUE(run.endWith(signal)) << "a dialog held the reader";
-        EXPECT_EQ(run.program().exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(run.process().exitStatus(), QProcess::NormalExit);
         EXPECT_TRUE(run.errors().contains("错误 1030：无法保存设置 " +
                                           run.home(u"config/Quillora"_s).toUtf8() + "：" +
                                           systemText(ENOTDIR)))
@@ -152,7 +80,7 @@ TEST(Signals, AnErrorAtExitAfterASignalGoesToStderrAndTheReaderEndsAtOnce) {
 }
 
 TEST(Settings, AJunkSettingsFileIsLeftAsItWasAndTheUserTold) {
-    ReaderRun run;
+    ProgramRun run;
     std::mt19937 random(2024);
     QByteArray junk;
     for (int i = 0; i < 8192; ++i)
@@ -168,7 +96,7 @@ TEST(Settings, AJunkSettingsFileIsLeftAsItWasAndTheUserTold) {
 }
 
 TEST(Settings, AByteOrderMarkIsReadAsNothingAndWhatTheReaderDoesNotKnowIsKept) {
-    ReaderRun run;
+    ProgramRun run;
     const QByteArray others = "[Reading]\nZoom=@Variant(\\0\\0\\0\\x7f\\0\\0\\0)\n"
                               "Theme=dark\n\n[Mine]\n; my own\nfoo = bar\n";
     run.writeSettings(
@@ -182,7 +110,7 @@ TEST(Settings, AByteOrderMarkIsReadAsNothingAndWhatTheReaderDoesNotKnowIsKept) {
 }
 
 TEST(Settings, ASettingsFileThatIsALinkStaysALink) {
-    ReaderRun run;
+    ProgramRun run;
     const QString target = run.home(u"dotfiles/quillora.ini"_s);
     ASSERT_TRUE(QDir().mkpath(run.home(u"dotfiles"_s)));
     {
@@ -204,7 +132,7 @@ TEST(Settings, ASettingsFileThatIsALinkStaysALink) {
 TEST(Settings, AStuckLockNeverHoldsTheReaderAndIsNamed) {
     for (const bool folder : {true, false}) {
         SCOPED_TRACE(folder ? "a folder" : "a live process's lock");
-        ReaderRun run;
+        ProgramRun run;
         run.writeSettings("[Setting]\nLeft=0\n");
         const QString lockPath = run.settingsFile() + u".lock"_s;
         QLockFile lock(lockPath);
@@ -213,9 +141,9 @@ TEST(Settings, AStuckLockNeverHoldsTheReaderAndIsNamed) {
         else
             ASSERT_TRUE(lock.tryLock(0));
         run.start();
-        ::kill(pid_t(run.program().processId()), SIGTERM);
-        ASSERT_TRUE(run.program().waitForFinished(5000)) << "the lock held the reader";
-        EXPECT_EQ(run.program().exitCode(), 0);
+        ::kill(pid_t(run.process().processId()), SIGTERM);
+        ASSERT_TRUE(run.process().waitForFinished(5000)) << "the lock held the reader";
+        EXPECT_EQ(run.process().exitCode(), 0);
         EXPECT_TRUE(run.errors().contains("错误 1030：无法保存设置 " + run.settingsFile().toUtf8() +
                                           "：锁文件 " + lockPath.toUtf8()))
             << run.errors().toStdString();
@@ -238,7 +166,7 @@ TEST(Placement, GarbageOrUnusableNumbersGiveAUsableWindow) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored.toStdString());
-        ReaderRun run;
+        ProgramRun run;
         run.writeSettings(c.stored);
         run.start();
         ASSERT_TRUE(run.endWith(SIGTERM));
@@ -257,10 +185,10 @@ TEST(Placement, AWindowAtX2500OnA4KScreenComesBackThere) {
     server.start(xvfb, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"3840x2160x24"_s,
                         u"-nolisten"_s, u"tcp"_s});
     ASSERT_TRUE(server.waitForStarted());
-    ASSERT_TRUE(waitUntil([&] { return server.canReadLine(); }, 10000));
+    ASSERT_TRUE(program_run::eventually([&] { return server.canReadLine(); }, 10000));
     const QString display = u":"_s + QString::fromLatin1(server.readLine()).trimmed();
     {
-        ReaderRun run(display);
+        ProgramRun run({}, true, display);
         run.writeSettings("[Setting]\nLeft=37500\nTop=1500\nWidth=9285\nHeight=6270\nWindow=0\n");
         run.start();
         ASSERT_TRUE(run.endWith(SIGTERM));
@@ -272,7 +200,7 @@ TEST(Placement, AWindowAtX2500OnA4KScreenComesBackThere) {
 }
 
 TEST(Program, NormalUseLeavesTheTerminalQuiet) {
-    ReaderRun run;
+    ProgramRun run;
     run.start();
     // Pages chosen with the keyboard, when the display can be driven.
     const QString xdotool = QStandardPaths::findExecutable(u"xdotool"_s);
@@ -281,7 +209,7 @@ TEST(Program, NormalUseLeavesTheTerminalQuiet) {
                                  u"--sync"_s,
                                  u"--onlyvisible"_s,
                                  u"--pid"_s,
-                                 QString::number(run.program().processId()),
+                                 QString::number(run.process().processId()),
                                  u"--name"_s,
                                  u"Vellumbra"_s,
                                  u"windowfocus"_s,
@@ -294,6 +222,6 @@ TEST(Program, NormalUseLeavesTheTerminalQuiet) {
         EXPECT_TRUE(QFile::exists(run.folder() + u"/~temp.$$$"_s));
     }
     ASSERT_TRUE(run.endWith(SIGTERM));
-    EXPECT_EQ(run.program().exitCode(), 0);
+    EXPECT_EQ(run.process().exitCode(), 0);
     EXPECT_EQ(run.errors(), QByteArray());
 }

@@ -32,14 +32,11 @@ class ReadingSettings : public ::testing::Test {
 
 } // namespace
 
-TEST_F(ReadingSettings, PinyinIsOffUntilSwitchedOn) {
+TEST_F(ReadingSettings, PinyinIsOffUntilSwitchedOnAndUnreadableValuesGiveTheDefault) {
     EXPECT_FALSE(nav::ReadingOptions::read(platform::Settings(file())).pinyin);
     EXPECT_TRUE(readWith(u"1"_s).pinyin);
     EXPECT_TRUE(readWith(u" 1 "_s).pinyin);
     EXPECT_FALSE(readWith(u"0"_s).pinyin);
-}
-
-TEST_F(ReadingSettings, UnreadableValuesGiveTheDefault) {
     for (const QString& bad : {u"yes"_s, u"2"_s, u""_s, u"true"_s, u"-1"_s, u"1x"_s})
         EXPECT_EQ(readWith(bad), nav::ReadingOptions()) << bad.toStdString();
 }

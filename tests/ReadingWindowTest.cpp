@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QShortcut>
 #include <QTest>
 #include <QTreeWidgetItem>
 #include <QTreeWidgetItemIterator>
@@ -147,29 +148,61 @@ TEST_F(ReadingWindow, RandomOpensAnotherVerseEachTime) {
     }
 }
 
-TEST_F(ReadingWindow, TheKeysPageListsEveryKeyOfTheWindowAndTheMenuShowsTheActions) {
+TEST_F(ReadingWindow, EveryShortcutAndMenuEntryIsTheKeyTablesAndTheKeysPageListsThem) {
     andWait([&] { press(Qt::Key_F1); });
     const QString text = pageText();
-    for (const QAction* action : form->findChildren<QAction*>())
-        for (const QKeySequence& key : action->shortcuts())
-            EXPECT_TRUE(text.contains(key.toString(QKeySequence::PortableText)))
-                << key.toString().toStdString();
+    auto portable = [](const QList<QKeySequence>& keys) {
+        QStringList out;
+        for (const QKeySequence& key : keys)
+            out << key.toString(QKeySequence::PortableText);
+        return out;
+    };
+    auto treeKeys = [&](const QString& id) {
+        QList<QKeySequence> keys;
+        for (const QShortcut* shortcut : form->tree()->findChildren<QShortcut*>())
+            if (shortcut->objectName() == id && shortcut->context() == Qt::WidgetShortcut)
+                keys << shortcut->key();
+        return portable(keys);
+    };
+    QStringList menu;
     for (const nav::ReaderKey& entry : nav::readerKeys()) {
+        SCOPED_TRACE(entry.id.toStdString());
+        const auto* action = form->findChild<QAction*>(entry.id);
+        ASSERT_NE(action, nullptr);
+        EXPECT_TRUE(action->text().startsWith(entry.what));
+        EXPECT_EQ(portable(action->shortcuts()), entry.keys);
+        EXPECT_TRUE(form->actions().contains(action));
+        EXPECT_EQ(treeKeys(entry.id), entry.treeKeys);
+        EXPECT_EQ(action->isCheckable(), entry.checkable);
+        if (entry.menu)
+            menu << entry.id;
         // A menu entry without keys is no row of the keys page.
-        EXPECT_EQ(text.contains(entry.what), !entry.keys.isEmpty()) << entry.id.toStdString();
-        for (const QString& key : entry.keys + entry.mouse)
+        const QStringList keys = entry.keys + entry.treeKeys + entry.mouse;
+        EXPECT_EQ(text.contains(entry.what), !keys.isEmpty());
+        for (const QString& key : keys)
             EXPECT_TRUE(text.contains(key)) << key.toStdString();
     }
-    for (QAction* action : form->reading()->actions()) {
-        EXPECT_TRUE(form->tree()->actions().contains(action));
-        EXPECT_EQ(action->shortcuts().isEmpty(),
-                  nav::readerKey(action->objectName()).keys.isEmpty())
-            << action->text().toStdString();
+    // Nothing besides: no key of the window and no entry of the menu is
+    // written anywhere but in the table.
+    QStringList shown;
+    for (const QAction* action : form->tree()->actions())
+        shown << action->objectName();
+    EXPECT_EQ(shown, menu);
+    for (const QAction* action : form->findChildren<QAction*>()) {
+        if (!action->shortcuts().isEmpty()) {
+            EXPECT_EQ(portable(action->shortcuts()), nav::readerKey(action->objectName()).keys)
+                << action->text().toStdString();
+        }
+    }
+    for (const QShortcut* shortcut : form->findChildren<QShortcut*>()) {
+        EXPECT_TRUE(nav::readerKey(shortcut->objectName())
+                        .treeKeys.contains(shortcut->key().toString(QKeySequence::PortableText)))
+            << shortcut->key().toString().toStdString();
     }
 }
 
 TEST_F(ReadingWindow, ThePinyinKeyPutsRubyOverThePoemKeepsItAndTakesItAwayAgain) {
-    QAction* pinyin = form->pinyinAction();
+    QAction* pinyin = form->reading()->action(u"pinyin"_s);
     EXPECT_TRUE(form->tree()->actions().contains(pinyin));
     EXPECT_TRUE(pinyin->isShortcutVisibleInContextMenu());
     EXPECT_FALSE(pinyin->isChecked());
@@ -190,11 +223,11 @@ TEST_F(ReadingWindow, ThePinyinKeyPutsRubyOverThePoemKeepsItAndTakesItAwayAgain)
     // The switch is kept for the next start.
     form->close();
     start();
-    EXPECT_TRUE(form->pinyinAction()->isChecked());
+    EXPECT_TRUE(form->reading()->action(u"pinyin"_s)->isChecked());
     andWait([&] { form->tree()->reveal(u"R0.0.0"_s); });
     EXPECT_TRUE(pageBytes().contains("<ruby>"));
     andWait([&] { press(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier); });
-    EXPECT_FALSE(form->pinyinAction()->isChecked());
+    EXPECT_FALSE(form->reading()->action(u"pinyin"_s)->isChecked());
     EXPECT_EQ(pageBytes(), plain);
     EXPECT_EQ(stored(u"Pinyin"_s), u"0"_s);
 }
@@ -259,9 +292,9 @@ TEST_F(ReadingWindow, TraditionalShowsTreeAndPagesConvertedWhileTheNodesKeepThei
     andWait([&] { tree->reveal(u"R0.0.0"_s); });
     const QString poem = tree->currentItem()->text(0);
     EXPECT_TRUE(pageText().contains(delegate->shown(poem)));
-    andWait([&] { form->pinyinAction()->setChecked(true); });
+    andWait([&] { form->reading()->action(u"pinyin"_s)->setChecked(true); });
     EXPECT_TRUE(pageBytes().contains("<ruby>"));
-    form->pinyinAction()->setChecked(false);
+    form->reading()->action(u"pinyin"_s)->setChecked(false);
 
     // The next start shows the About page converted from the first moment.
     form->close();
@@ -314,7 +347,7 @@ TEST_F(ReadingWindow, TheMenuChoosesWhichTraditionalAndTheSwitchGoesBackToTheOne
 }
 
 TEST_F(ReadingWindow, TheOptionsLiveInTheirOwnSectionAndLeaveThePlacementKeysAsTheyWere) {
-    andWait([&] { form->pinyinAction()->trigger(); });
+    andWait([&] { form->reading()->action(u"pinyin"_s)->trigger(); });
     andWait([&] { form->reading()->action(u"script"_s)->trigger(); });
     form->reading()->action(u"zoomIn"_s)->trigger();
     form->reading()->action(u"theme"_s)->trigger();

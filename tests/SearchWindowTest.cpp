@@ -75,7 +75,7 @@ TEST_F(SearchWindow, ACommittedCompositionFindsAndEnterOpensTheMarkedPage) {
     EXPECT_EQ(found.last().at(0).toInt(), 1);
     EXPECT_TRUE(pane->field()->hasFocus());
 
-    QTest::keyClick(pane->field(), Qt::Key_Escape);
+    pressShortcut(pane->field(), Qt::Key_Escape);
     EXPECT_FALSE(pane->field()->isVisible());
     EXPECT_FALSE(pane->list()->isVisible());
     ASSERT_TRUE(tree->isVisible());
@@ -87,7 +87,7 @@ TEST_F(SearchWindow, ACommittedCompositionFindsAndEnterOpensTheMarkedPage) {
 }
 
 TEST_F(SearchWindow, F3AndShiftF3WalkTheMarksOnThePage) {
-    QTest::keyClick(form->tree(), Qt::Key_Slash);
+    pressShortcut(form->tree(), Qt::Key_Slash);
     ASSERT_TRUE(pane->field()->isVisible());
     compose(u"举头"_s);
     QSignalSpy found(form->view(), &platform::PageView::textFound);

@@ -23,10 +23,14 @@ int main(int argc, char** argv) {
     // that watch it.
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
             qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --enable-precise-memory-info");
+    ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests (CTest does it before each run) needs no application,
+    // and so no display, which may be coming or going meanwhile.
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
     platform::prepareProcess();
     platform::preparePageEngine();
     platform::provideRuntimeFolder();
     QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -42,6 +42,23 @@ QStringList pageLines(const QString& file) {
     return lines;
 }
 
+// Runs the step and gives the text of the message box it raised, closing
+// the box; empty when none came.
+template <typename Step> QString messageDuring(Step step) {
+    QString message;
+    QTimer closer; // stops with the step, whether a box came or not
+    closer.setSingleShot(true);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            message = box->findChild<QLabel*>(u"qt_msgbox_label"_s)->text();
+            box->close();
+        }
+    });
+    closer.start(300);
+    step();
+    return message;
+}
+
 class Window : public ::testing::Test {
   protected:
     void SetUp() override { window_support::open(form); }
@@ -135,20 +152,13 @@ TEST_F(Window, EveryKindOfNodeShowsItsPage) {
 TEST_F(Window, AFailedChoiceIsReportedAndTheTreeReturnsToThePageShown) {
     chooseByKeyboard(u"Scq"_s);
     const QString before = form->view()->title();
-    QString message;
-    QTimer::singleShot(300, [&] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            message = box->findChild<QLabel*>(u"qt_msgbox_label"_s)->text();
-            box->close();
-        }
-    });
     // A file-size limit fails the page's write as a full disk would.
     struct rlimit saved {};
     ::getrlimit(RLIMIT_FSIZE, &saved);
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     const struct rlimit none = {0, saved.rlim_max};
     ::setrlimit(RLIMIT_FSIZE, &none);
-    form->tree()->select(u"R0"_s);
+    const QString message = messageDuring([&] { form->tree()->select(u"R0"_s); });
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
     EXPECT_TRUE(message.startsWith(u"错误 "_s)) << message.toStdString();
@@ -168,18 +178,8 @@ TEST_F(Window, AFolderRemovedUnderTheReaderIsMadeAgainByTheNextPage) {
     chooseByKeyboard(u"Scq"_s);
     const QString folder = shell::paths::workingFolder();
     QDir(QFileInfo(folder).path()).removeRecursively(); // the lock's folder too
-    QString message;
-    QTimer closer; // stops with the test, whether a box came or not
-    closer.setSingleShot(true);
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            message = box->findChild<QLabel*>(u"qt_msgbox_label"_s)->text();
-            box->close();
-        }
-    });
-    closer.start(300);
     QSignalSpy loaded(form->view(), &platform::PageView::loadFinished);
-    form->tree()->select(u"R0"_s);
+    const QString message = messageDuring([&] { form->tree()->select(u"R0"_s); });
     ASSERT_TRUE(message.isEmpty()) << message.toStdString();
     ASSERT_TRUE(loaded.wait(20000));
     EXPECT_EQ(form->view()->title(), u"Lumivers"_s);
