@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "DesktopIdentity.h"
+#include "DisplayWatch.h"
 #include "ErrorReport.h"
 #include "FindCommand.h"
 #include "Mainform.h"
@@ -8,16 +9,37 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
+namespace {
+
+shell::Mainform* g_openWindow = nullptr;
+
+// A display whose connection breaks (the X server ended) makes the GUI
+// library end the process with exit() from inside its event loop, past the
+// window's close: the steps of closing then run from the exit handlers, and
+// what they have to say goes to stderr, there being no screen to show it on.
+void finishOpenWindow() {
+    if (!g_openWindow)
+        return;
+    shell::reportToStreamOnly();
+    g_openWindow->finish();
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     const shell::CommandLine command = shell::parseCommandLine(argc, argv);
     if (command.exitStatus)
         return *command.exitStatus;
     if (command.findQuery)
-        return shell::runFindCommand(*command.findQuery);
+        return shell::runFindCommand(command.program, *command.findQuery);
     platform::prepareProcess();
     platform::preparePageEngine();
     platform::quietenDiagnostics();
+    shell::watchDisplayOpening(command.program);
     QApplication app(argc, argv);
+    shell::displayOpened();
     return shell::runReporting([&app] {
         shell::applyDesktopIdentity();
         platform::onTerminationRequest([] {
@@ -27,6 +49,10 @@ int main(int argc, char** argv) {
         shell::Mainform form;
         form.load();
         form.show();
-        return app.exec();
+        g_openWindow = &form;
+        std::atexit(finishOpenWindow);
+        const int status = app.exec();
+        g_openWindow = nullptr;
+        return status;
     });
 }
