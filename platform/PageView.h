@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 #include <QTimer>
 #include <QUrl>
@@ -91,6 +92,7 @@ class PageView final : public QWidget {
     void swapped(const QVariant& picturesLoading);
     void done(bool ok);
     void collectGarbage(bool whenIdle);
+    void renderProcessEnded();
     void watchInput(QObject* child);
 
     QWebEngineView* m_view;
@@ -110,6 +112,8 @@ class PageView final : public QWidget {
     bool m_finding = false;
     bool m_swappedSinceRest = false;
     bool m_closing = false;
+    // Since the page was last put in again after its render process ended.
+    QElapsedTimer m_restarted;
 };
 
 } // namespace platform
