@@ -38,10 +38,12 @@ class FindRun {
         env.remove(u"WAYLAND_DISPLAY"_s);
         m_process.setProcessEnvironment(env);
         m_process.setWorkingDirectory(m_work.path());
-        // Started from a shell, the program gets the default SIGPIPE; a
-        // signal that dumps core leaves no core file in the folders watched.
+        // Started from a terminal, the program gets the default handling of
+        // every signal, whatever the test itself was started with; a signal
+        // that dumps core leaves no core file in the folders watched.
         m_process.setChildProcessModifier([] {
-            ::signal(SIGPIPE, SIG_DFL);
+            for (const int signal : {SIGPIPE, SIGINT, SIGQUIT, SIGTERM, SIGHUP})
+                ::signal(signal, SIG_DFL);
             const struct rlimit none = {0, 0};
             ::setrlimit(RLIMIT_CORE, &none);
         });
@@ -88,7 +90,7 @@ class Fifo {
   public:
     Fifo() : m_path(m_folder.filePath(u"out"_s)) {
         ::mkfifo(QFile::encodeName(m_path).constData(), 0600);
-        m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK);
+        m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     }
     ~Fifo() { close(); }
     QString path() const { return m_path; }

@@ -49,7 +49,7 @@ rc=$?
   { echo "a display that cannot be opened is not named in one line:"; echo "$err"; fail=1; }
 
 # Started by another name, the messages use that name.
-ln -s "$program" "$links/quillora"
+ln -s "$(readlink -f "$program")" "$links/quillora"
 program="$links/quillora"
 expect "an empty query under the installed name" 2 '^$' 1 --find ""
 grep -q "^quillora: --find needs a query (quillora --find" "$tmp" ||
