@@ -54,7 +54,8 @@ void whileOpening(QtMsgType type, const QMessageLogContext& context, const QStri
 QString noDisplayText(const QString& program, const QString& display, const QString& wayland) {
     QString where;
     if (display.isEmpty() && wayland.isEmpty())
-        where = QStringLiteral("no graphical display is set (DISPLAY and WAYLAND_DISPLAY are empty)");
+        where =
+            QStringLiteral("no graphical display is set (DISPLAY and WAYLAND_DISPLAY are empty)");
     else
         where = QStringLiteral("the graphical display %1 cannot be opened")
                     .arg(display.isEmpty() ? wayland : display);

@@ -69,7 +69,8 @@ int runQuery(const QString& program, const QString& query) {
     // The database travels inside the executable and is read where it lies:
     // nothing is written to disk, so neither TMPDIR nor an interruption can
     // leave a copy behind, and a running window's folder is not disturbed.
-    store::ContentStore content(platform::Database::Image{platform::resources::load(QStringLiteral("ts.dic"))});
+    store::ContentStore content(
+        platform::Database::Image{platform::resources::load(QStringLiteral("ts.dic"))});
     const find::Results results =
         find::buildFinder(content)->find(query, std::numeric_limits<int>::max());
     content.close();
@@ -88,9 +89,9 @@ int runQuery(const QString& program, const QString& query) {
     if (failure == EPIPE)
         return 1;
     if (failure) {
-        printError(program, platform::Error::fromErrno(platform::ErrorCode::OutputNotWritten, {},
-                                                       failure)
-                                .userText());
+        printError(program,
+                   platform::Error::fromErrno(platform::ErrorCode::OutputNotWritten, {}, failure)
+                       .userText());
         return 1;
     }
     return 0;

@@ -10,6 +10,7 @@
 #include <QApplication>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -50,9 +51,10 @@ int main(int argc, char** argv) {
         form.load();
         form.show();
         g_openWindow = &form;
+        // Forgotten however the window goes, an exception included.
+        const std::unique_ptr<shell::Mainform*, void (*)(shell::Mainform**)> forget(
+            &g_openWindow, [](shell::Mainform** window) { *window = nullptr; });
         std::atexit(finishOpenWindow);
-        const int status = app.exec();
-        g_openWindow = nullptr;
-        return status;
+        return app.exec();
     });
 }

@@ -80,8 +80,8 @@ class Window {
     void start() {
         m_program.start(QStringLiteral(QUILLORA_EXECUTABLE), {});
         ASSERT_TRUE(m_program.waitForStarted());
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return QFile::exists(folder() + u"/readme.htm"_s); }, 30000));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return QFile::exists(folder() + u"/readme.htm"_s); }, 30000));
         QTest::qWait(1500);
     }
     QProcess& program() { return m_program; }

@@ -118,14 +118,14 @@ TEST(FindFaults, ATmpdirThatCannotBeUsedDoesNotMatterAndNothingIsWritten) {
         std::function<std::optional<QString>(FindRun&)> temp;
     };
     const Case cases[] = {
-        {"a file", [](FindRun& run) -> std::optional<QString> {
+        {"a file",
+         [](FindRun& run) -> std::optional<QString> {
              QFile file(run.folder(u"file"_s));
              file.open(QIODevice::WriteOnly);
              return file.fileName();
          }},
-        {"a missing folder", [](FindRun& run) -> std::optional<QString> {
-             return run.folder(u"missing/folder"_s);
-         }},
+        {"a missing folder",
+         [](FindRun& run) -> std::optional<QString> { return run.folder(u"missing/folder"_s); }},
         {"empty", [](FindRun&) -> std::optional<QString> { return u""_s; }},
         {"unset", [](FindRun&) -> std::optional<QString> { return std::nullopt; }},
     };
@@ -176,8 +176,8 @@ TEST(FindFaults, AnOutputThatRefusesTheResultsIsReportedAndFails) {
         run.finish();
         EXPECT_EQ(run.process().exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(run.process().exitCode(), 1);
-        EXPECT_TRUE(run.errors().startsWith("Quillora: 错误 1071：无法写出结果：" +
-                                            systemText(c.reason)))
+        EXPECT_TRUE(
+            run.errors().startsWith("Quillora: 错误 1071：无法写出结果：" + systemText(c.reason)))
             << run.errors().constData();
         EXPECT_EQ(run.leftovers(), QStringList());
     }
