@@ -21,9 +21,26 @@ Database::Database(const QString& path, Mode mode) {
     const QByteArray name =
         create ? path.toUtf8()
                : QUrl::fromLocalFile(path).toEncoded() + QByteArrayLiteral("?immutable=1");
-    const int rc = sqlite3_open_v2(name.constData(), &m_db, flags, nullptr);
+    checkOpened(sqlite3_open_v2(name.constData(), &m_db, flags, nullptr), path);
+}
+
+Database::Database(Image image) : m_image(std::move(image.bytes)) {
+    // An empty, private in-memory connection takes the bytes as its content;
+    // it neither copies nor changes them.
+    int rc = sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc == SQLITE_OK) {
+        auto* data = reinterpret_cast<unsigned char*>(m_image.data());
+        rc = sqlite3_deserialize(m_db, "main", data, m_image.size(), m_image.size(),
+                                 SQLITE_DESERIALIZE_READONLY);
+    }
+    checkOpened(rc, QStringLiteral(":memory:"));
+    // Sorts too large for the cache stay in memory too, never in TMPDIR.
+    Execute(QStringLiteral("PRAGMA temp_store = MEMORY"));
+}
+
+void Database::checkOpened(int rc, const QString& subject) {
     if (rc != SQLITE_OK) {
-        const Error error(ErrorCode::DatabaseNotOpened, path,
+        const Error error(ErrorCode::DatabaseNotOpened, subject,
                           QString::fromUtf8(sqlite3_errstr(rc)));
         sqlite3_close(m_db);
         m_db = nullptr;

@@ -2,6 +2,7 @@
 
 #include "Recordset.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -18,6 +19,12 @@ class Database final {
 
     // Opens an existing file (ReadOnly) or makes a new, empty one (Create).
     explicit Database(const QString& path, Mode mode = Mode::ReadOnly);
+    // Opens the bytes of a database file where they lie in memory, read-only:
+    // no file is written, so neither a temporary folder nor the disk matters.
+    struct Image {
+        QByteArray bytes;
+    };
+    explicit Database(Image image);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -35,8 +42,11 @@ class Database final {
 
   private:
     sqlite3* handle() const;
+    void checkOpened(int rc, const QString& subject);
 
     sqlite3* m_db = nullptr;
+    // The bytes an image connection reads; they must outlive it.
+    QByteArray m_image;
 };
 
 } // namespace platform

@@ -72,6 +72,8 @@ QString errorMessage(ErrorCode code) {
         return QStringLiteral("无法打开繁简转换表");
     case ErrorCode::ProcessNotPrepared:
         return QStringLiteral("无法准备进程");
+    case ErrorCode::OutputNotWritten:
+        return QStringLiteral("无法写出结果");
     case ErrorCode::PageNotLoaded:
         return QStringLiteral("无法显示页面");
     case ErrorCode::UnknownNodeKey:

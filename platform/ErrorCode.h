@@ -48,6 +48,7 @@ enum class ErrorCode : int {
     ScriptTablesMissing = 1063,
 
     ProcessNotPrepared = 1070,
+    OutputNotWritten = 1071,
     PageNotLoaded = 1080,
 
     UnknownNodeKey = 1090,

@@ -28,6 +28,9 @@ constexpr int kPollInterval = 4;
 constexpr int kMaxPolls = 1000;
 // A load that reports nothing for this long no longer holds the next back.
 constexpr int kStuckAfter = 5000;
+// A render process that ends again this soon after the page was put in anew
+// would only end again: the page says so instead.
+constexpr qint64 kRestartWindow = 5000;
 // The engine keeps the heap it once needed: garbage left to pile up through
 // a long run of swaps stays as memory held long after the collector ran.
 // Collecting after about this many page bytes keeps that pile small.
@@ -93,6 +96,13 @@ PageView::PageView(QWidget* parent)
                                                        ? QString::number(info.errorCode())
                                                        : info.errorString());
     });
+    connect(page, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status) {
+                // The process ends while the document is shown: put the
+                // page in again, outside the engine's own handling of it.
+                if (status != QWebEnginePage::NormalTerminationStatus && !m_closing)
+                    QTimer::singleShot(0, this, &PageView::renderProcessEnded);
+            });
     connect(page, &QWebEnginePage::findTextFinished, this,
             [this](const QWebEngineFindTextResult& result) {
                 emit textFound(result.activeMatch(), result.numberOfMatches());
@@ -217,6 +227,31 @@ void PageView::collectGarbage(bool whenIdle) {
         whenIdle ? QStringLiteral("if (typeof gc === 'function') requestIdleCallback(() => gc())")
                  : QStringLiteral("if (typeof gc === 'function') gc()"),
         QWebEngineScript::ApplicationWorld);
+}
+
+// The document and every page on its way went with the render process: the
+// last page asked for goes in again, as a document of its own in a new one.
+void PageView::renderProcessEnded() {
+    const QString path = m_waiting.isEmpty() ? m_shown.toLocalFile() : m_waiting;
+    m_waiting.clear();
+    m_frame.clear();
+    m_stuck.stop();
+    m_step = Step::Idle;
+    const bool again = m_restarted.isValid() && m_restarted.elapsed() < kRestartWindow;
+    m_restarted.start();
+    if (again || path.isEmpty()) {
+        m_shown.clear();
+        m_view->setHtml(QStringLiteral(
+            "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title></title></head>"
+            "<body><p>显示页面的进程接连意外退出，页面无法显示；请在左边的目录中再选一次，"
+            "若仍是空白，请关闭阅读器后重新打开。</p></body></html>"));
+        return;
+    }
+    try {
+        present(path);
+    } catch (const Error& error) {
+        emit pageFailed(path, error.description());
+    }
 }
 
 void PageView::findText(const QString& text, bool backward) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -90,6 +91,7 @@ class PageView final : public QWidget {
     void swapped(const QVariant& picturesLoading);
     void done(bool ok);
     void collectGarbage(bool whenIdle);
+    void renderProcessEnded();
 
     QWebEngineView* m_view;
     LocalFilesOnly* m_filter;
@@ -109,6 +111,8 @@ class PageView final : public QWidget {
     bool m_finding = false;
     bool m_swappedSinceRest = false;
     bool m_closing = false;
+    // Since the page was last put in again after its render process ended.
+    QElapsedTimer m_restarted;
 };
 
 } // namespace platform

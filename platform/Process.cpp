@@ -118,8 +118,12 @@ void onTerminationRequest(std::function<void()> handler) {
     action.sa_handler = forward;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
+    // Every signal whose default would end the process on the spot, short of
+    // the ones that mean a fault in the process itself.
     for (const auto& [signal, name] :
-         {std::pair{SIGTERM, "SIGTERM"}, std::pair{SIGINT, "SIGINT"}, std::pair{SIGHUP, "SIGHUP"}})
+         {std::pair{SIGTERM, "SIGTERM"}, std::pair{SIGINT, "SIGINT"}, std::pair{SIGHUP, "SIGHUP"},
+          std::pair{SIGQUIT, "SIGQUIT"}, std::pair{SIGUSR1, "SIGUSR1"},
+          std::pair{SIGUSR2, "SIGUSR2"}, std::pair{SIGALRM, "SIGALRM"}})
         require(::sigaction(signal, &action, nullptr) == 0,
                 QStringLiteral("sigaction ") + QLatin1String(name));
 }

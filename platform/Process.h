@@ -36,8 +36,9 @@ void quietenDiagnostics();
 void provideRuntimeFolder();
 
 // Calls the handler on the GUI thread when the process is asked to end
-// (SIGTERM, SIGINT, or SIGHUP when its terminal closes), so a logout closes
-// the window as the user would. Throws platform::Error, with the operating
+// (SIGTERM, SIGINT, SIGQUIT from a terminal, SIGHUP when its terminal closes,
+// SIGUSR1, SIGUSR2 or SIGALRM sent by hand), so a logout closes the window as
+// the user would. Throws platform::Error, with the operating
 // system's reason, when the signals cannot be caught: the process would
 // otherwise end without its clean-up.
 void onTerminationRequest(std::function<void()> handler);

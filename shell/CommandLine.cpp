@@ -83,6 +83,7 @@ CommandLine parseCommandLine(const QStringList& arguments, QTextStream& out, QTe
     addToolkitOptions(parser);
 
     CommandLine result;
+    result.program = program;
     if (!parser.parse(arguments.isEmpty() ? QStringList{program} : arguments)) {
         err << program << u": "_s << parser.errorText() << u" Try '"_s << program
             << u" --help'.\n"_s;

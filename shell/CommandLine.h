@@ -12,6 +12,8 @@ namespace shell {
 // What the command line asks of the reader. It is read before the GUI
 // library starts, so `--help` and `--version` work without a display.
 struct CommandLine {
+    // The name the program was started by, for its messages.
+    QString program;
     // Set when the process should end at once with this status (after
     // --help, --version or a mistake on the command line).
     std::optional<int> exitStatus;

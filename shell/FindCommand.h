@@ -4,11 +4,14 @@
 
 namespace shell {
 
-// `Quillora --find QUERY`: prints the results of the query without a window,
+// `quillora --find QUERY`: prints the results of the query without a window,
 // one line per result, tab-separated: kind, tree key, title, poet (or empty),
 // snippet; the anthology's rows and the installed library's in one ranking,
 // at most `limit` of them. Returns the exit status: 0, also when nothing
-// matches; 2 for an empty query, with a message on the standard error stream.
-int runFindCommand(const QString& query, int limit = 100);
+// matches; 2 for an empty query; 1 when the search fails or its results
+// cannot be written (a full disk, a closed output), each with a message on
+// the standard error stream that begins with the program's name as typed.
+// A reader of the output that stops early (`| head`) ends the command quietly.
+int runFindCommand(const QString& program, const QString& query, int limit = 100);
 
 } // namespace shell

@@ -82,6 +82,7 @@ void Mainform::showKeysPage() {
         const pages::Target target = nav::shownIn(pageFiles().target, m_reading);
         pages::Keys(target, nav::keyRows());
         Ie->Navigate(target.page);
+        m_comfort->keysPageShown();
     } catch (const platform::Error& error) {
         reportError(this, error);
     }
@@ -238,6 +239,13 @@ void Mainform::savePlacement() {
 }
 
 void Mainform::closeEvent(QCloseEvent* event) {
+    finish();
+    event->accept();
+}
+
+void Mainform::finish() {
+    if (std::exchange(m_finished, true))
+        return;
     if (m_content)
         m_content->close();
     // Each step reports its own failure and the next still runs: a file that
@@ -248,7 +256,6 @@ void Mainform::closeEvent(QCloseEvent* event) {
         reportError(this, error);
     }
     savePlacement();
-    event->accept();
 }
 
 QRect Mainform::toPixels(const QRect& twips) const {

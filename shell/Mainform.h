@@ -40,6 +40,10 @@ class Mainform final : public QWidget {
     // Start-up: placement, working folder, About page, database, tree, first
     // page. Throws platform::Error at the first step that fails.
     void load();
+    // The steps of closing that keep the user's things in order: the working
+    // folder removed, the placement saved. They run once, from the close or,
+    // when the process ends with the window still open, from its end.
+    void finish();
 
     platform::NodeTree* tree() const { return BtTree; }
     platform::PageView* view() const { return Ie; }
@@ -84,6 +88,7 @@ class Mainform final : public QWidget {
     int m_treeWidth = kDesignTreeWidth;
     QSize m_savedOuterSize;        // the saved size, window frame included
     bool m_frameCorrected = false; // the first show took the frame off it
+    bool m_finished = false;
 };
 
 } // namespace shell

@@ -39,6 +39,9 @@ const std::array<std::pair<const char16_t*, nav::Script>, 3> kVariants{
      {u"scriptTaiwan", nav::Script::Taiwan},
      {u"scriptHongKong", nav::Script::HongKong}}};
 
+// The keys page's step in the history: no node's key looks like it.
+const QString kKeysPageStep = QStringLiteral("<keys>");
+
 } // namespace
 
 ReadingActions::ReadingActions(QWidget* window, platform::NodeTree* tree, platform::PageView* view,
@@ -124,6 +127,10 @@ void ReadingActions::chosen(const QString& key) {
     m_history.visit(key);
 }
 
+void ReadingActions::keysPageShown() {
+    m_history.visit(kKeysPageStep);
+}
+
 void ReadingActions::zoomTo(int percent) {
     const bool changed = percent != m_options.zoom;
     m_options.zoom = percent;
@@ -140,7 +147,9 @@ void ReadingActions::zoomTo(int percent) {
 
 void ReadingActions::step(bool forward) {
     const std::optional<QString> key = forward ? m_history.forward() : m_history.back();
-    if (key && m_tree->contains(*key))
+    if (key == kKeysPageStep)
+        emit keysPageRequested();
+    else if (key && m_tree->contains(*key))
         m_tree->reveal(*key);
 }
 

@@ -37,6 +37,9 @@ class ReadingActions final : public QObject {
     void apply();
     // A node was chosen, by any means: it becomes the latest step.
     void chosen(const QString& key);
+    // The keys page went in: a step too, so that Back from it returns to the
+    // node shown before it, and Forward comes back to it.
+    void keysPageShown();
 
     QList<QAction*> actions() const { return m_actions; }
     QAction* action(const QString& id) const;

@@ -20,6 +20,8 @@ class ContentStore final {
   public:
     // Opens the file and the author recordset.
     explicit ContentStore(const QString& path);
+    // The same over the bytes of the file, read where they lie.
+    explicit ContentStore(platform::Database::Image image);
 
     platform::Database& database() { return m_database; }
     platform::Recordset& authors() { return m_authors; }

@@ -145,3 +145,16 @@ TEST(DatabaseFile, AFileThatIsNoDatabaseFailsAtOpen) {
     file.close();
     EXPECT_THROW(Database{path}, platform::Error);
 }
+
+TEST_F(DatabaseTest, AnImageInMemoryReadsAsTheFileAndCannotBeChanged) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    Database image(Database::Image{bytes});
+    EXPECT_EQ(column(image.OpenRecordset(u"SELECT Name FROM ZuoZhe WHERE ID <> 9 ORDER BY Name"_s),
+                     u"Name"_s),
+              (QStringList{u"白居易"_s, u"杜甫"_s, u"杜牧"_s, u"王维"_s}));
+    EXPECT_THROW(image.Execute(u"DELETE FROM ZuoZhe"_s), platform::Error);
+    EXPECT_EQ(column(image.OpenRecordset(u"SELECT Name FROM ZuoZhe"_s), u"Name"_s).size(), 5);
+    EXPECT_THROW(Database(Database::Image{QByteArray(4096, 'x')}), platform::Error);
+}

@@ -44,6 +44,17 @@ check "everything under /usr, owned by root" \
 
 dpkg-deb -x "$deb" "$work/root"
 check "executable stripped" test -z "$(readelf -S "$work/root/usr/bin/quillora" | grep -F .debug_info)"
+changelog="$work/root/usr/share/doc/quillora/changelog.gz"
+check "changelog's top entry is this version" \
+  test "$(zcat "$changelog" 2>/dev/null | head -1)" = "quillora ($version) unstable; urgency=medium"
+if command -v lintian >/dev/null; then
+  # Errors only: a native package built by CPack is not held to every warning.
+  errors=$(lintian --no-tag-display-limit "$deb" 2>&1 | grep '^E: ')
+  check "lintian finds no error" test -z "$errors"
+  [ -z "$errors" ] || echo "$errors"
+else
+  echo "lintian is not installed: its checks are left out"
+fi
 check "installed executable runs" test "$("$work/root/usr/bin/quillora" --version)" = "Quillora $version"
 echo "package: $(stat -c %s "$deb") bytes, Depends: $depends"
 exit $fail

@@ -8,6 +8,12 @@ fail=0
 text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>"${TMPDIR:-/tmp}/man.$$")
 warnings=$(cat "${TMPDIR:-/tmp}/man.$$"); rm -f "${TMPDIR:-/tmp}/man.$$"
 [ -z "$warnings" ] || { echo "man warns:"; echo "$warnings"; fail=1; }
+# A terminal without UTF-8 gets the Chinese words in pinyin, never blanks.
+ascii=$(LC_ALL=C LANG=C MANWIDTH=80 man --warnings -l "$page" 2>"${TMPDIR:-/tmp}/man.$$")
+warnings=$(cat "${TMPDIR:-/tmp}/man.$$"); rm -f "${TMPDIR:-/tmp}/man.$$"
+[ -z "$warnings" ] || { echo "man warns in the C locale:"; echo "$warnings"; fail=1; }
+grep -q "chengyu (idiom)" <<<"$ascii" || { echo "no pinyin in the C locale"; fail=1; }
+grep -q "诗人 *成语" <<<"$text" || { echo "no Chinese words in UTF-8"; fail=1; }
 for section in NAME SYNOPSIS DESCRIPTION OPTIONS KEYS FILES ENVIRONMENT "EXIT STATUS"; do
   grep -q "^$section\$" <<<"$text" || { echo "no section $section"; fail=1; }
 done
