@@ -42,8 +42,11 @@ int runQuery(const QString& query) {
         find::buildFinder(content)->find(query, std::numeric_limits<int>::max());
     content.close();
     for (const find::Result& row : results.rows) {
-        const QStringList columns{find::kindLabel(row.kind), row.key, row.title, row.poet,
-                                  row.snippet.plain()};
+        QStringList columns{find::kindLabel(row.kind), row.key, row.title, row.poet,
+                            row.snippet.plain()};
+        // A near match (one character or one letter off) says so in a sixth column.
+        if (row.near)
+            columns << QStringLiteral("近似");
         QStringList shown;
         for (const QString& value : columns)
             shown << column(value);
