@@ -20,6 +20,8 @@ constexpr qsizetype kForgivenLetters = 5;
 constexpr int kForgivenCharacters = 4;
 // A query this short is a word, looked for in titles beside first lines.
 constexpr qsizetype kLongestWord = 3;
+// More terms than this are pasted text, not terms: each would cost a search.
+constexpr qsizetype kMostTerms = 8;
 
 QString yearText(int year) {
     return year < 0 ? QStringLiteral("公元前%1年").arg(-year)
@@ -117,7 +119,7 @@ std::vector<Hit> Finder::hitsOf(QStringView query) const {
     if (const auto letters = pinyinLetters(query))
         return bestPerEntry(pinyinHits(*letters));
     const QStringList terms = termsOf(query);
-    if (terms.size() > 1)
+    if (terms.size() > 1 && terms.size() <= kMostTerms)
         return allTermsHits(terms);
     return bestPerEntry(textHits(query.toString(), true));
 }

@@ -170,6 +170,10 @@ TEST(BadInput, FindsNothingItShouldNot) {
 TEST(BadInput, TenThousandPastedCharactersStillGiveAnAnswer) {
     const QString pasted = QString(u"明月😀<&>'\t"_s).repeated(1000);
     EXPECT_EQ(search(pasted).total, 0);
+    // Pasted words are no terms to look for one by one: 明 and 月 are each
+    // found in many pieces, the whole text in none.
+    EXPECT_EQ(search(QString(u"明 月 "_s).repeated(1000)).total, 0);
+    EXPECT_GT(search(QString(u"明 月 "_s).repeated(4)).total, 0);
 }
 
 TEST(Listing, ShowsAtMostTheLimitAndCountsAll) {
