@@ -133,15 +133,28 @@ std::vector<Hit> Finder::pinyinHits(const QString& letters) const {
     return hits;
 }
 
+QStringList Finder::foldedSpellings(const QString& typed) const {
+    QStringList spellings;
+    if (m_simplify)
+        spellings = m_simplify(typed);
+    // As typed finds too: a character the conversion changes may be the one
+    // the content uses (乾 in 乾隆 stays 乾).
+    spellings << typed;
+    QStringList searched;
+    for (const QString& spelling : std::as_const(spellings)) {
+        const QString text = folded(spelling);
+        if (!searched.contains(text))
+            searched << text;
+    }
+    return searched;
+}
+
 std::vector<Hit> Finder::textHits(const QString& typed, bool nearIfNone) const {
     std::vector<Hit> hits;
-    const QString simplified = folded(m_simplify ? m_simplify(typed) : typed);
-    m_index.findText(simplified, hits);
-    // Either form finds: a character the conversion changes may be the one
-    // the content uses (乾 in 乾隆 stays 乾).
-    const QString asTyped = folded(typed);
-    if (asTyped != simplified)
-        m_index.findText(asTyped, hits);
+    const QStringList spellings = foldedSpellings(typed);
+    for (const QString& text : spellings)
+        m_index.findText(text, hits);
+    const QString& simplified = spellings.front();
     if (hits.empty() && nearIfNone && hanCount(simplified) >= kForgivenCharacters)
         m_index.findNear(simplified, hits);
     if (simplified.size() <= kLongestWord) {
@@ -172,8 +185,7 @@ std::vector<Hit> Finder::allTermsHits(const QStringList& terms) const {
     std::vector<int> classes(count, 0);
     std::vector<std::optional<Hit>> worst(count);
     for (const QString& term : terms) {
-        const QString simplified = folded(m_simplify ? m_simplify(term) : term);
-        const QString asTyped = folded(term);
+        const QStringList spellings = foldedSpellings(term);
         std::vector<std::optional<Hit>> best(count);
         for (const Hit& hit : textHits(term, false)) {
             std::optional<Hit>& slot = best[size_t(hit.rank.entry)];
@@ -181,7 +193,9 @@ std::vector<Hit> Finder::allTermsHits(const QStringList& terms) const {
                 slot = hit;
         }
         for (size_t e = 0; e < count; ++e) {
-            if (namesOwnerOf(simplified, int(e)) || namesOwnerOf(asTyped, int(e))) {
+            const bool owner = std::any_of(spellings.begin(), spellings.end(),
+                                           [&](const QString& text) { return namesOwnerOf(text, int(e)); });
+            if (owner) {
                 ++found[e];
                 classes[e] += int(MatchClass::Name);
             } else if (best[e]) {

@@ -42,10 +42,12 @@ struct Results {
 // more letters also one slip off. A year gives the eras in force.
 class Finder final {
   public:
-    using Simplifier = std::function<QString(const QString&)>;
+    using Simplifier = std::function<QStringList(const QString&)>;
 
     // simplify turns Traditional and variant forms into the Simplified text
-    // the content is written in; presentYear ends the last era of the table.
+    // the content is written in, one spelling for each way of writing
+    // Traditional that reads differently (著 in Taiwan is also 着); every
+    // spelling is searched. presentYear ends the last era of the table.
     Finder(Corpus corpus, const PinyinSource& pinyin, Simplifier simplify, int presentYear);
 
     Results find(QStringView query, int limit) const;
@@ -54,6 +56,7 @@ class Finder final {
     void yearRows(int year, Results& results) const;
     std::vector<Hit> hitsOf(QStringView query) const;
     std::vector<Hit> pinyinHits(const QString& letters) const;
+    QStringList foldedSpellings(const QString& typed) const;
     std::vector<Hit> textHits(const QString& term, bool nearIfNone) const;
     std::vector<Hit> allTermsHits(const QStringList& terms) const;
     bool namesOwnerOf(const QString& term, int entry) const;
