@@ -1,11 +1,11 @@
 #include "ContentReader.h"
 
-#include "EraColumn.h"
-
 #include "store/Categories.h"
 #include "store/ContentNames.h"
 #include "store/ContentStore.h"
+#include "store/EraColumn.h"
 #include "store/NodeKeys.h"
+#include "store/NodeWalk.h"
 #include "store/Queries.h"
 
 #include <QHash>
@@ -37,53 +37,64 @@ class Reader final {
     }
     void field(int entry, Role role, const QString& text) {
         if (!text.isEmpty())
-            m_corpus.fields.push_back({entry, role, text});
+            m_corpus.fields.push_back({entry, role, text, {}});
     }
     QString text(const platform::Recordset& rows, const QString& column) const {
         return rows.Fields(column).toString();
     }
-    void category(int i);
-    void dynastyTable(const QString& sql, QString (*keyOf)(const platform::Recordset&, int));
+    void readTexts(int category);
+    void piece(Kind kind, const QString& author, const QString& key,
+               const platform::Recordset& title);
+    void dynasty(const QString& key, const platform::Recordset& row);
+    void dynastyTable(const QString& sql, QString (*keyOf)(const platform::Recordset&));
 
     platform::Database& m_db;
     Corpus& m_corpus;
     QHash<QString, QString> m_poetKeys;    // a poet's first node in the tree
     QHash<QString, QString> m_dynastyKeys; // a dynasty's node, by name
+    QHash<QString, std::array<QString, 3>> m_texts; // a category's texts by ID
 };
 
-void Reader::category(int i) {
-    const store::Category& category = store::categories()[size_t(i)];
-    const Kind kind = i == 0 ? Kind::Shi : i == 1 ? Kind::Ci : Kind::Qu;
-    // The texts by ID, read once: the titles below come in the tree's order.
-    QHash<QString, std::array<QString, 3>> texts;
-    platform::Recordset pieces = m_db.OpenRecordset(q::category(category.table));
+void Reader::readTexts(int i) {
+    // The texts by ID, read once: the titles come in the tree's order.
+    m_texts.clear();
+    platform::Recordset pieces =
+        m_db.OpenRecordset(q::category(store::categories()[size_t(i)].table));
     for (; !pieces.EndOfFile(); pieces.MoveNext()) {
-        texts.insert(text(pieces, col::ID), {text(pieces, col::NeiRong), text(pieces, col::ZhuShi),
-                                             text(pieces, col::JianXi)});
-    }
-    platform::Recordset authors = m_db.OpenRecordset(q::authorsOf(category.table));
-    for (int j = 0; !authors.EndOfFile(); authors.MoveNext(), ++j) {
-        const QString author = text(authors, col::ZuoZhe);
-        const QString authorKey = keys::author(i, j);
-        if (!m_poetKeys.contains(author))
-            m_poetKeys.insert(author, authorKey);
-        platform::Recordset titles = m_db.OpenRecordset(q::titlesOf(category.table, author));
-        for (int k = 0; !titles.EndOfFile(); titles.MoveNext(), ++k) {
-            const int entry = add(kind, keys::title(authorKey, k), text(titles, col::TiMu), author);
-            field(entry, Role::Title, m_corpus.entries.back().title);
-            const auto found = texts.constFind(text(titles, col::ID));
-            if (found == texts.constEnd())
-                continue;
-            field(entry, Role::Lines, (*found)[0]);
-            field(entry, Role::Commentary, (*found)[1]);
-            field(entry, Role::Commentary, (*found)[2]);
-        }
+        m_texts.insert(text(pieces, col::ID), {text(pieces, col::NeiRong),
+                                               text(pieces, col::ZhuShi), text(pieces, col::JianXi)});
     }
 }
 
+void Reader::piece(Kind kind, const QString& author, const QString& key,
+                   const platform::Recordset& title) {
+    const int entry = add(kind, key, text(title, col::TiMu), author);
+    field(entry, Role::Title, m_corpus.entries.back().title);
+    const auto found = m_texts.constFind(text(title, col::ID));
+    if (found == m_texts.constEnd())
+        return;
+    field(entry, Role::Lines, (*found)[0]);
+    field(entry, Role::Commentary, (*found)[1]);
+    field(entry, Role::Commentary, (*found)[2]);
+}
+
 void Reader::verse() {
-    for (int i = 0; i < store::kCategoryCount; ++i)
-        category(i);
+    Kind kind = Kind::Shi;
+    QString author;
+    store::nodeWalk::VerseSteps steps;
+    steps.category = [&](int i) {
+        kind = i == 0 ? Kind::Shi : i == 1 ? Kind::Ci : Kind::Qu;
+        readTexts(i);
+    };
+    steps.author = [&](int, const QString& key, const QString& name) {
+        author = name;
+        if (!m_poetKeys.contains(name))
+            m_poetKeys.insert(name, key);
+    };
+    steps.piece = [&](const QString&, const QString& key, platform::Recordset& title) {
+        piece(kind, author, key, title);
+    };
+    store::nodeWalk::verse(m_db, steps);
 }
 
 void Reader::poets() {
@@ -112,27 +123,28 @@ void Reader::idioms() {
     }
 }
 
-void Reader::dynastyTable(const QString& sql, QString (*keyOf)(const platform::Recordset&, int)) {
-    platform::Recordset rows = m_db.OpenRecordset(sql);
-    for (int n = 1; !rows.EndOfFile(); rows.MoveNext(), ++n) {
-        const QString name = text(rows, col::MingCheng);
-        const QString key = keyOf(rows, n);
-        m_dynastyKeys.insert(name, key);
-        const int entry = add(Kind::Dynasty, key, name);
-        field(entry, Role::Dynasty, name);
-        field(entry, Role::Commentary, text(rows, col::ShuoMing));
-    }
+void Reader::dynasty(const QString& key, const platform::Recordset& row) {
+    const QString name = text(row, col::MingCheng);
+    m_dynastyKeys.insert(name, key);
+    const int entry = add(Kind::Dynasty, key, name);
+    field(entry, Role::Dynasty, name);
+    field(entry, Role::Commentary, text(row, col::ShuoMing));
+}
+
+void Reader::dynastyTable(const QString& sql, QString (*keyOf)(const platform::Recordset&)) {
+    for (platform::Recordset rows = m_db.OpenRecordset(sql); !rows.EndOfFile(); rows.MoveNext())
+        dynasty(keyOf(rows), rows);
 }
 
 void Reader::dynasties() {
-    dynastyTable(q::dynasties(), [](const platform::Recordset& row, int) {
+    dynastyTable(q::dynasties(), [](const platform::Recordset& row) {
         return keys::dynasty(row.Fields(col::ID).toString());
     });
-    dynastyTable(q::subDynasties(), [](const platform::Recordset& row, int) {
+    dynastyTable(q::subDynasties(), [](const platform::Recordset& row) {
         return keys::subDynasty(row.Fields(col::ID1).toString());
     });
-    dynastyTable(q::reigns(),
-                 [](const platform::Recordset&, int count) { return keys::reign(count); });
+    store::nodeWalk::reigns(
+        m_db, [this](const QString& key, platform::Recordset& row) { dynasty(key, row); });
 }
 
 void Reader::eras() {
@@ -143,8 +155,8 @@ void Reader::eras() {
         const QString names = text(rows, col::NianHao);
         const int entry = add(Kind::Era, m_dynastyKeys.value(dynasty), dynasty, ruler);
         field(entry, Role::RulerOrEra, ruler);
-        for (const QString& name : eraEntries(names))
-            field(entry, Role::RulerOrEra, parseEraName(name).name);
+        for (const QString& name : store::eraEntries(names))
+            field(entry, Role::RulerOrEra, store::parseEraName(name).name);
         m_corpus.eraRows.push_back({entry, dynasty, ruler, names, text(rows, col::NianFen)});
     }
 }

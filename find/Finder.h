@@ -5,9 +5,9 @@
 #include "Snippet.h"
 #include "YearConverter.h"
 
-#include <QStringList>
-
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <functional>
@@ -24,6 +24,7 @@ struct Result {
     Snippet snippet;   // the matched text in its context
     QString highlight; // the text to mark on the opened page
     MatchClass matchClass = MatchClass::Commentary;
+    bool near = false; // found one character or one letter off what was typed
 };
 
 struct Results {
@@ -33,6 +34,12 @@ struct Results {
 };
 
 // The query engine: takes what the user typed and gives ranked results.
+//
+// Text is found as typed or in its Simplified form; terms separated by
+// spaces must all be found in the same piece (its poet counts); four or more
+// Chinese characters found nowhere are looked for one character off. Typed
+// pinyin finds names and titles by whole readings or initials, and five or
+// more letters also one slip off. A year gives the eras in force.
 class Finder final {
   public:
     using Simplifier = std::function<QStringList(const QString&)>;
@@ -47,12 +54,20 @@ class Finder final {
 
   private:
     void yearRows(int year, Results& results) const;
-    std::vector<Hit> bestPerEntry(QStringView query) const;
+    std::vector<Hit> hitsOf(QStringView query) const;
+    std::vector<Hit> pinyinHits(const QString& letters) const;
+    QStringList foldedSpellings(const QString& typed) const;
+    std::vector<Hit> textHits(const QString& term, bool nearIfNone) const;
+    std::vector<Hit> allTermsHits(const QStringList& terms) const;
+    bool namesOwnerOf(const QString& term, int entry) const;
+    std::vector<Hit> bestPerEntry(std::vector<Hit> hits) const;
     Result rowOf(const Hit& hit) const;
 
     Index m_index;
     YearConverter m_years;
     Simplifier m_simplify;
+    std::vector<QString> m_owners; // per entry, folded: a piece's poet, an era row's dynasty
+    QHash<QString, QStringList> m_aliasPoets; // a folded alias: the poets it names
 };
 
 } // namespace find

@@ -28,11 +28,11 @@ QString identity(const library::Folding& folding, const QString& title, const QS
 }
 
 MergedRow rowOf(const Result& row) {
-    return {kindLabel(row.kind), row.key, row.title, row.poet, row.snippet.plain()};
+    return {kindLabel(row.kind), row.key, row.title, row.poet, row.snippet.plain(), row.near};
 }
 
 MergedRow rowOf(const library::Row& row) {
-    return {row.collection, row.key, row.title, row.author, row.snippet};
+    return {row.collection, row.key, row.title, row.author, row.snippet, row.near};
 }
 
 } // namespace
@@ -57,10 +57,19 @@ MergedResults mergeWithLibrary(const Results& anthology, const library::Results&
     merged.total = anthology.total + fromLibrary.total - dropped;
     size_t a = 0, l = 0;
     while (int(merged.rows.size()) < limit && (a < anthology.rows.size() || l < libraryRows.size())) {
-        const bool takeAnthology =
-            l == libraryRows.size() ||
-            (a < anthology.rows.size() &&
-             (libraryRows[l]->near || anthology.rows[a].matchClass <= classOf(libraryRows[l]->matchClass)));
+        // Exact rows before near ones; within each, by class, the
+        // anthology's leading where the classes are equal.
+        const auto takeAnthology = [&] {
+            if (l == libraryRows.size())
+                return true;
+            if (a == anthology.rows.size())
+                return false;
+            const Result& mine = anthology.rows[a];
+            const library::Row& theirs = *libraryRows[l];
+            if (mine.near != theirs.near)
+                return !mine.near;
+            return mine.matchClass <= classOf(theirs.matchClass);
+        }();
         merged.rows.push_back(takeAnthology ? rowOf(anthology.rows[a++]) : rowOf(*libraryRows[l++]));
     }
     return merged;

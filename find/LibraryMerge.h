@@ -23,6 +23,7 @@ struct MergedRow {
     QString title;
     QString poet;
     QString snippet;
+    bool near = false; // one character or one letter off what was typed
 };
 
 struct MergedResults {

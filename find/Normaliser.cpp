@@ -58,11 +58,18 @@ void append(Folded& out, char32_t c, qsizetype from, bool withOrigin) {
 
 } // namespace
 
-Folded fold(QStringView source, bool withOrigin) {
+Folded fold(QStringView source, bool withOrigin, bool withClauses) {
     Folded out;
     out.text.reserve(source.size());
     if (withOrigin)
         out.origin.reserve(size_t(source.size()));
+    bool pause = true; // a clause begins at the next unit kept
+    auto kept = [&](qsizetype before, bool starts) {
+        if (withClauses)
+            out.clauseStarts.resize(size_t(out.text.size()), false);
+        if (withClauses && out.text.size() > before)
+            out.clauseStarts[size_t(before)] = starts;
+    };
     qsizetype i = 0;
     while (i < source.size()) {
         const qsizetype at = i;
@@ -77,14 +84,22 @@ Folded fold(QStringView source, bool withOrigin) {
         }
         ++i;
         if (c == u'\n') {
-            if (!out.text.isEmpty() && out.text.back() != QChar(kLineBreak))
+            if (!out.text.isEmpty() && out.text.back() != QChar(kLineBreak)) {
                 append(out, kLineBreak, at, withOrigin);
+                kept(out.text.size() - 1, false);
+            }
+            pause = true;
             continue;
         }
         c = widthFolded(c);
-        if (!keeps(c))
+        if (!keeps(c)) {
+            pause = pause || QChar::isPunct(c) || QChar::isSpace(c);
             continue;
+        }
+        const qsizetype before = out.text.size();
         append(out, QChar::toLower(c), at, withOrigin);
+        kept(before, pause);
+        pause = false;
     }
     return out;
 }

@@ -17,9 +17,13 @@ struct Folded {
     QString text;
     // For each folded unit, its position in the source; filled only on request.
     std::vector<int> origin;
+    // For each folded unit, whether a clause of the text begins there: at the
+    // start, after a line break, after punctuation or a space (not after a
+    // note marker or markup, which stand inside a clause). On request too.
+    std::vector<bool> clauseStarts;
 };
 
-Folded fold(QStringView source, bool withOrigin = false);
+Folded fold(QStringView source, bool withOrigin = false, bool withClauses = false);
 
 inline QString folded(QStringView source) {
     return fold(source).text;

@@ -1,5 +1,6 @@
 #include "PinyinMatcher.h"
 
+#include "OneEdit.h"
 #include "PinyinQuery.h"
 
 namespace find {
@@ -70,6 +71,28 @@ bool startsWithLetter(const std::vector<std::string>& readings, char letter) {
     return false;
 }
 
+// Whether the whole readings of the characters from p on, after those
+// spelled so far, come within one slip of the letters; `end` is then one
+// past the last character taken.
+bool spellsNear(const PinyinKey& key, int p, std::string& spelled, std::string_view letters,
+                int& end) {
+    if (!spelled.empty() && spelled.size() + 1 >= letters.size() &&
+        withinOneEdit(std::string_view(spelled), letters, true)) {
+        end = p;
+        return true;
+    }
+    if (p == key.size() || spelled.size() > letters.size())
+        return false;
+    const size_t kept = spelled.size();
+    for (const std::string& reading : key.readingsAt(p)) {
+        spelled += reading;
+        if (spellsNear(key, p + 1, spelled, letters, end))
+            return true;
+        spelled.resize(kept);
+    }
+    return false;
+}
+
 } // namespace
 
 PinyinKey::PinyinKey(QStringView text, const std::vector<QStringList>& readings) {
@@ -99,6 +122,19 @@ std::optional<PinyinHit> matchPinyin(const PinyinKey& key, std::string_view lett
             continue;
         if (auto count = Walk(key, letters, first).from(first, 0))
             return PinyinHit{first, *count};
+    }
+    return std::nullopt;
+}
+
+std::optional<PinyinHit> matchPinyinNear(const PinyinKey& key, std::string_view letters) {
+    if (letters.empty())
+        return std::nullopt;
+    std::string spelled;
+    for (int first = 0; first < key.size(); ++first) {
+        spelled.clear();
+        int end = first;
+        if (spellsNear(key, first, spelled, letters, end) && end > first)
+            return PinyinHit{first, end - first};
     }
     return std::nullopt;
 }

@@ -45,4 +45,9 @@ struct PinyinHit {
 // earliest start wins.
 std::optional<PinyinHit> matchPinyin(const PinyinKey& key, std::string_view letters);
 
+// Matches letters that spell the whole readings of consecutive characters
+// but for one slip (a letter wrong, left out or added, or two neighbours
+// swapped: suhsi for su shi). The earliest start wins.
+std::optional<PinyinHit> matchPinyinNear(const PinyinKey& key, std::string_view letters);
+
 } // namespace find

@@ -9,7 +9,9 @@ MatchClass classOf(Role role, Coverage coverage, bool onFirstLine) {
                : coverage == Coverage::Beginning ? MatchClass::TitlePrefix
                                                  : MatchClass::TitleInfix;
     case Role::Poet:
-        return MatchClass::Poet;
+        return coverage == Coverage::Whole ? MatchClass::Name : MatchClass::Poet;
+    case Role::Alias:
+        return MatchClass::Name;
     case Role::Lines:
         return onFirstLine ? MatchClass::FirstLine : MatchClass::AnyLine;
     case Role::Idiom:

@@ -1,9 +1,12 @@
 #include "Search.h"
 
+#include "AliasFields.h"
 #include "ContentReader.h"
 #include "PinyinData.h"
+#include "RulerAliases.h"
 
 #include "platform/ScriptConverter.h"
+#include "store/Aliases.h"
 #include "store/Pinyin.h"
 
 #include <QDate>
@@ -12,6 +15,15 @@
 #include <vector>
 
 namespace find {
+
+Corpus readSearchedCorpus(store::ContentStore& content) {
+    Corpus corpus = readCorpus(content);
+    // Every alias names a row: the build of the content checks the table's
+    // targets, and the rulers' aliases come from their own rows.
+    addAliases(corpus, store::shippedAliases());
+    addAliases(corpus, rulerAliases(corpus.eraRows));
+    return corpus;
+}
 
 std::unique_ptr<Finder> buildFinder(store::ContentStore& content) {
     using Direction = platform::ScriptConverter::Direction;
@@ -23,7 +35,7 @@ std::unique_ptr<Finder> buildFinder(store::ContentStore& content) {
         simplifiers.push_back(std::make_shared<const platform::ScriptConverter>(direction));
     const PinyinData pinyin(store::Pinyin::shipped());
     return std::make_unique<Finder>(
-        readCorpus(content), pinyin,
+        readSearchedCorpus(content), pinyin,
         [simplifiers](const QString& text) {
             QStringList spellings;
             for (const auto& simplifier : simplifiers) {

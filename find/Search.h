@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Corpus.h"
 #include "Finder.h"
 
 #include <memory>
@@ -9,6 +10,10 @@ class ContentStore;
 }
 
 namespace find {
+
+// Everything the search looks at: the content with the aliases of its poets
+// and rulers.
+Corpus readSearchedCorpus(store::ContentStore& content);
 
 // The query engine over the whole content of the database, with the pinyin
 // data and the script conversion the reader ships with.

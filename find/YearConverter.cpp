@@ -1,8 +1,9 @@
 #include "YearConverter.h"
 
-#include "EraColumn.h"
 #include "Sexagenary.h"
 #include "YearQuery.h"
+
+#include "store/EraColumn.h"
 
 #include <algorithm>
 #include <climits>
@@ -33,6 +34,7 @@ YearConverter::YearConverter(const std::vector<EraRow>& rows, int presentYear) {
         else if (i + 1 == m_spans.size())
             span.last = std::max(span.first, astronomical(presentYear));
     }
+    countContinuedEras();
     if (m_spans.empty())
         return;
     m_first = INT_MAX;
@@ -47,16 +49,37 @@ YearConverter::YearConverter(const std::vector<EraRow>& rows, int presentYear) {
 }
 
 void YearConverter::addRow(const EraRow& row) {
-    const QStringList names = eraEntries(row.names);
-    const QStringList years = eraEntries(row.firstYears);
+    const QStringList names = store::eraEntries(row.names);
+    const QStringList years = store::eraEntries(row.firstYears);
     for (qsizetype i = 0; i < years.size(); ++i) {
-        const auto first = parseYear(years[i]);
+        const auto first = store::parseEraYear(years[i]);
         if (!first)
             continue;
-        const EraName era = i < names.size() ? parseEraName(names[i]) : EraName{};
+        const store::EraName era = i < names.size() ? store::parseEraName(names[i]) : store::EraName{};
         const int start = astronomical(*first);
         const int last = era.length > 0 ? start + era.length - 1 : INT_MIN;
-        m_spans.push_back({row.entry, row.dynasty, rulerShown(row.ruler), era.name, start, last});
+        m_spans.push_back(
+            {row.entry, row.dynasty, rulerShown(row.ruler), era.name, start, last, start});
+    }
+}
+
+void YearConverter::countContinuedEras() {
+    // A successor who kept his predecessor's era went on counting its years
+    // (金熙宗 came to the throne in 天会十三年, not in a 天会元年 of his own):
+    // an era that takes up, in its dynasty, where the same era left off
+    // counts from where that one began.
+    for (size_t i = 1; i < m_spans.size(); ++i) {
+        Span& span = m_spans[i];
+        if (span.era.isEmpty())
+            continue;
+        for (size_t j = i; j-- > 0 && m_spans[j].dynasty == span.dynasty;) {
+            const Span& earlier = m_spans[j];
+            if (earlier.era != span.era)
+                continue;
+            if (earlier.first <= span.first && earlier.last >= span.first - 1)
+                span.base = earlier.base;
+            break;
+        }
     }
 }
 
@@ -66,7 +89,7 @@ std::vector<EraYear> YearConverter::erasIn(int year) const {
     for (const Span& span : m_spans) {
         if (when < span.first || when > span.last)
             continue;
-        found.push_back({span.entry, span.dynasty, span.ruler, span.era, when - span.first + 1,
+        found.push_back({span.entry, span.dynasty, span.ruler, span.era, when - span.base + 1,
                          sexagenaryName(year)});
     }
     return found;

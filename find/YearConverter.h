@@ -40,8 +40,10 @@ class YearConverter final {
         QString era;
         int first; // astronomical years
         int last;
+        int base; // the era's first year, which its ordinals count from
     };
     void addRow(const EraRow& row);
+    void countContinuedEras();
 
     std::vector<Span> m_spans;
     int m_first = 0;

@@ -4,6 +4,7 @@
 #include "store/ContentNames.h"
 #include "store/ContentStore.h"
 #include "store/NodeKeys.h"
+#include "store/NodeWalk.h"
 #include "store/Queries.h"
 
 #include "platform/TreeNodes.h"
@@ -20,35 +21,31 @@ void addBookNode(platform::TreeNodes& tree, const QString& relative, const QStri
     tree.Add(relative, key, text, kClosedBook, kOpenBook);
 }
 
-void addAuthor(platform::TreeNodes& tree, store::ContentStore& content, int i, int j,
+void tagAuthor(platform::TreeNodes& tree, store::ContentStore& content, const QString& key,
                const QString& author) {
-    const QString table = store::categories()[size_t(i)].table;
-    const QString key = keys::author(i, j);
-    addBookNode(tree, keys::category(i), key, author);
     platform::Recordset& authors = content.authors();
     authors.FindFirst(q::byAuthorName(author));
     if (!authors.NoMatch())
         tree.SetTag(key, u'j' + authors.Fields(c::ID).toString());
-
-    platform::Recordset titles = content.database().OpenRecordset(q::titlesOf(table, author));
-    for (int k = 0; !titles.EndOfFile(); titles.MoveNext(), ++k) {
-        const QString titleKey = keys::title(key, k);
-        tree.Add(key, titleKey, titles.Fields(c::TiMu).toString(), kPage, kPage);
-        tree.SetTag(titleKey, titles.Fields(c::ID).toString());
-    }
 }
 
 void addVerse(platform::TreeNodes& tree, store::ContentStore& content) {
     addBookNode(tree, {}, QStringLiteral("Scq"), QStringLiteral("Vellumbra"));
-    for (int i = 0; i < store::kCategoryCount; ++i) {
-        const store::Category& category = store::categories()[size_t(i)];
-        addBookNode(tree, QStringLiteral("Scq"), keys::category(i), category.label);
+    store::nodeWalk::VerseSteps steps;
+    steps.category = [&](int i) {
+        addBookNode(tree, QStringLiteral("Scq"), keys::category(i),
+                    store::categories()[size_t(i)].label);
         content.openCategory(i);
-        platform::Recordset authorNames =
-            content.database().OpenRecordset(q::authorsOf(category.table));
-        for (int j = 0; !authorNames.EndOfFile(); authorNames.MoveNext(), ++j)
-            addAuthor(tree, content, i, j, authorNames.Fields(c::ZuoZhe).toString());
-    }
+    };
+    steps.author = [&](int i, const QString& key, const QString& author) {
+        addBookNode(tree, keys::category(i), key, author);
+        tagAuthor(tree, content, key, author);
+    };
+    steps.piece = [&](const QString& authorKey, const QString& key, platform::Recordset& title) {
+        tree.Add(authorKey, key, title.Fields(c::TiMu).toString(), kPage, kPage);
+        tree.SetTag(key, title.Fields(c::ID).toString());
+    };
+    store::nodeWalk::verse(content.database(), steps);
 }
 
 void addIdioms(platform::TreeNodes& tree, store::ContentStore& content) {
@@ -78,11 +75,10 @@ void addDynasties(platform::TreeNodes& tree, store::ContentStore& content) {
                     keys::subDynasty(rows.Fields(c::ID1).toString()),
                     rows.Fields(c::MingCheng).toString());
     }
-    int n = 1;
-    for (auto rows = db.OpenRecordset(q::reigns()); !rows.EndOfFile(); rows.MoveNext(), ++n) {
-        addBookNode(tree, keys::subDynasty(rows.Fields(c::ID).toString()), keys::reign(n),
-                    rows.Fields(c::MingCheng).toString());
-    }
+    store::nodeWalk::reigns(db, [&](const QString& key, platform::Recordset& row) {
+        addBookNode(tree, keys::subDynasty(row.Fields(c::ID).toString()), key,
+                    row.Fields(c::MingCheng).toString());
+    });
 }
 
 } // namespace

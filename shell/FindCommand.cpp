@@ -102,7 +102,10 @@ int runQuery(const QString& program, const QString& query, int limit) {
     const find::MergedResults merged =
         find::mergeWithLibrary(results, fromLibrary, folding.get(), limit);
     for (const find::MergedRow& row : merged.rows) {
-        const QStringList columns{row.kind, row.key, row.title, row.poet, row.snippet};
+        QStringList columns{row.kind, row.key, row.title, row.poet, row.snippet};
+        // A near match (one character or one letter off) says so in a sixth column.
+        if (row.near)
+            columns << QStringLiteral("近似");
         QStringList shown;
         for (const QString& value : columns)
             shown << column(value);

@@ -17,8 +17,11 @@ namespace shell {
 namespace {
 
 QString rowHtml(const find::Result& row) {
+    // A row found one character or one letter off what was typed says so.
+    const QString kind = row.near ? find::kindLabel(row.kind) + QStringLiteral(" · 近似")
+                                  : find::kindLabel(row.kind);
     QString head = QStringLiteral("<span style=\"color:#808080\">%1</span>&nbsp;%2")
-                       .arg(find::kindLabel(row.kind), row.title.toHtmlEscaped());
+                       .arg(kind, row.title.toHtmlEscaped());
     if (!row.poet.isEmpty())
         head += QStringLiteral(" — ") + row.poet.toHtmlEscaped();
     return head + QStringLiteral("<br>") + find::snippetHtml(row.snippet);

@@ -1,5 +1,6 @@
 #include "ContentSource.h"
 #include "DicWriter.h"
+#include "EraOrder.h"
 #include "Validation.h"
 
 #include "platform/Database.h"
@@ -95,6 +96,68 @@ TEST(DicSources, EachFaultNamesItsFileAndRow) {
         ASSERT_EQ(faults.size(), 1) << faults.join(u'\n').toStdString();
         EXPECT_TRUE(faults[0].startsWith(c.expected)) << faults[0].toStdString();
     }
+}
+
+TEST(DicSources, EveryTableKeyedByAnIdRejectsTheSameIdTwice) {
+    struct Case {
+        QString table;
+        QByteArray json;
+        QString expected;
+    };
+    const Case cases[] = {
+        {u"TangShi"_s,
+         R"j([{"ID":14,"ZuoZhe":"李白","TiMu":"a","NeiRong":["x"],"ZhuShi":null,"JianXi":null},{"ID":14,"ZuoZhe":"李白","TiMu":"b","NeiRong":["y"],"ZhuShi":null,"JianXi":null}])j",
+         u"TangShi.json, row 2: duplicate ID 14"_s},
+        {u"chengyugushi"_s,
+         R"j([{"Id":1,"chengyu":"守株待兔","gushi":["x"],"yinxu":"S"},{"Id":1,"chengyu":"卧薪尝胆","gushi":["y"],"yinxu":"W"}])j",
+         u"chengyugushi.json, row 2: duplicate Id 1"_s},
+        {u"ChaoDai"_s, R"j([{"ID":3,"名称":"周","说明":["周"]},{"ID":3,"名称":"秦","说明":["秦"]}])j",
+         u"ChaoDai.json, row 2: duplicate ID 3"_s},
+        {u"ChaoDai1"_s,
+         R"j([{"ID":3,"ID1":10,"名称":"南朝","说明":["南"]},{"ID":3,"ID1":10,"名称":"北朝","说明":["北"]}])j",
+         u"ChaoDai1.json, row 2: duplicate ID1 10"_s},
+    };
+    for (const Case& c : cases) {
+        const QStringList faults = faultsWith(c.table, c.json);
+        ASSERT_EQ(faults.size(), 1) << faults.join(u'\n').toStdString();
+        EXPECT_EQ(faults[0], c.expected);
+    }
+}
+
+// An era table of one dynasty, each ruler with his eras and their first years.
+QByteArray eraTable(const QStringList& rows) {
+    QStringList json;
+    for (const QString& row : rows) {
+        const QStringList parts = row.split(u'|');
+        json << uR"r({"朝代":"%1","帝王":"%2","年号":[%3],"干支":null,"年份":[%4]})r"_s.arg(
+            parts[0], parts[1], parts[2], parts[3]);
+    }
+    return (u'[' + json.join(u',') + u']').toUtf8();
+}
+
+TEST(DicSources, NoRulersErasRunPastTheNextRulersAccession) {
+    const auto faults = [](const QStringList& rows) {
+        return faultsWith(u"JiyuanBiao"_s, eraTable(rows));
+    };
+    // 904 is shared: one ruler died, the next came to the throne.
+    EXPECT_EQ(faults({uR"r(刘宋|昭帝|"天复(4)","天祐(1)"|"901","904")r"_s,
+                      uR"r(刘宋|哀帝|"天祐(4)"|"904")r"_s}),
+              QStringList());
+    EXPECT_EQ(faults({uR"r(刘宋|昭帝|"天复(4)","天祐(4)"|"901","904")r"_s,
+                      uR"r(刘宋|哀帝|"天祐(4)"|"904")r"_s}),
+              QStringList{u"JiyuanBiao.json, row 1: the eras of 刘宋 昭帝 run to 907, past 904, "
+                          u"when 哀帝 (JiyuanBiao.json, row 2) began"_s});
+    // Across the start of the era, where no year 0 lies between 前1 and 1.
+    EXPECT_EQ(faults({uR"r(刘宋|甲|"(3)"|"前2")r"_s, uR"r(刘宋|乙|"(1)"|"前1")r"_s}).size(), 1);
+    EXPECT_EQ(faults({uR"r(刘宋|甲|"(3)"|"前2")r"_s, uR"r(刘宋|乙|"(1)"|"1")r"_s}), QStringList());
+    // A ruler who truly reigned on beside the next one is known by name.
+    auto sources = validSources();
+    sources[u"JiyuanBiao"_s] =
+        eraTable({uR"r(隋|炀帝杨广|"大业(14)"|"605")r"_s, uR"r(隋|恭帝杨侑|"义宁(2)"|"617")r"_s});
+    EXPECT_EQ(eraOrderFaults(parse(sources)), QStringList());
+    sources[u"JiyuanBiao"_s] =
+        eraTable({uR"r(隋|文帝杨坚|"开皇(26)"|"581")r"_s, uR"r(隋|炀帝杨广|"大业(14)"|"605")r"_s});
+    EXPECT_EQ(eraOrderFaults(parse(sources)).size(), 1);
 }
 
 TEST(DicSources, MalformedRowsAreRejectedWhileReading) {

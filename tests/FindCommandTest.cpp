@@ -53,6 +53,16 @@ TEST(FindCommand, PrintsOneTabSeparatedLinePerResult) {
         EXPECT_EQ(line.count(u'\t'), 4) << line.toStdString();
 }
 
+TEST(FindCommand, ANearMatchSaysSoInASixthColumn) {
+    const Outcome run = runFind({u"--find"_s, u"床前望月光"_s});
+    EXPECT_EQ(run.status, 0);
+    ASSERT_FALSE(run.lines.isEmpty());
+    const QStringList first = run.lines.front().split(u'\t');
+    ASSERT_EQ(first.size(), 6);
+    EXPECT_EQ(first[2], u"静夜思"_s);
+    EXPECT_EQ(first[5], u"近似"_s);
+}
+
 TEST(FindCommand, ListsEveryEraOfAYearAndTheEqualsFormWorks) {
     const Outcome run = runFind({u"--find=1644"_s});
     EXPECT_EQ(run.status, 0);

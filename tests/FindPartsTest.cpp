@@ -1,9 +1,12 @@
 // The search's parts on their own: folding, the forms of pinyin and of a
 // year, the pinyin matcher, the era spans and the snippets.
+#include "find/AliasFields.h"
 #include "find/ChineseNumber.h"
 #include "find/Normaliser.h"
+#include "find/OneEdit.h"
 #include "find/PinyinMatcher.h"
 #include "find/PinyinQuery.h"
+#include "find/RulerAliases.h"
 #include "find/Sexagenary.h"
 #include "find/Snippet.h"
 #include "find/YearConverter.h"
@@ -37,6 +40,9 @@ TEST(PinyinForms, AcceptTonesDigitsAndSpacesAndRejectAnythingElse) {
     EXPECT_EQ(find::pinyinLetters(u"xi'an"_s), u"xian"_s);
     EXPECT_EQ(find::pinyinLetters(u"ｌｉｂａｉ"_s), u"libai"_s);
     EXPECT_EQ(find::pinyinLetters(u"li\u0301"_s), u"li"_s);
+    // Tone digits run from 1 to 5, the neutral tone.
+    EXPECT_EQ(find::pinyinLetters(u"ma5 ma1"_s), u"mama"_s);
+    EXPECT_EQ(find::pinyinLetters(u"ma５"_s), u"ma"_s);
     for (const QString& other :
          {u"李bai"_s, u"<b>"_s, u"' OR 1=1 --"_s, u"1644"_s, u"li6"_s, u"  "_s, QString()})
         EXPECT_FALSE(find::pinyinLetters(other)) << other.toStdString();
@@ -57,6 +63,25 @@ TEST(PinyinMatching, WholeReadingsInitialsAndABeginningOfTheLast) {
     EXPECT_EQ(find::matchPinyin(poem, "yesi")->count, 2);
     for (const char* typed : {"jyss", "jingyesii", "ingyesi", "jiyesi", "s s"})
         EXPECT_FALSE(find::matchPinyin(poem, typed)) << typed;
+}
+
+TEST(PinyinMatching, OneSlipOffWholeReadings) {
+    const find::PinyinKey poet = key(u"苏轼"_s, {{u"sū"_s}, {u"shì"_s}});
+    for (const char* typed : {"suhsi", "sushj", "sshi", "sushii", "usshi", "xushi"}) {
+        const auto hit = find::matchPinyinNear(poet, typed);
+        ASSERT_TRUE(hit) << typed;
+        EXPECT_EQ(hit->first, 0) << typed;
+        EXPECT_EQ(hit->count, 2) << typed;
+    }
+    // Two slips, or a slip in initials, find nothing.
+    for (const char* typed : {"suhsii", "shhsi", "xyz"})
+        EXPECT_FALSE(find::matchPinyinNear(poet, typed)) << typed;
+    const find::PinyinKey title = key(u"静夜思"_s, {{u"jìng"_s}, {u"yè"_s}, {u"sī"_s}});
+    EXPECT_EQ(find::matchPinyinNear(title, "yexi")->first, 1);
+    EXPECT_TRUE(find::withinOneEdit(QStringView(u"床前明月光"), QStringView(u"床前看月光"), false));
+    EXPECT_TRUE(find::withinOneEdit(QStringView(u"床前明月光"), QStringView(u"床前月光"), false));
+    EXPECT_FALSE(find::withinOneEdit(QStringView(u"床前明月光"), QStringView(u"床明前月光"), false));
+    EXPECT_FALSE(find::withinOneEdit(QStringView(u"床前明月光"), QStringView(u"床后看月光"), false));
 }
 
 TEST(PinyinMatching, CharactersWithoutReadingAreSkippedAndMapBackToTheText) {
@@ -129,6 +154,62 @@ TEST(EraSpans, LengthsNextStartsOverlapsAndThePresent) {
     EXPECT_FALSE(years.covers(-3));
     EXPECT_FALSE(years.covers(10));
     EXPECT_EQ(years.erasIn(6)[1].ruler, QString()); // a note is no ruler's name
+}
+
+TEST(EraSpans, AnEraASuccessorKeptCountsFromItsFirstYear) {
+    const std::vector<find::EraRow> rows{
+        {0, u"金"_s, u"太宗"_s, u"天会(13)"_s, u"1123"_s},
+        {1, u"金"_s, u"熙宗"_s, u"天会(3)<p>天眷(3)"_s, u"1135<p>1138"_s},
+        {2, u"金"_s, u"某宗"_s, u"天眷(2)"_s, u"1150"_s}, // the same name, years later
+    };
+    const find::YearConverter years(rows, 1200);
+    EXPECT_EQ(eras(years, 1135), (std::vector<QString>{u"金天会13"_s, u"金天会13"_s}));
+    EXPECT_EQ(eras(years, 1137), std::vector<QString>{u"金天会15"_s});
+    EXPECT_EQ(eras(years, 1150), std::vector<QString>{u"金天眷1"_s});
+}
+
+TEST(Folding, MarksWhereEachClauseBegins) {
+    const find::Folded lines = find::fold(u"床⑴前明月光，疑是<sup>(2)</sup>地上霜。\r\n举头"_s, false, true);
+    ASSERT_EQ(lines.text, u"床前明月光疑是地上霜\x01举头"_s);
+    std::vector<bool> starts(size_t(lines.text.size()), false);
+    starts[0] = starts[5] = starts[11] = true;
+    EXPECT_EQ(lines.clauseStarts, starts);
+}
+
+TEST(RulerAliases, TitlesUnderTheCommonDynastyNamesAndErasOfMingAndQing) {
+    const std::vector<find::EraRow> rows{
+        {0, u"唐"_s, u"太宗李世民"_s, u"贞观(23)"_s, u"627"_s},
+        {1, u"北宋"_s, u"徽宗赵佶"_s, u"崇宁(5)<p>大观(4)"_s, u"1102<p>1107"_s},
+        {2, u"夏"_s, u"禹"_s, QString(), QString()},
+        {3, u"刘宋"_s, u"元凶刘劭"_s, u"太初(1)"_s, u"453"_s},
+        {4, u"清"_s, u"太宗皇太极"_s, u"天聪(10)<p>崇德(8)"_s, u"1627<p>1636"_s},
+        {5, u"明"_s, u"英宗朱祁镇（复辟）"_s, u"天顺(8)"_s, u"1457"_s},
+    };
+    QStringList names;
+    for (const store::Alias& alias : find::rulerAliases(rows))
+        names << alias.name + u'>' + alias.target + u'>' + alias.note;
+    EXPECT_EQ(names, (QStringList{u"唐太宗>太宗李世民>年号贞观"_s, u"北宋徽宗>徽宗赵佶>年号崇宁、大观"_s,
+                                  u"宋徽宗>徽宗赵佶>年号崇宁、大观"_s, u"清太宗>太宗皇太极>年号天聪、崇德"_s,
+                                  u"明英宗>英宗朱祁镇（复辟）>年号天顺"_s,
+                                  u"天顺帝>英宗朱祁镇（复辟）>年号天顺"_s}));
+}
+
+TEST(RulerAliases, EachGoesToItsTargetsRowAndAMissingTargetIsGivenBack) {
+    find::Corpus corpus;
+    corpus.entries = {{find::Kind::Poet, u"R0.0"_s, u"苏轼"_s, {}},
+                      {find::Kind::Era, u"J1"_s, u"唐"_s, u"中宗李显"_s},
+                      {find::Kind::Era, u"J1"_s, u"唐"_s, u"中宗李显"_s}};
+    const std::vector<store::Alias> missing = find::addAliases(
+        corpus, {{u"东坡"_s, u"苏轼"_s, {}, u"号"_s}, {u"唐中宗"_s, u"中宗李显"_s, u"唐"_s, u"年号"_s},
+                 {u"太白"_s, u"李白"_s, {}, u"字"_s}, {u"唐睿宗"_s, u"睿宗李旦"_s, u"唐"_s, u"年号"_s}});
+    ASSERT_EQ(missing.size(), 2u);
+    EXPECT_EQ(missing[0].name, u"太白"_s);
+    EXPECT_EQ(missing[1].name, u"唐睿宗"_s);
+    ASSERT_EQ(corpus.fields.size(), 3u);
+    EXPECT_EQ(corpus.fields[0].entry, 0);
+    EXPECT_EQ(corpus.fields[1].entry, 1);
+    EXPECT_EQ(corpus.fields[2].entry, 2);
+    EXPECT_EQ(corpus.fields[2].role, find::Role::Alias);
 }
 
 TEST(Snippets, StayInTheLineAndNeverSplitACharacter) {

@@ -128,6 +128,25 @@ TEST(Years, GiveEveryEraInForceWithItsOrdinalAndSexagenaryName) {
                                     u"东汉 昭宁元年 己巳"_s, u"东汉 永汉元年 己巳"_s}));
 }
 
+TEST(Years, ARulerWhoKeptHisPredecessorsEraGoesOnCountingIt) {
+    // 昭宗 had 天祐 for its first year only; 哀帝 kept it to the end of 唐.
+    EXPECT_EQ(titles(search(u"905"_s)), std::vector<QString>{u"唐 天祐二年 乙丑"_s});
+    EXPECT_EQ(titles(search(u"904"_s)),
+              (std::vector<QString>{u"唐 天复四年 甲子"_s, u"唐 天祐元年 甲子"_s,
+                                    u"唐 天祐元年 甲子"_s}));
+    // 辽太宗 came to the throne in the second year of 天显, not a first of his own.
+    const std::vector<QString> liao = titles(search(u"927"_s));
+    EXPECT_NE(std::find(liao.begin(), liao.end(), u"辽 天显二年 丁亥"_s), liao.end());
+}
+
+TEST(Years, CountEveryEraInTheTotal) {
+    for (const QString& year : {u"1644"_s, u"904"_s, u"189"_s}) {
+        const find::Results results = search(year, 100000);
+        EXPECT_EQ(results.total, int(results.rows.size())) << year.toStdString();
+        EXPECT_GE(results.total, 2) << year.toStdString();
+    }
+}
+
 TEST(Years, OpenTheirDynastysEraTableAndMarkTheEra) {
     const find::Result first = search(u"1644"_s).rows.front();
     EXPECT_EQ(first.key, u"J16"_s);
@@ -157,6 +176,10 @@ TEST(BadInput, FindsNothingItShouldNot) {
 TEST(BadInput, TenThousandPastedCharactersStillGiveAnAnswer) {
     const QString pasted = QString(u"明月😀<&>'\t"_s).repeated(1000);
     EXPECT_EQ(search(pasted).total, 0);
+    // Pasted words are no terms to look for one by one: 明 and 月 are each
+    // found in many pieces, the whole text in none.
+    EXPECT_EQ(search(QString(u"明 月 "_s).repeated(1000)).total, 0);
+    EXPECT_GT(search(QString(u"明 月 "_s).repeated(4)).total, 0);
 }
 
 TEST(Listing, ShowsAtMostTheLimitAndCountsAll) {
@@ -178,11 +201,13 @@ TEST(Listing, RanksByClassThenByTheOrderOfTheCollection) {
             EXPECT_LE(results.rows[i - 1].matchClass, results.rows[i].matchClass)
                 << query.toStdString() << " row " << i;
     }
-    // A title that begins with the words, then the poet, then the first line.
+    // A poet's whole name, then the first line, then any line; a whole line
+    // of verse before a part of one.
     const find::Results li = search(u"李白"_s);
-    EXPECT_EQ(li.rows.front().matchClass, find::MatchClass::Poet);
+    EXPECT_EQ(li.rows.front().matchClass, find::MatchClass::Name);
     EXPECT_EQ(search(u"春眠"_s).rows.front().matchClass, find::MatchClass::FirstLine);
-    EXPECT_EQ(search(u"花落知多少"_s).rows.front().matchClass, find::MatchClass::AnyLine);
+    EXPECT_EQ(search(u"落知多少"_s).rows.front().matchClass, find::MatchClass::AnyLine);
+    EXPECT_EQ(search(u"花落知多少"_s).rows.front().matchClass, find::MatchClass::WholeLine);
 }
 
 TEST(Snippets, ShowTheMatchInItsLineWithMarkupRemovedAndTextEscaped) {
@@ -199,7 +224,7 @@ TEST(PinyinNames, EitherReadingOfANameFindsIt) {
     const store::Pinyin pinyin("[]", R"({"单雄信": ["shàn xióng xìn", "dān xióng xìn"]})");
     find::Corpus corpus;
     corpus.entries.push_back({find::Kind::Poet, u"R0.0"_s, u"单雄信"_s, {}});
-    corpus.fields.push_back({0, find::Role::Poet, u"单雄信"_s});
+    corpus.fields.push_back({0, find::Role::Poet, u"单雄信"_s, {}});
     const find::Index index(corpus, find::PinyinData(pinyin));
     for (const char* typed : {"shanxiongxin", "danxiongxin", "sxx", "dxx", "shxx"}) {
         std::vector<find::Hit> hits;

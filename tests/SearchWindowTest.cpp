@@ -123,6 +123,19 @@ TEST_F(SearchWindow, AYearOpensItsDynastysEraTableAndTheMenuOffersTheSearch) {
     EXPECT_GE(found.last().at(1).toInt(), 1);
 }
 
+TEST_F(SearchWindow, ANearMatchIsMarkedInItsRowAndOpensThePieceWithTheLineMarked) {
+    form->search()->openAction()->trigger();
+    compose(u"床前望月光"_s);
+    ASSERT_GT(pane->list()->count(), 0);
+    const QString row = pane->list()->item(0)->data(shell::ResultDelegate::kHtmlRole).toString();
+    EXPECT_TRUE(row.contains(u"近似"_s)) << row.toStdString();
+    QSignalSpy found(form->view(), &platform::PageView::textFound);
+    QTest::keyClick(pane->field(), Qt::Key_Return);
+    ASSERT_TRUE(found.wait(30000));
+    EXPECT_EQ(form->tree()->selectedKey(), u"R0.19.9"_s);
+    EXPECT_GE(found.last().at(1).toInt(), 1);
+}
+
 } // namespace
 
 TEST_F(SearchWindow, InTraditionalTheRowsAreShownConvertedAndTheMatchIsMarkedOnThePage) {

@@ -1,11 +1,8 @@
 #include "nav/TreeBuilder.h"
 
-#include "platform/Error.h"
-#include "platform/TreeNodes.h"
 #include "store/ContentStore.h"
 
-#include <QHash>
-#include <QStringList>
+#include "RecordedTree.h"
 
 #include <gtest/gtest.h>
 
@@ -14,28 +11,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// The tree as plain data, so that the build can be checked without a window.
-class RecordedTree final : public platform::TreeNodes {
-  public:
-    struct Node {
-        QString parent, text, tag;
-        int image = 0, selectedImage = 0;
-        QStringList children;
-    };
-
-    void Add(const QString& relative, const QString& key, const QString& text, int image,
-             int selectedImage) override {
-        if (nodes.contains(key) || (!relative.isEmpty() && !nodes.contains(relative)))
-            throw platform::Error(platform::ErrorCode::DuplicateKey, {}, key);
-        nodes.insert(key, {relative, text, {}, image, selectedImage, {}});
-        (relative.isEmpty() ? top : nodes[relative].children) << key;
-    }
-    void SetTag(const QString& key, const QString& tag) override { nodes[key].tag = tag; }
-
-    QHash<QString, Node> nodes;
-    QStringList top;
-};
 
 class TreeBuild : public ::testing::Test {
   protected:

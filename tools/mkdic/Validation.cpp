@@ -1,5 +1,7 @@
 #include "Validation.h"
 
+#include "EraOrder.h"
+
 #include "platform/Cp936.h"
 #include "store/Categories.h"
 #include "store/ContentNames.h"
@@ -184,7 +186,7 @@ class Checker {
 } // namespace
 
 QStringList validate(const Content& content) {
-    return Checker(content).run();
+    return Checker(content).run() + eraOrderFaults(content);
 }
 
 } // namespace dic

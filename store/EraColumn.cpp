@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-namespace find {
+namespace store {
 
 QStringList eraEntries(const QString& column) {
     QStringList parts = column.split(QStringLiteral("<p>"));
@@ -20,4 +20,13 @@ EraName parseEraName(const QString& entry) {
     return {match.captured(1).trimmed(), match.captured(2).toInt()};
 }
 
-} // namespace find
+std::optional<int> parseEraYear(const QString& entry) {
+    static const QRegularExpression pattern(QStringLiteral("^(前?)(\\d{1,4})$"));
+    const QRegularExpressionMatch match = pattern.match(entry.trimmed());
+    const int year = match.hasMatch() ? match.captured(2).toInt() : 0;
+    if (year == 0)
+        return std::nullopt;
+    return match.captured(1).isEmpty() ? year : -year;
+}
+
+} // namespace store
