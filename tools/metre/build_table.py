@@ -193,24 +193,27 @@ def main():
     simple = simplified(sorted(table))
     # 箇 names its group in simplified texts too (去声二十一箇).
     names_shown = {k: v.replace('个', '箇') for k, v in simplified([name for name, _, _ in groups]).items()}
-    keyed = defaultdict(set)
-    for c, gs in table.items():
-        keyed[c] |= gs
-        s = simple.get(c, c)
-        if s and s != c:
-            keyed[s] |= gs
     # Characters the compilation lacks (variant forms, later coinages), as
     # decided one by one.
     for entry in decisions['characters']:
         if 'groups' in entry:
-            keyed[entry['character']] = {names[name] for name in entry['groups']}
+            table[entry['character']] = {names[name] for name in entry['groups']}
+    # A simplified character that stands for several Traditional ones
+    # carries all their groups, for text whose conversion is not at hand.
+    merged = defaultdict(set)
+    for c, gs in table.items():
+        s = simple.get(c, c)
+        if s and s != c:
+            merged[s] |= gs | table.get(s, set())
+    keyed = set(table) | set(merged)
+
     missing = [(pid, title, c) for pid, title, c in regulated_rhymes(os.path.join(ROOT, 'resources', 'content'))
                if c not in keyed]
     for pid, title, c in missing:
         problems.append(f'rhyme {c} of {title} ({pid}) is not in the table')
 
     print(f'{len(groups)} groups, {sum(len(m) for m in members)} entries, '
-          f'{len(table)} Traditional characters, {len(keyed)} keys')
+          f'{len(table)} characters, {len(merged)} simplified forms')
     print(f'kTang: {len(tang_disagree)} characters disagree')
     print(f'strains: {sum(against.values())} of {positions} positions disagree, '
           f'over {len(against)} characters')
@@ -229,7 +232,12 @@ def main():
     out = {
         # Named as the page shows them, in simplified characters.
         'groups': [names_shown[name] for name, _, _ in groups],
-        'characters': {c: sorted(keyed[c]) for c in sorted(keyed)},
+        # Each character's own groups, as written.
+        'characters': {c: sorted(table[c]) for c in sorted(table)},
+        # Simplified forms: the groups of every character they stand for.
+        'simplified': {c: sorted(merged[c]) for c in sorted(merged) if merged[c] != table.get(c)},
+        # Two tones of one meaning: the place in the line decides, not today's reading.
+        'position': decisions['position_decides'],
     }
     with open(os.path.join(OUT_DIR, 'pingshui.json'), 'w', encoding='utf-8') as f:
         json.dump(out, f, ensure_ascii=False, separators=(',', ':'), sort_keys=False)
