@@ -25,6 +25,7 @@ const QList<ReaderKey>& readerKeys() {
         {QStringLiteral("theme"), QStringLiteral("主题"), {QStringLiteral("Ctrl+Shift+D")}},
         {QStringLiteral("script"), QStringLiteral("繁体"), {QStringLiteral("Ctrl+Shift+T")}},
         {QStringLiteral("pinyin"), QStringLiteral("拼音"), {QStringLiteral("Ctrl+Shift+P")}},
+        {QStringLiteral("metre"), QStringLiteral("格律"), {QStringLiteral("Ctrl+Shift+M")}},
         {QStringLiteral("find"),
          QStringLiteral("查找…"),
          {QStringLiteral("Ctrl+F"), QStringLiteral("Ctrl+K"), QStringLiteral("/")}},

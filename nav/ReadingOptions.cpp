@@ -12,6 +12,7 @@ namespace {
 
 const QString kSection = QStringLiteral("Reading");
 const QString kPinyin = QStringLiteral("Pinyin");
+const QString kMetre = QStringLiteral("Metre");
 const QString kZoom = QStringLiteral("Zoom");
 const QString kTheme = QStringLiteral("Theme");
 const QString kScript = QStringLiteral("Script");
@@ -61,6 +62,7 @@ ReadingOptions ReadingOptions::read(const platform::Settings& settings) {
     const ReadingOptions defaults;
     ReadingOptions options;
     options.pinyin = flag(settings.read(kSection, kPinyin, {}), defaults.pinyin);
+    options.metre = flag(settings.read(kSection, kMetre, {}), defaults.metre);
     options.zoom = zoomStep(settings.read(kSection, kZoom, {}), defaults.zoom);
     options.theme = named(kThemeNames, settings.read(kSection, kTheme, {}), defaults.theme);
     options.script = named(kScriptNames, settings.read(kSection, kScript, {}), defaults.script);
@@ -69,6 +71,7 @@ ReadingOptions ReadingOptions::read(const platform::Settings& settings) {
 
 void ReadingOptions::write(platform::Settings& settings) const {
     settings.write(kSection, kPinyin, pinyin ? QStringLiteral("1") : QStringLiteral("0"));
+    settings.write(kSection, kMetre, metre ? QStringLiteral("1") : QStringLiteral("0"));
     settings.write(kSection, kZoom, QString::number(zoom));
     settings.write(kSection, kTheme, nameOf(kThemeNames, theme));
     settings.write(kSection, kScript, nameOf(kScriptNames, script));

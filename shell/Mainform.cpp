@@ -118,6 +118,18 @@ void Mainform::addReadingActions() {
     m_pinyin->setCheckable(true);
     BtTree->addAction(m_pinyin);
     connect(m_pinyin, &QAction::toggled, this, &Mainform::setPinyin);
+    m_metre = new QAction(QStringLiteral("格律"), this);
+    m_metre->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    m_metre->setShortcutVisibleInContextMenu(true);
+    m_metre->setCheckable(true);
+    BtTree->addAction(m_metre);
+    connect(m_metre, &QAction::toggled, this, &Mainform::setMetre);
+}
+
+void Mainform::setMetre(bool on) {
+    m_reading.metre = on;
+    saveReadingOptions();
+    showSelectedAgain();
 }
 
 void Mainform::setPinyin(bool on) {
@@ -155,6 +167,8 @@ void Mainform::load() {
     {
         const QSignalBlocker quiet(m_pinyin);
         m_pinyin->setChecked(m_reading.pinyin);
+        const QSignalBlocker quietMetre(m_metre);
+        m_metre->setChecked(m_reading.metre);
     }
     m_comfort->apply();
     m_folder.prepare(); // the About page too

@@ -47,6 +47,7 @@ class Mainform final : public QWidget {
     platform::PageView* view() const { return Ie; }
     int treeWidthTwips() const { return m_treeWidth; }
     QAction* pinyinAction() const { return m_pinyin; }
+    QAction* metreAction() const { return m_metre; }
     SearchPane* search() const { return m_search; }
     ReadingActions* reading() const { return m_comfort; }
 
@@ -61,6 +62,7 @@ class Mainform final : public QWidget {
     void choose(const platform::NodeInfo& node);
     void addReadingActions();
     void setPinyin(bool on);
+    void setMetre(bool on);
     void saveReadingOptions();
     void showSelectedAgain();
     void wireComfort();
@@ -76,6 +78,7 @@ class Mainform final : public QWidget {
     platform::PageView* Ie;     // the page view
     SplitterBar* Picture1;      // the splitter bar between them
     QAction* m_pinyin = nullptr;
+    QAction* m_metre = nullptr;
     nav::ReadingOptions m_reading;
     SearchPane* m_search;
     HitMarker* m_marker;
