@@ -76,7 +76,7 @@ class PinyinGrid : public ::testing::Test {
 
 TEST_F(PinyinGrid, CharactersStandEvenlyWithTheirSyllablesCentredAtEveryZoomAndScript) {
     window_support::andWait(*form, [&] { form->pinyinAction()->setChecked(true); });
-    for (const QString title : {u"静夜思"_s, u"春望"_s, u"登黄鹤楼"_s}) {
+    for (const QString& title : {u"静夜思"_s, u"春望"_s, u"登黄鹤楼"_s}) {
         QTreeWidgetItem* item = nullptr;
         for (QTreeWidgetItemIterator it(form->tree()); *it && !item; ++it)
             if ((*it)->text(0) == title)
