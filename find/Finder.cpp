@@ -71,13 +71,20 @@ std::vector<Hit> Finder::bestPerEntry(QStringView query) const {
         m_index.findPinyin(letters->toStdString(), hits);
     } else {
         const QString typed = query.toString();
-        const QString simplified = folded(m_simplify ? m_simplify(typed) : typed);
-        m_index.findText(simplified, hits);
-        // Either form finds: a character the conversion changes may be the
+        QStringList spellings;
+        if (m_simplify)
+            spellings = m_simplify(typed);
+        // As typed finds too: a character the conversion changes may be the
         // one the content uses (乾 in 乾隆 stays 乾).
-        const QString asTyped = folded(typed);
-        if (asTyped != simplified)
-            m_index.findText(asTyped, hits);
+        spellings << typed;
+        QStringList searched;
+        for (const QString& spelling : std::as_const(spellings)) {
+            const QString text = folded(spelling);
+            if (searched.contains(text))
+                continue;
+            searched << text;
+            m_index.findText(text, hits);
+        }
     }
     std::sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) { return a.rank < b.rank; });
     // Each entry once, at its best match.

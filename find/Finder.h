@@ -5,6 +5,8 @@
 #include "Snippet.h"
 #include "YearConverter.h"
 
+#include <QStringList>
+
 #include <QString>
 #include <QStringView>
 
@@ -33,10 +35,12 @@ struct Results {
 // The query engine: takes what the user typed and gives ranked results.
 class Finder final {
   public:
-    using Simplifier = std::function<QString(const QString&)>;
+    using Simplifier = std::function<QStringList(const QString&)>;
 
     // simplify turns Traditional and variant forms into the Simplified text
-    // the content is written in; presentYear ends the last era of the table.
+    // the content is written in, one spelling for each way of writing
+    // Traditional that reads differently (著 in Taiwan is also 着); every
+    // spelling is searched. presentYear ends the last era of the table.
     Finder(Corpus corpus, const PinyinSource& pinyin, Simplifier simplify, int presentYear);
 
     Results find(QStringView query, int limit) const;

@@ -8,15 +8,31 @@
 
 #include <QDate>
 
+#include <memory>
+#include <vector>
+
 namespace find {
 
 std::unique_ptr<Finder> buildFinder(store::ContentStore& content) {
-    auto simplifier = std::make_shared<platform::ScriptConverter>(
-        platform::ScriptConverter::Direction::ToSimplified);
+    using Direction = platform::ScriptConverter::Direction;
+    // Readers write Traditional in OpenCC's standard forms, in Taiwan's or in
+    // Hong Kong's: each has its own way back to the Simplified text.
+    std::vector<std::shared_ptr<const platform::ScriptConverter>> simplifiers;
+    for (const Direction direction :
+         {Direction::ToSimplified, Direction::TaiwanToSimplified, Direction::HongKongToSimplified})
+        simplifiers.push_back(std::make_shared<const platform::ScriptConverter>(direction));
     const PinyinData pinyin(store::Pinyin::shipped());
     return std::make_unique<Finder>(
         readCorpus(content), pinyin,
-        [simplifier](const QString& text) { return simplifier->convert(text); },
+        [simplifiers](const QString& text) {
+            QStringList spellings;
+            for (const auto& simplifier : simplifiers) {
+                const QString spelling = simplifier->convert(text);
+                if (!spellings.contains(spelling))
+                    spellings << spelling;
+            }
+            return spellings;
+        },
         QDate::currentDate().year());
 }
 

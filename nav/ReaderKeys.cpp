@@ -24,6 +24,10 @@ const QList<ReaderKey>& readerKeys() {
         {QStringLiteral("random"), QStringLiteral("随机一首"), {QStringLiteral("Ctrl+R")}},
         {QStringLiteral("theme"), QStringLiteral("主题"), {QStringLiteral("Ctrl+Shift+D")}},
         {QStringLiteral("script"), QStringLiteral("繁体"), {QStringLiteral("Ctrl+Shift+T")}},
+        // Which Traditional the switch above shows: menu entries without keys.
+        {QStringLiteral("scriptStandard"), QStringLiteral("繁體"), {}},
+        {QStringLiteral("scriptTaiwan"), QStringLiteral("臺灣正體"), {}},
+        {QStringLiteral("scriptHongKong"), QStringLiteral("香港繁體"), {}},
         {QStringLiteral("pinyin"), QStringLiteral("拼音"), {QStringLiteral("Ctrl+Shift+P")}},
         {QStringLiteral("metre"), QStringLiteral("格律"), {QStringLiteral("Ctrl+Shift+M")}},
         {QStringLiteral("find"),
@@ -48,7 +52,8 @@ const ReaderKey& readerKey(const QString& id) {
 QList<pages::KeyRow> keyRows() {
     QList<pages::KeyRow> rows;
     for (const ReaderKey& key : readerKeys())
-        rows << pages::KeyRow{key.what, key.keys + key.mouse};
+        if (!key.keys.isEmpty() || !key.mouse.isEmpty())
+            rows << pages::KeyRow{key.what, key.keys + key.mouse};
     return rows;
 }
 

@@ -9,7 +9,8 @@
 namespace nav {
 
 // Every key of the reader, in one table: the window takes its shortcuts from
-// here and the keys page lists it, so neither can leave a key out.
+// here and the keys page lists it, so neither can leave a key out. An entry
+// without keys is a menu entry only, and the keys page leaves it out.
 struct ReaderKey {
     QString id;             // the action's name in the window
     QString what;           // what the menu and the keys page call it
@@ -20,6 +21,7 @@ struct ReaderKey {
 const QList<ReaderKey>& readerKeys();
 // The entry of that id; an empty entry for an id the table does not know.
 const ReaderKey& readerKey(const QString& id);
+// The rows of the keys page: the entries that have keys.
 QList<pages::KeyRow> keyRows();
 
 } // namespace nav

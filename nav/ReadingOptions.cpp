@@ -19,8 +19,11 @@ const QString kScript = QStringLiteral("Script");
 
 const std::array<std::pair<Theme, const char16_t*>, 3> kThemeNames{
     {{Theme::Desktop, u"desktop"}, {Theme::Light, u"light"}, {Theme::Dark, u"dark"}}};
-const std::array<std::pair<Script, const char16_t*>, 2> kScriptNames{
-    {{Script::Simplified, u"simplified"}, {Script::Traditional, u"traditional"}}};
+const std::array<std::pair<Script, const char16_t*>, 4> kScriptNames{
+    {{Script::Simplified, u"simplified"},
+     {Script::Traditional, u"traditional"},
+     {Script::Taiwan, u"taiwan"},
+     {Script::HongKong, u"hongkong"}}};
 
 // "1" and "0" as written; anything else is no choice at all.
 bool flag(const QString& text, bool fallback) {
@@ -57,6 +60,10 @@ QString nameOf(const std::array<std::pair<Enum, const char16_t*>, N>& names, Enu
 }
 
 } // namespace
+
+bool isTraditional(Script script) {
+    return script != Script::Simplified;
+}
 
 ReadingOptions ReadingOptions::read(const platform::Settings& settings) {
     const ReadingOptions defaults;

@@ -10,28 +10,49 @@
 namespace nav {
 namespace {
 
-const platform::ScriptConverter& converter() {
-    static const platform::ScriptConverter toTraditional(
-        platform::ScriptConverter::Direction::ToTraditional);
+using Direction = platform::ScriptConverter::Direction;
+
+// Each variant's tables are loaded when first asked for, once.
+const platform::ScriptConverter& converter(Script variant) {
+    if (variant == Script::Taiwan) {
+        static const platform::ScriptConverter toTaiwan(Direction::ToTaiwan);
+        return toTaiwan;
+    }
+    if (variant == Script::HongKong) {
+        static const platform::ScriptConverter toHongKong(Direction::ToHongKong);
+        return toHongKong;
+    }
+    static const platform::ScriptConverter toTraditional(Direction::ToTraditional);
     return toTraditional;
 }
 
+qsizetype codePointLength(const QString& text, qsizetype at) {
+    return text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+}
+
 // Where the converted text has a character per character of the original,
-// each one that code page 936 cannot hold goes back to the original's.
-QString keepEncodable(const QString& original, QString converted) {
-    if (converted.size() != original.size())
-        return platform::cp936::canEncode(converted) || !platform::cp936::canEncode(original)
-                   ? converted
-                   : original;
-    for (qsizetype i = 0; i < converted.size();) {
-        const qsizetype length = converted[i].isHighSurrogate() ? 2 : 1;
-        const QStringView now = QStringView(converted).mid(i, length);
-        const QStringView was = QStringView(original).mid(i, length);
-        if (now != was && !platform::cp936::canEncode(now))
-            converted.replace(i, length, was.toString());
-        i += length;
+// each one that code page 936 cannot hold goes back to the original's. The
+// characters are walked as code points: 毶 becomes 𣯶, two UTF-16 units.
+QString keepEncodable(const QString& original, const QString& converted) {
+    QString kept;
+    kept.reserve(original.size());
+    qsizetype was = 0;
+    qsizetype now = 0;
+    while (was < original.size() && now < converted.size()) {
+        const qsizetype wasLength = codePointLength(original, was);
+        const qsizetype nowLength = codePointLength(converted, now);
+        const QStringView before = QStringView(original).mid(was, wasLength);
+        const QStringView after = QStringView(converted).mid(now, nowLength);
+        kept += after != before && !platform::cp936::canEncode(after) ? before : after;
+        was += wasLength;
+        now += nowLength;
     }
-    return converted;
+    if (was == original.size() && now == converted.size())
+        return kept;
+    // No character for character: the whole text, or none of it.
+    return platform::cp936::canEncode(converted) || !platform::cp936::canEncode(original)
+               ? converted
+               : original;
 }
 
 // A piece of text between tags, by its place in the line.
@@ -78,13 +99,13 @@ std::vector<Piece> textPieces(const QString& line) {
 
 } // namespace
 
-QString traditionalText(const QString& simplified) {
+QString traditionalText(const QString& simplified, Script variant) {
     if (simplified.isEmpty())
         return simplified;
-    return keepEncodable(simplified, converter().convert(simplified));
+    return keepEncodable(simplified, converter(variant).convert(simplified));
 }
 
-QString traditionalLine(const QString& line) {
+QString traditionalLine(const QString& line, Script variant) {
     const std::vector<Piece> pieces = textPieces(line);
     QString joined;
     for (const Piece& piece : pieces)
@@ -92,7 +113,7 @@ QString traditionalLine(const QString& line) {
     // Most lines of a page are markup alone: nothing to convert.
     if (std::all_of(joined.cbegin(), joined.cend(), [](QChar c) { return c.unicode() < 0x80; }))
         return line;
-    const QString converted = traditionalText(joined);
+    const QString converted = traditionalText(joined, variant);
     QString result = line;
     if (converted.size() == joined.size()) {
         // Each piece takes its own stretch of the line converted as a whole.
@@ -105,18 +126,18 @@ QString traditionalLine(const QString& line) {
     }
     for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece)
         result.replace(piece->start, piece->length,
-                       traditionalText(line.mid(piece->start, piece->length)));
+                       traditionalText(line.mid(piece->start, piece->length), variant));
     return result;
 }
 
 namespace {
 
-QString shownWith(QString (*convert)(const QString&), const QString& text,
+QString shownWith(QString (*convert)(const QString&, Script), const QString& text,
                   const ReadingOptions& options) {
-    if (options.script != Script::Traditional)
+    if (!isTraditional(options.script))
         return text;
     try {
-        return convert(text);
+        return convert(text, options.script);
     } catch (const platform::Error&) {
         return text;
     }
@@ -134,8 +155,10 @@ QString lineShownIn(const QString& line, const ReadingOptions& options) {
 
 pages::Target shownIn(const pages::Target& target, const ReadingOptions& options) {
     pages::Target shown = target;
-    if (options.script == Script::Traditional)
-        shown.display = traditionalLine;
+    if (isTraditional(options.script))
+        shown.display = [variant = options.script](const QString& line) {
+            return traditionalLine(line, variant);
+        };
     return shown;
 }
 

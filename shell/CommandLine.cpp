@@ -50,6 +50,9 @@ struct Options {
                             u"Print what the search finds for <query>, one tab-separated line per "
                             "result (kind, tree key, title, poet, snippet), and exit."_s,
                             u"query"_s};
+    QCommandLineOption findLimit{u"find-limit"_s,
+                                 u"Print at most <n> lines for --find (100 unless given)."_s,
+                                 u"n"_s};
     // Options for the window itself are declared here, added to the parser
     // next to these two and read at the end of parseCommandLine().
 };
@@ -76,6 +79,7 @@ CommandLine parseCommandLine(const QStringList& arguments, QTextStream& out, QTe
     parser.addOption(options.help);
     parser.addOption(options.version);
     parser.addOption(options.find);
+    parser.addOption(options.findLimit);
     addToolkitOptions(parser);
 
     CommandLine result;
@@ -95,6 +99,15 @@ CommandLine parseCommandLine(const QStringList& arguments, QTextStream& out, QTe
         result.exitStatus = 0;
     }
     // The window's own options are read into `result` here.
+    if (!result.exitStatus && parser.isSet(options.findLimit)) {
+        bool ok = false;
+        result.findLimit = parser.value(options.findLimit).toInt(&ok);
+        if (!ok || result.findLimit < 1) {
+            err << program << u": --find-limit needs a whole number of 1 or more, not '"_s
+                << parser.value(options.findLimit) << u"'.\n"_s;
+            result.exitStatus = kUsageError;
+        }
+    }
     if (!result.exitStatus && parser.isSet(options.find))
         result.findQuery = parser.value(options.find);
     return result;

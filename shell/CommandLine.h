@@ -17,6 +17,8 @@ struct CommandLine {
     std::optional<int> exitStatus;
     // --find QUERY: print the results of the query instead of opening the window.
     std::optional<QString> findQuery;
+    // --find-limit N: at most N rows (100 unless given).
+    int findLimit = 100;
     // Options that change what the window does go here, next to their
     // declaration in CommandLine.cpp.
 };

@@ -2,7 +2,11 @@
 
 #include "CommandLine.h"
 
+#include "find/LibraryMerge.h"
 #include "find/Search.h"
+#include "library/LibraryFile.h"
+#include "library/LibraryLocation.h"
+#include "library/Searcher.h"
 #include "platform/Error.h"
 #include "platform/Files.h"
 #include "platform/Resources.h"
@@ -14,6 +18,7 @@
 
 #include <cstdio>
 #include <limits>
+#include <memory>
 
 namespace shell {
 namespace {
@@ -31,7 +36,23 @@ void print(FILE* stream, const QString& text) {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
-int runQuery(const QString& query) {
+// The library's rows, when one is installed; a library that cannot be used
+// is said once on the standard error stream and left out.
+library::Results libraryRows(const QString& query, int limit,
+                             std::unique_ptr<library::LibraryFile>& file) {
+    const QString path = library::findLibrary();
+    if (path.isEmpty())
+        return {};
+    QString error;
+    file = library::LibraryFile::open(path, &error);
+    if (!file) {
+        print(stderr, error + u'\n');
+        return {};
+    }
+    return library::Searcher(*file).find(query, limit);
+}
+
+int runQuery(const QString& query, int limit) {
     // The database travels inside the executable; the query reads a private
     // copy, so it neither needs nor disturbs a running window's folder.
     QTemporaryDir folder;
@@ -41,9 +62,14 @@ int runQuery(const QString& query) {
     const find::Results results =
         find::buildFinder(content)->find(query, std::numeric_limits<int>::max());
     content.close();
-    for (const find::Result& row : results.rows) {
-        const QStringList columns{find::kindLabel(row.kind), row.key, row.title, row.poet,
-                                  row.snippet.plain()};
+    std::unique_ptr<library::LibraryFile> file;
+    const library::Results fromLibrary = libraryRows(query, limit, file);
+    const std::unique_ptr<library::Folding> folding =
+        file ? std::make_unique<library::Folding>(file->foldTable()) : nullptr;
+    const find::MergedResults merged =
+        find::mergeWithLibrary(results, fromLibrary, folding.get(), limit);
+    for (const find::MergedRow& row : merged.rows) {
+        const QStringList columns{row.kind, row.key, row.title, row.poet, row.snippet};
         QStringList shown;
         for (const QString& value : columns)
             shown << column(value);
@@ -56,13 +82,13 @@ int runQuery(const QString& query) {
 
 } // namespace
 
-int runFindCommand(const QString& query) {
+int runFindCommand(const QString& query, int limit) {
     if (query.trimmed().isEmpty()) {
         print(stderr, QStringLiteral("Quillora: --find needs a query (Quillora --find 静夜思)\n"));
         return kUsageError;
     }
     try {
-        return runQuery(query);
+        return runQuery(query, limit);
     } catch (const platform::Error& error) {
         print(stderr, error.userText() + u'\n');
         return 1;

@@ -9,10 +9,14 @@
 #include "platform/PageView.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QWidget>
+
+#include <array>
+#include <utility>
 
 namespace shell {
 
@@ -34,6 +38,7 @@ ReadingActions::ReadingActions(QWidget* window, platform::NodeTree* tree, platfo
     QAction* script = make(QStringLiteral("script"));
     script->setCheckable(true);
     connect(script, &QAction::toggled, this, &ReadingActions::setTraditional);
+    makeVariants();
     connect(make(QStringLiteral("keys")), &QAction::triggered, this,
             &ReadingActions::keysPageRequested);
     connect(view, &platform::PageView::zoomWheel, this, [this](int steps) {
@@ -69,9 +74,12 @@ QAction* ReadingActions::action(const QString& id) const {
 void ReadingActions::apply() {
     zoomTo(m_options.zoom);
     applyTheme();
+    if (nav::isTraditional(m_options.script))
+        m_variant = m_options.script;
     QAction* script = action(QStringLiteral("script"));
     const QSignalBlocker quiet(script);
-    script->setChecked(m_options.script == nav::Script::Traditional);
+    script->setChecked(nav::isTraditional(m_options.script));
+    showVariant();
 }
 
 void ReadingActions::chosen(const QString& key) {
@@ -131,9 +139,47 @@ void ReadingActions::applyTheme() {
 }
 
 void ReadingActions::setTraditional(bool on) {
-    m_options.script = on ? nav::Script::Traditional : nav::Script::Simplified;
+    m_options.script = on ? m_variant : nav::Script::Simplified;
     m_tree->viewport()->update();
     emit optionsChanged(true);
+}
+
+namespace {
+
+const std::array<std::pair<const char16_t*, nav::Script>, 3> kVariants{
+    {{u"scriptStandard", nav::Script::Traditional},
+     {u"scriptTaiwan", nav::Script::Taiwan},
+     {u"scriptHongKong", nav::Script::HongKong}}};
+
+} // namespace
+
+void ReadingActions::makeVariants() {
+    auto* group = new QActionGroup(this);
+    for (const auto& [id, variant] : kVariants) {
+        QAction* choice = make(QString::fromUtf16(id));
+        choice->setCheckable(true);
+        group->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, variant] { chooseVariant(variant); });
+    }
+    showVariant();
+}
+
+void ReadingActions::showVariant() {
+    for (const auto& [id, variant] : kVariants) {
+        QAction* choice = action(QString::fromUtf16(id));
+        const QSignalBlocker quiet(choice);
+        choice->setChecked(variant == m_variant);
+    }
+}
+
+// Choosing a variant shows it at once; the switch then goes back to it.
+void ReadingActions::chooseVariant(nav::Script variant) {
+    m_variant = variant;
+    QAction* script = action(QStringLiteral("script"));
+    if (!script->isChecked())
+        script->setChecked(true);
+    else if (m_options.script != variant)
+        setTraditional(true);
 }
 
 bool ReadingActions::eventFilter(QObject* watched, QEvent* event) {

@@ -59,6 +59,9 @@ class ReadingActions final : public QObject {
     void nextTheme();
     void applyTheme();
     void setTraditional(bool on);
+    void makeVariants();
+    void showVariant();
+    void chooseVariant(nav::Script variant);
 
     QWidget* m_window;
     platform::NodeTree* m_tree;
@@ -70,6 +73,8 @@ class ReadingActions final : public QObject {
     QPalette m_desktopPalette;
     qreal m_treePointSize;
     bool m_themed = false; // a palette and page style were laid on
+    // The Traditional the switch turns on: the one last chosen.
+    nav::Script m_variant = nav::Script::Traditional;
 };
 
 } // namespace shell

@@ -13,8 +13,13 @@ void ScriptDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelI
 }
 
 QString ScriptDelegate::shown(const QString& text) const {
-    if (m_options.script != nav::Script::Traditional || text.isEmpty())
+    if (!nav::isTraditional(m_options.script) || text.isEmpty())
         return text;
+    // Each variant draws its own forms: what was drawn in another is forgotten.
+    if (m_shownScript != m_options.script) {
+        m_shown.clear();
+        m_shownScript = m_options.script;
+    }
     auto known = m_shown.constFind(text);
     if (known == m_shown.constEnd())
         known = m_shown.insert(text, nav::textShownIn(text, m_options));

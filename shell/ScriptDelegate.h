@@ -22,6 +22,7 @@ class ScriptDelegate final : public QStyledItemDelegate {
   private:
     const nav::ReadingOptions& m_options;
     mutable QHash<QString, QString> m_shown;
+    mutable nav::Script m_shownScript = nav::Script::Simplified; // the variant m_shown holds
 };
 
 } // namespace shell

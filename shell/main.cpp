@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     if (command.exitStatus)
         return *command.exitStatus;
     if (command.findQuery)
-        return shell::runFindCommand(*command.findQuery);
+        return shell::runFindCommand(*command.findQuery, command.findLimit);
     platform::prepareProcess();
     platform::preparePageEngine();
     platform::quietenDiagnostics();

@@ -65,7 +65,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FirstResult{u"牀前明月光"_s, u"诗"_s, u"静夜思"_s, u"李白"_s},
                       FirstResult{u"靜夜思"_s, u"诗"_s, u"静夜思"_s, u"李白"_s},
                       FirstResult{u"舉頭望明月"_s, u"诗"_s, u"静夜思"_s, u"李白"_s},
-                      FirstResult{u"乾隆"_s, u"纪元"_s, u"清"_s, u"高宗弘历"_s}));
+                      FirstResult{u"乾隆"_s, u"纪元"_s, u"清"_s, u"高宗弘历"_s},
+                      // Taiwan's forms: 著 is also the particle 着, 裡 is 里.
+                      FirstResult{u"挨著靠著雲窗同坐"_s, u"曲"_s, u"中吕·红绣鞋"_s, u"贯云石"_s},
+                      FirstResult{u"守著窗兒"_s, u"词"_s, u"声声慢"_s, u"李清照"_s},
+                      FirstResult{u"竹裡館"_s, u"诗"_s, u"竹里馆"_s, u"王维"_s},
+                      // Hong Kong's: 衞 is 卫.
+                      FirstResult{u"學書初學衞夫人"_s, u"诗"_s, u"丹青引赠曹将军霸"_s, u"杜甫"_s}));
 
 TEST(TraditionalInput, ACharacterTheConversionChangesStillFindsItsOwnForm) {
     // 乾 alone converts to 干, yet 乾隆 is written with 乾.

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -80,4 +83,24 @@ TEST_F(ReadingSettings, ZoomThemeAndScriptRoundTripAndRecoverFromGarbage) {
     EXPECT_EQ(nav::ReadingOptions::read(settings).theme, nav::Theme::Desktop);
     settings.write(u"Reading"_s, u"Theme"_s, u" Light "_s);
     EXPECT_EQ(nav::ReadingOptions::read(settings).theme, nav::Theme::Light);
+}
+
+TEST_F(ReadingSettings,
+       EachTraditionalVariantIsKeptUnderItsOwnNameAndTheOldValuesKeepTheirMeaning) {
+    const std::vector<std::pair<nav::Script, QString>> names{
+        {nav::Script::Simplified, u"simplified"_s},
+        {nav::Script::Traditional, u"traditional"_s},
+        {nav::Script::Taiwan, u"taiwan"_s},
+        {nav::Script::HongKong, u"hongkong"_s}};
+    platform::Settings settings(u"ReadingTest"_s);
+    for (const auto& [script, name] : names) {
+        nav::ReadingOptions chosen;
+        chosen.script = script;
+        chosen.write(settings);
+        EXPECT_EQ(settings.read(u"Reading"_s, u"Script"_s, {}), name);
+        EXPECT_EQ(nav::ReadingOptions::read(settings).script, script) << name.toStdString();
+        EXPECT_EQ(nav::isTraditional(script), script != nav::Script::Simplified);
+    }
+    settings.write(u"Reading"_s, u"Script"_s, u" TaiWan "_s);
+    EXPECT_EQ(nav::ReadingOptions::read(settings).script, nav::Script::Taiwan);
 }

@@ -153,13 +153,16 @@ TEST_F(ReadingWindow, TheKeysPageListsEveryKeyOfTheWindowAndTheMenuShowsTheActio
             EXPECT_TRUE(text.contains(key.toString(QKeySequence::PortableText)))
                 << key.toString().toStdString();
     for (const nav::ReaderKey& entry : nav::readerKeys()) {
-        EXPECT_TRUE(text.contains(entry.what)) << entry.id.toStdString();
+        // A menu entry without keys is no row of the keys page.
+        EXPECT_EQ(text.contains(entry.what), !entry.keys.isEmpty()) << entry.id.toStdString();
         for (const QString& key : entry.keys + entry.mouse)
             EXPECT_TRUE(text.contains(key)) << key.toStdString();
     }
     for (QAction* action : form->reading()->actions()) {
         EXPECT_TRUE(form->tree()->actions().contains(action));
-        EXPECT_FALSE(action->shortcuts().isEmpty()) << action->text().toStdString();
+        EXPECT_EQ(action->shortcuts().isEmpty(),
+                  nav::readerKey(action->objectName()).keys.isEmpty())
+            << action->text().toStdString();
     }
 }
 
@@ -298,6 +301,48 @@ TEST_F(ReadingWindow, TraditionalShowsTreeAndPagesConvertedWhileTheNodesKeepThei
     EXPECT_TRUE(pageText().contains(u"閱讀器"_s));
     andWait([&] { press(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier); });
     EXPECT_TRUE(pageText().contains(u"阅读器"_s));
+}
+
+TEST_F(ReadingWindow, TheMenuChoosesWhichTraditionalAndTheSwitchGoesBackToTheOneChosen) {
+    shell::ReadingActions* reading = form->reading();
+    QAction* standard = reading->action(u"scriptStandard"_s);
+    QAction* taiwan = reading->action(u"scriptTaiwan"_s);
+    QAction* hongKong = reading->action(u"scriptHongKong"_s);
+    ASSERT_TRUE(standard && taiwan && hongKong);
+    for (QAction* choice : {standard, taiwan, hongKong})
+        EXPECT_TRUE(form->tree()->actions().contains(choice));
+    EXPECT_TRUE(standard->isChecked());
+    QTreeWidgetItem* lodge = nullptr;
+    for (QTreeWidgetItemIterator it(form->tree()); *it && !lodge; ++it)
+        if ((*it)->text(0) == u"竹里馆"_s)
+            lodge = *it;
+    ASSERT_NE(lodge, nullptr);
+    andWait([&] { form->tree()->setCurrentItem(lodge); });
+    EXPECT_TRUE(pageText().contains(u"竹里馆"_s));
+
+    // A choice turns Traditional on in its own forms.
+    andWait([&] { taiwan->trigger(); });
+    EXPECT_EQ(stored(u"Script"_s), u"taiwan"_s);
+    EXPECT_TRUE(reading->action(u"script"_s)->isChecked());
+    EXPECT_TRUE(pageText().contains(u"竹裡館"_s));
+    // The switch turns it off and back on to the one chosen.
+    andWait([&] { press(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier); });
+    EXPECT_EQ(stored(u"Script"_s), u"simplified"_s);
+    EXPECT_TRUE(pageText().contains(u"竹里馆"_s));
+    andWait([&] { press(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier); });
+    EXPECT_EQ(stored(u"Script"_s), u"taiwan"_s);
+    EXPECT_TRUE(pageText().contains(u"竹裡館"_s));
+    // Another choice while on shows its forms at once; one choice is checked.
+    andWait([&] { hongKong->trigger(); });
+    EXPECT_EQ(stored(u"Script"_s), u"hongkong"_s);
+    EXPECT_TRUE(pageText().contains(u"竹裏館"_s));
+    EXPECT_FALSE(taiwan->isChecked());
+
+    // The next start shows the choice checked.
+    form->close();
+    start();
+    EXPECT_TRUE(form->reading()->action(u"scriptHongKong"_s)->isChecked());
+    EXPECT_TRUE(form->reading()->action(u"script"_s)->isChecked());
 }
 
 TEST_F(ReadingWindow, TheOptionsLiveInTheirOwnSectionAndLeaveThePlacementKeysAsTheyWere) {

@@ -1,0 +1,190 @@
+#include "LibraryFile.h"
+
+#include "Checksum.h"
+
+#include <cstring>
+
+namespace library {
+
+using namespace format;
+
+namespace {
+
+bool fail(QString* error, const QString& path, const QString& what) {
+    if (error)
+        *error = QStringLiteral("The library %1 %2; searching without it.").arg(path, what);
+    return false;
+}
+
+template <typename Record>
+std::span<const Record> recordsOf(std::span<const unsigned char> bytes) {
+    return {reinterpret_cast<const Record*>(bytes.data()), bytes.size() / sizeof(Record)};
+}
+
+bool inside(uint64_t offset, uint64_t length, uint64_t size) {
+    return offset <= size && length <= size - offset;
+}
+
+// The sections whose size follows from the format, and whether opening
+// checks their checksum (the large ones are checked by verifyAll).
+struct SectionRule {
+    SectionId id;
+    uint64_t fixedSize; // 0: any multiple of `unit`
+    uint64_t unit;
+    bool checkedOnOpen;
+};
+
+constexpr SectionRule kRules[kSectionCount] = {
+    {SectionId::Fold, 65536 * 2, 2, true},
+    {SectionId::Strings, 0, 2, true},
+    {SectionId::Collections, 0, sizeof(CollectionRecord), true},
+    {SectionId::Authors, 0, sizeof(AuthorRecord), true},
+    {SectionId::Pieces, 0, sizeof(PieceRecord), true},
+    {SectionId::Text, 0, 2, false},
+    {SectionId::UnigramDirectory, (65536 + 1) * 4, 4, true},
+    {SectionId::BigramDirectory, (uint64_t(kBigramBuckets) + 1) * 4, 4, true},
+    {SectionId::Postings, 0, 1, false},
+};
+
+} // namespace
+
+std::unique_ptr<LibraryFile> LibraryFile::open(const QString& path, QString* error) {
+    std::unique_ptr<LibraryFile> file(new LibraryFile);
+    if (!file->map(path, error) || !file->readSections(error) || !file->checkRecords(error))
+        return nullptr;
+    return file;
+}
+
+bool LibraryFile::map(const QString& path, QString* error) {
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::ReadOnly))
+        return fail(error, path, QStringLiteral("cannot be read (%1)").arg(m_file.errorString()));
+    const qint64 size = m_file.size();
+    if (size < qint64(sizeof(Header)))
+        return fail(error, path, QStringLiteral("is truncated"));
+    uchar* bytes = m_file.map(0, size);
+    if (!bytes)
+        return fail(error, path, QStringLiteral("cannot be mapped (%1)").arg(m_file.errorString()));
+    m_bytes = {bytes, size_t(size)};
+    return true;
+}
+
+bool LibraryFile::readSections(QString* error) {
+    const QString path = m_file.fileName();
+    Header header;
+    std::memcpy(&header, m_bytes.data(), sizeof header);
+    if (std::memcmp(header.magic, kMagic, sizeof kMagic) != 0)
+        return fail(error, path, QStringLiteral("is not a library file"));
+    if (header.version != kVersion)
+        return fail(error, path, QStringLiteral("is of format %1, this reader reads format %2")
+                                     .arg(header.version)
+                                     .arg(kVersion));
+    if (header.fileSize != m_bytes.size())
+        return fail(error, path, header.fileSize > m_bytes.size() ? QStringLiteral("is truncated")
+                                                                   : QStringLiteral("has trailing bytes"));
+    if (header.sectionCount != kSectionCount)
+        return fail(error, path, QStringLiteral("is damaged (its table of sections)"));
+    const size_t tableBytes = sizeof(SectionEntry) * kSectionCount;
+    if (m_bytes.size() < sizeof(Header) + tableBytes)
+        return fail(error, path, QStringLiteral("is truncated"));
+    Header zeroed = header;
+    zeroed.headerChecksum = 0;
+    const uint32_t sum = checksum(m_bytes.data() + sizeof(Header), tableBytes,
+                                  checksum(&zeroed, sizeof zeroed));
+    if (sum != header.headerChecksum)
+        return fail(error, path, QStringLiteral("is damaged (its header)"));
+    m_table = recordsOf<SectionEntry>(m_bytes.subspan(sizeof(Header), tableBytes));
+    for (const SectionRule& rule : kRules) {
+        const std::span<const unsigned char> bytes = section(rule.id);
+        if (bytes.data() == nullptr || bytes.size() % rule.unit != 0 ||
+            (rule.fixedSize != 0 && bytes.size() != rule.fixedSize) ||
+            (reinterpret_cast<uintptr_t>(bytes.data()) % 4) != 0)
+            return fail(error, path, QStringLiteral("is damaged (a section's size)"));
+        if (rule.checkedOnOpen) {
+            const SectionEntry& entry = m_table[size_t(rule.id) - 1];
+            if (checksum(bytes.data(), bytes.size()) != entry.checksum)
+                return fail(error, path, QStringLiteral("is damaged (a checksum differs)"));
+        }
+    }
+    m_fold = reinterpret_cast<const uint16_t*>(section(SectionId::Fold).data());
+    m_strings = recordsOf<char16_t>(section(SectionId::Strings));
+    m_collections = recordsOf<CollectionRecord>(section(SectionId::Collections));
+    m_authors = recordsOf<AuthorRecord>(section(SectionId::Authors));
+    m_pieces = recordsOf<PieceRecord>(section(SectionId::Pieces));
+    m_text = recordsOf<char16_t>(section(SectionId::Text));
+    m_unigrams = reinterpret_cast<const uint32_t*>(section(SectionId::UnigramDirectory).data());
+    m_bigrams = reinterpret_cast<const uint32_t*>(section(SectionId::BigramDirectory).data());
+    m_postings = section(SectionId::Postings);
+    return true;
+}
+
+std::span<const unsigned char> LibraryFile::section(SectionId id) const {
+    const size_t index = size_t(id) - 1;
+    if (index >= m_table.size())
+        return {};
+    const SectionEntry& entry = m_table[index];
+    if (entry.id != uint32_t(id) || !inside(entry.offset, entry.size, m_bytes.size()))
+        return {};
+    return m_bytes.subspan(size_t(entry.offset), size_t(entry.size));
+}
+
+bool LibraryFile::checkRecords(QString* error) const {
+    const QString path = m_file.fileName();
+    const auto damaged = [&] { return fail(error, path, QStringLiteral("is damaged (its records)")); };
+    for (const CollectionRecord& c : m_collections)
+        if (!inside(c.nameOffset, c.nameLength, m_strings.size()) ||
+            !inside(c.firstAuthor, c.authorCount, m_authors.size()) ||
+            !inside(c.firstPiece, c.pieceCount, m_pieces.size()))
+            return damaged();
+    for (const AuthorRecord& a : m_authors)
+        if (a.collection >= m_collections.size() ||
+            !inside(a.nameOffset, a.nameLength, m_strings.size()) ||
+            !inside(a.bioOffset, a.bioLength, m_strings.size()) ||
+            !inside(a.firstPiece, a.pieceCount, m_pieces.size()))
+            return damaged();
+    for (const PieceRecord& p : m_pieces)
+        if (!inside(p.textOffset, p.textLength, m_text.size()) ||
+            (p.author != kNoAuthor && p.author >= m_authors.size()) ||
+            p.collection >= m_collections.size() || p.nextEdition >= m_pieces.size())
+            return damaged();
+    for (const uint32_t* directory : {m_unigrams, m_bigrams}) {
+        const size_t count = directory == m_unigrams ? 65536 : kBigramBuckets;
+        for (size_t i = 0; i < count; ++i)
+            if (directory[i] > directory[i + 1])
+                return damaged();
+        if (directory[count] > m_postings.size())
+            return damaged();
+    }
+    return true;
+}
+
+bool LibraryFile::verifyAll(QString* error) const {
+    for (SectionId id : {SectionId::Text, SectionId::Postings}) {
+        const std::span<const unsigned char> bytes = section(id);
+        if (checksum(bytes.data(), bytes.size()) != m_table[size_t(id) - 1].checksum)
+            return fail(error, m_file.fileName(), QStringLiteral("is damaged (a checksum differs)"));
+    }
+    return true;
+}
+
+QStringView LibraryFile::string(uint32_t offset, uint32_t length) const {
+    return QStringView(m_strings.data() + offset, qsizetype(length));
+}
+
+QStringView LibraryFile::pieceText(const PieceRecord& piece) const {
+    return QStringView(m_text.data() + piece.textOffset, qsizetype(piece.textLength));
+}
+
+std::span<const unsigned char> LibraryFile::list(const uint32_t* directory, size_t index) const {
+    return m_postings.subspan(directory[index], directory[index + 1] - directory[index]);
+}
+
+std::span<const unsigned char> LibraryFile::unigramList(char16_t unit) const {
+    return list(m_unigrams, unit);
+}
+
+std::span<const unsigned char> LibraryFile::bigramList(uint32_t bucket) const {
+    return list(m_bigrams, bucket % kBigramBuckets);
+}
+
+} // namespace library

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Format.h"
+
+#include <QFile>
+#include <QString>
+#include <QStringView>
+
+#include <memory>
+#include <span>
+
+namespace library {
+
+// The library file, mapped read-only so that every running reader shares
+// its pages. Opening checks everything the search relies on to stay in
+// bounds: the header, the table of sections, the checksums of the tables
+// and the ranges they hold. A file that fails any check is not opened, and
+// error() says why in one sentence.
+class LibraryFile final {
+  public:
+    static std::unique_ptr<LibraryFile> open(const QString& path, QString* error);
+
+    std::span<const format::CollectionRecord> collections() const { return m_collections; }
+    std::span<const format::AuthorRecord> authors() const { return m_authors; }
+    std::span<const format::PieceRecord> pieces() const { return m_pieces; }
+    const uint16_t* foldTable() const { return m_fold; }
+
+    QStringView string(uint32_t offset, uint32_t length) const;
+    QStringView pieceText(const format::PieceRecord& piece) const;
+    std::span<const unsigned char> unigramList(char16_t unit) const;
+    std::span<const unsigned char> bigramList(uint32_t bucket) const;
+    uint32_t documentCount() const { return uint32_t(m_pieces.size() + m_authors.size()); }
+
+    // Checks the checksums of the large sections too (text and postings),
+    // which opening leaves out to stay fast.
+    bool verifyAll(QString* error) const;
+
+    Q_DISABLE_COPY_MOVE(LibraryFile)
+    ~LibraryFile() = default;
+
+  private:
+    LibraryFile() = default;
+    bool map(const QString& path, QString* error);
+    bool readSections(QString* error);
+    bool checkRecords(QString* error) const;
+    std::span<const unsigned char> section(format::SectionId id) const;
+    std::span<const unsigned char> list(const uint32_t* directory, size_t index) const;
+
+    QFile m_file;
+    std::span<const unsigned char> m_bytes;
+    std::span<const format::SectionEntry> m_table;
+    const uint16_t* m_fold = nullptr;
+    std::span<const char16_t> m_strings;
+    std::span<const format::CollectionRecord> m_collections;
+    std::span<const format::AuthorRecord> m_authors;
+    std::span<const format::PieceRecord> m_pieces;
+    std::span<const char16_t> m_text;
+    const uint32_t* m_unigrams = nullptr;
+    const uint32_t* m_bigrams = nullptr;
+    std::span<const unsigned char> m_postings;
+};
+
+} // namespace library

@@ -1,0 +1,122 @@
+// The library file: what opening accepts and what it refuses, each refusal
+// one sentence, never a crash or a half-opened file.
+#include "library/Format.h"
+#include "library/LibraryFile.h"
+#include "library/LibraryKeys.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QByteArray fixtureBytes() {
+    QFile file(QStringLiteral(QUILLORA_FIXTURE_LIBRARY));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+// Opens `bytes` written to a file; returns the error, empty when it opened.
+QString openError(const QByteArray& bytes) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"library.qll"_s);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QString error;
+    const auto opened = library::LibraryFile::open(path, &error);
+    EXPECT_EQ(opened == nullptr, !error.isEmpty());
+    if (!error.isEmpty()) {
+        EXPECT_TRUE(error.contains(path)) << error.toStdString();
+        EXPECT_EQ(QString(error).remove(path).count(u'.'), 1) << "one sentence: " << error.toStdString();
+    }
+    return error;
+}
+
+const library::format::SectionEntry& entry(const QByteArray& bytes, library::format::SectionId id) {
+    return reinterpret_cast<const library::format::SectionEntry*>(
+        bytes.constData() + sizeof(library::format::Header))[size_t(id) - 1];
+}
+
+} // namespace
+
+TEST(LibraryFile, TheFixtureOpensAndItsLargeSectionsVerify) {
+    QString error;
+    const auto file = library::LibraryFile::open(QStringLiteral(QUILLORA_FIXTURE_LIBRARY), &error);
+    ASSERT_TRUE(file) << error.toStdString();
+    EXPECT_GT(file->pieces().size(), 1000u);
+    EXPECT_GE(file->collections().size(), 20u);
+    EXPECT_TRUE(file->verifyAll(&error)) << error.toStdString();
+}
+
+TEST(LibraryFile, MissingUnreadableTruncatedAndForeignFilesAreRefusedInOneSentence) {
+    QString error;
+    EXPECT_FALSE(library::LibraryFile::open(u"/nonexistent/library.qll"_s, &error));
+    EXPECT_TRUE(error.contains(u"cannot be read"_s)) << error.toStdString();
+
+    const QByteArray good = fixtureBytes();
+    EXPECT_TRUE(openError(good).isEmpty());
+    EXPECT_TRUE(openError(QByteArray()).contains(u"truncated"_s));
+    EXPECT_TRUE(openError(good.left(good.size() / 2)).contains(u"truncated"_s));
+    EXPECT_TRUE(openError(good.left(40)).contains(u"truncated"_s));
+    EXPECT_TRUE(openError(good + "x").contains(u"trailing"_s));
+    EXPECT_TRUE(openError(QByteArray(4096, 'Q')).contains(u"not a library file"_s));
+}
+
+TEST(LibraryFile, AnotherVersionIsNamedAsSuch) {
+    QByteArray bytes = fixtureBytes();
+    const uint32_t next = library::format::kVersion + 1;
+    std::memcpy(bytes.data() + offsetof(library::format::Header, version), &next, sizeof next);
+    EXPECT_TRUE(openError(bytes).contains(u"format 2"_s)) << openError(bytes).toStdString();
+}
+
+TEST(LibraryFile, DamageToTheHeaderOrATableIsCaughtOnOpening) {
+    const QByteArray good = fixtureBytes();
+    QByteArray header = good;
+    header[sizeof(library::format::Header) + 9] = char(header[sizeof(library::format::Header) + 9] ^ 0x40);
+    EXPECT_TRUE(openError(header).contains(u"damaged"_s));
+
+    for (auto id : {library::format::SectionId::Pieces, library::format::SectionId::Fold,
+                    library::format::SectionId::BigramDirectory}) {
+        QByteArray damaged = good;
+        const auto& section = entry(good, id);
+        damaged[qsizetype(section.offset + section.size / 2)] ^= 0x01;
+        EXPECT_TRUE(openError(damaged).contains(u"damaged"_s)) << int(id);
+    }
+}
+
+TEST(LibraryFile, DamageToTheTextIsFoundByTheFullCheck) {
+    QByteArray damaged = fixtureBytes();
+    const auto& text = entry(damaged, library::format::SectionId::Text);
+    damaged[qsizetype(text.offset + 10)] ^= 0x01;
+    QTemporaryDir dir;
+    QFile out(dir.filePath(u"l.qll"_s));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(damaged);
+    out.close();
+    QString error;
+    const auto file = library::LibraryFile::open(out.fileName(), &error);
+    ASSERT_TRUE(file) << error.toStdString();
+    EXPECT_FALSE(file->verifyAll(&error));
+    EXPECT_TRUE(error.contains(u"damaged"_s));
+}
+
+TEST(LibraryKeys, KeysReadBackAndOtherTextIsNoKey) {
+    const auto piece = library::keys::parse(library::keys::piece(3, 17, 250));
+    ASSERT_TRUE(piece);
+    EXPECT_EQ(piece->collection, 3);
+    EXPECT_EQ(piece->author, 17);
+    EXPECT_EQ(piece->piece, 250);
+    const auto author = library::keys::parse(library::keys::author(0, 4));
+    ASSERT_TRUE(author);
+    EXPECT_EQ(author->piece, -1);
+    for (const QString& other : {u"R0.1.2"_s, u"L"_s, u"L1"_s, u"L1.2.3.4"_s, u"L1.x"_s,
+                                 u"L1..2"_s, u"L-1.2"_s, u"L99999999999.1"_s})
+        EXPECT_FALSE(library::keys::parse(other)) << other.toStdString();
+}
