@@ -2,7 +2,10 @@
 
 #include "TraditionalText.h"
 
+#include "metre/Analysis.h"
+#include "metre/RhymeTable.h"
 #include "pages/Builders.h"
+#include "platform/Error.h"
 #include "store/ContentNames.h"
 #include "store/ContentStore.h"
 #include "store/Pinyin.h"
@@ -40,6 +43,30 @@ std::optional<pages::Readings> readingsOf(const Action& action, const ReadingOpt
     return pages::Readings{&piece->title, &piece->lines};
 }
 
+// The metre of the chosen poem, or none when the view is off or the piece
+// is no shi: ci and qu follow tune patterns of their own.
+std::optional<pages::MetreView> metreOf(const Action& action, const QString& text,
+                                        const ReadingOptions& options) {
+    if (!options.metre)
+        return std::nullopt;
+    const QString& table = store::categories().at(size_t(action.category)).table;
+    if (table != QStringLiteral("TangShi"))
+        return std::nullopt;
+    QString traditional;
+    try {
+        traditional = traditionalText(text);
+    } catch (const platform::Error&) {
+        // Without the conversion tables a simplified form keeps all its readings.
+    }
+    QStringList syllables;
+    if (const store::PieceReadings* piece =
+            store::Pinyin::shipped().piece(table, action.number.toInt()))
+        for (const QStringList& line : piece->lines)
+            syllables += line;
+    const metre::RhymeTable& rhymes = metre::RhymeTable::shipped();
+    return pages::metreView(metre::analyse(text, {traditional, syllables}, rhymes), rhymes);
+}
+
 void titlePage(const Action& action, store::ContentStore& content, const pages::Target& target,
                const ReadingOptions& options) {
     platform::Recordset& pieces = content.category(action.category);
@@ -49,9 +76,11 @@ void titlePage(const Action& action, store::ContentStore& content, const pages::
         return;
     }
     const std::optional<pages::Readings> pinyin = readingsOf(action, options);
-    pages::Html(target, action.name, pieces.Fields(c::NeiRong).toString(),
-                optionalText(pieces, c::ZhuShi), optionalText(pieces, c::JianXi),
-                pinyin ? &*pinyin : nullptr);
+    const QString text = pieces.Fields(c::NeiRong).toString();
+    const std::optional<pages::MetreView> metre = metreOf(action, text, options);
+    pages::Html(target, action.name, text, optionalText(pieces, c::ZhuShi),
+                optionalText(pieces, c::JianXi), pinyin ? &*pinyin : nullptr,
+                metre ? &*metre : nullptr);
 }
 
 void idiomPage(const QString& number, store::ContentStore& content, const pages::Target& target) {

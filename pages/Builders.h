@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Fragments.h"
+#include "MetreView.h"
 #include "RubyText.h"
 
 #include <QList>
@@ -18,11 +19,12 @@ namespace pages {
 // Html: a poem or, titled 简介, an author. Bt the title, Zw the text, Zs the
 // notes, Jx the analysis. With pinyin, the heading and the text lines carry
 // their syllables as ruby and the head a style for them; notes and analysis
-// stay as they are. Without, the page is the plain one.
+// stay as they are. With metre, a mark under each character of the text and
+// the verdict under it. Without either, the page is the plain one.
 PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QString Jx,
-                  const Readings* pinyin = nullptr);
+                  const Readings* pinyin = nullptr, const MetreView* metre = nullptr);
 void Html(const Target& target, const QString& Bt, const QString& Zw, const QString& Zs,
-          const QString& Jx, const Readings* pinyin = nullptr);
+          const QString& Jx, const Readings* pinyin = nullptr, const MetreView* metre = nullptr);
 
 // Cy (chengyu, idiom): ChengYu the idiom, GuShi its story.
 PageFile cyPage(const QString& bullet, const QString& ChengYu, const QString& GuShi);

@@ -2,15 +2,31 @@
 #include "Builders.h"
 
 namespace pages {
+namespace {
+
+// The verdict under the poem, a line each, set apart from the text.
+void verdictLines(PageFile& page, const QStringList& verdict) {
+    page.line(QStringLiteral("<br>"));
+    for (const QString& line : verdict)
+        page.line(QStringLiteral("<span class=\"mv\">") + AddH(line) +
+                  QStringLiteral("</span><br>"));
+}
+
+} // namespace
 
 PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QString Jx,
-                  const Readings* pinyin) {
+                  const Readings* pinyin, const MetreView* metre) {
     // The heading and the text carry the pinyin (the ruby writers raise the
     // marks as AddH does); the window title cannot.
     const QString marked = AddH(Bt);
     const QString heading = pinyin && pinyin->title ? rubyLine(Bt, *pinyin->title) : marked;
     Bt = marked;
-    Zw = pinyin && pinyin->lines ? rubyText(Zw, *pinyin->lines) : AddH(Zw);
+    static const std::vector<QStringList> kNoLines;
+    const std::vector<QStringList>& lines = pinyin && pinyin->lines ? *pinyin->lines : kNoLines;
+    if (metre)
+        Zw = cellText(Zw, lines, &metre->marks);
+    else
+        Zw = pinyin && pinyin->lines ? rubyText(Zw, lines) : AddH(Zw);
     Zs = AddH(Zs);
     Jx = AddH(Jx);
     PageFile page;
@@ -18,10 +34,14 @@ PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QSt
     bodyTag(page);
     // In the body, not the head: the head stays the one every page shares,
     // so the view can put this page into the document already shown.
-    if (pinyin)
+    if (pinyin || metre)
         page.line(rubyStyleLine());
+    if (metre)
+        page.line(metreStyleLine());
     headingLine(page, bullet, boldTail(heading));
     textBlock(page, Zw);
+    if (metre)
+        verdictLines(page, metre->verdict);
     if (!Zs.isEmpty()) {
         headingLine(page, bullet, boldTail(QStringLiteral("注解")));
         page.line(paragraphLine() + fontLine());
@@ -38,8 +58,8 @@ PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QSt
 }
 
 void Html(const Target& target, const QString& Bt, const QString& Zw, const QString& Zs,
-          const QString& Jx, const Readings* pinyin) {
-    save(target, htmlPage(target.bullet, Bt, Zw, Zs, Jx, pinyin));
+          const QString& Jx, const Readings* pinyin, const MetreView* metre) {
+    save(target, htmlPage(target.bullet, Bt, Zw, Zs, Jx, pinyin, metre));
 }
 
 } // namespace pages

@@ -1,20 +1,27 @@
 #include "RubyText.h"
 
 #include "AddH.h"
+#include "SyllableWidth.h"
 
 #include "platform/Cp936.h"
 #include "platform/HanCharacter.h"
+
+#include <algorithm>
 
 namespace pages {
 
 namespace {
 
 const QStringList kNoSyllables;
+constexpr double kMarkCell = 2.0;
 
 // Writes text as ruby and marks, line by line, from one pass over its codes.
 class RubyWriter {
   public:
     explicit RubyWriter(QStringView text) : m_text(text) { m_out.reserve(text.size() * 24); }
+
+    // Marks under the characters, one per Han character of the whole text.
+    void setMarks(const QStringList* marks) { m_marks = marks; }
 
     // The characters of codes [from, to), with the syllables of one line.
     void write(const std::vector<platform::cp936::CharCode>& codes, size_t from, size_t to,
@@ -23,15 +30,23 @@ class RubyWriter {
         for (size_t i = from; i < to; ++i) {
             const platform::cp936::CharCode& c = codes[i];
             const QStringView character = m_text.mid(c.position, c.length);
-            if (!isHan(c) || next >= syllables.size()) {
+            if (!isHan(c)) {
                 appendMarked(m_out, character, c.code);
                 continue;
             }
-            m_out += QStringLiteral("<ruby>");
+            const QString mark = m_marks ? m_marks->value(m_han) : QString();
+            ++m_han;
+            const bool syllable = next < syllables.size();
+            if (!syllable && mark.isEmpty()) {
+                appendMarked(m_out, character, c.code);
+                continue;
+            }
+            m_out +=
+                mark.isEmpty() ? QStringLiteral("<ruby>") : QStringLiteral("<ruby class=\"m\">");
             appendMarked(m_out, character, c.code);
-            m_out += QStringLiteral("<rt>");
-            m_out += syllables[next++];
-            m_out += QStringLiteral("</rt></ruby>");
+            if (syllable)
+                m_out += QStringLiteral("<rt>") + syllables[next++] + QStringLiteral("</rt>");
+            m_out += mark + QStringLiteral("</ruby>");
         }
     }
 
@@ -47,26 +62,41 @@ class RubyWriter {
 
     QStringView m_text;
     QString m_out;
+    const QStringList* m_marks = nullptr;
+    qsizetype m_han = 0;
 };
 
 } // namespace
 
 QString rubyLine(QStringView line, const QStringList& syllables) {
     RubyWriter writer(line);
+    writer.out() += QStringLiteral("<span") + cellStyle(cellEms({syllables})) + u'>';
     const std::vector<platform::cp936::CharCode> codes = platform::cp936::codes(line);
     writer.write(codes, 0, codes.size(), syllables);
+    writer.out() += QStringLiteral("</span>");
     return std::move(writer.out());
 }
 
 QString rubyText(QStringView text, const std::vector<QStringList>& lines) {
+    return cellText(text, lines, nullptr);
+}
+
+QString cellText(QStringView text, const std::vector<QStringList>& lines,
+                 const QStringList* marks) {
     RubyWriter writer(text);
+    writer.setMarks(marks);
     const std::vector<platform::cp936::CharCode> codes = platform::cp936::codes(text);
     size_t line = 0;
     size_t start = 0;
+    // One cell width for the whole piece, so that the columns of a poem
+    // line up from one line to the next as in a printed edition.
+    // Marks alone need room for a rhyme group's name under a character.
+    const double cell = marks ? std::max(kMarkCell, cellEms(lines)) : cellEms(lines);
+    const QString lineTag = QStringLiteral("<span class=\"py\"") + cellStyle(cell) + u'>';
     // Each line a box of its own, so that the engine lays out only the lines
     // in view: a long text with ruby loads in a fraction of the time.
     const auto writeLine = [&](size_t end) {
-        writer.out() += QStringLiteral("<span class=\"py\">");
+        writer.out() += lineTag;
         writer.write(codes, start, end, line < lines.size() ? lines[line] : kNoSyllables);
         writer.out() += QStringLiteral("</span>");
     };
@@ -84,10 +114,14 @@ QString rubyText(QStringView text, const std::vector<QStringList>& lines) {
 }
 
 QString rubyStyleLine() {
+    // Each ruby a cell of the line's width (--cell) stacking its syllable
+    // over its character, both centred: the characters keep an even pitch
+    // whatever their syllables, and marks and punctuation keep their own.
     return QStringLiteral(
-        "<style>rt { font-size: 0.7em; color: #888888; padding: 0 0.15em; } .py { display: "
-        "inline-block; content-visibility: auto; contain-intrinsic-size: 24em "
-        "2.4em; }</style>");
+        "<style>rt { display: block; font-size: 0.7em; color: #888888; padding: 0 0.15em; } "
+        "ruby { display: inline-flex; flex-direction: column-reverse; align-items: center; "
+        "width: var(--cell); } .py { display: inline-block; content-visibility: auto; "
+        "contain-intrinsic-size: 24em 2.4em; }</style>");
 }
 
 } // namespace pages

@@ -17,15 +17,20 @@ struct Readings {
     const std::vector<QStringList>* lines = nullptr;
 };
 
-// line with each Han character that has a syllable written as
-// <ruby>字<rt>zì</rt></ruby>, syllables taken in order, and everything else
-// as AddH writes it: annotation marks raised, characters code page 936 lacks
-// as '?' (a Han one keeps its syllable). Characters beyond the last syllable
-// are left bare rather than given a wrong reading.
+// line in a <span> that sets the width of its cells, with each Han character
+// that has a syllable written as <ruby>字<rt>zì</rt></ruby>, syllables taken in order, and
+// everything else as AddH writes it: annotation marks raised, characters code page 936 lacks as '?'
+// (a Han one keeps its syllable). Characters beyond the last syllable are left bare rather than
+// given a wrong reading.
 QString rubyLine(QStringView line, const QStringList& syllables);
 // Each CR LF-separated line of text with the syllables of its own line, in a
-// <span class="py"> of its own.
+// <span class="py"> of its own; all lines share the cell width that the
+// longest syllable of the piece needs.
 QString rubyText(QStringView text, const std::vector<QStringList>& lines);
+// As rubyText, with marks under the characters as well: marks holds the HTML
+// under each Han character of the whole text in order (empty for none), and
+// lines may be empty for marks alone.
+QString cellText(QStringView text, const std::vector<QStringList>& lines, const QStringList* marks);
 // The head line that sets the syllables small and grey above the text.
 QString rubyStyleLine();
 

@@ -31,6 +31,8 @@ struct Switch {
 const std::array kSwitches{
     Switch{u"pinyin", [](const nav::ReadingOptions& o) { return o.pinyin; },
            [](nav::ReadingOptions& o, bool on) { o.pinyin = on; }},
+    Switch{u"metre", [](const nav::ReadingOptions& o) { return o.metre; },
+           [](nav::ReadingOptions& o, bool on) { o.metre = on; }},
 };
 
 // The Traditionals the script switch can show, each a menu entry.

@@ -1,6 +1,7 @@
 // Poem pages with pinyin: the title and the text lines carry ruby, markers
 // stay raised and punctuation bare, and nothing else on the page changes.
 #include "pages/Builders.h"
+#include "pages/SyllableWidth.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,16 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QString kBullet = u"B"_s;
-const QString kLine = uR"(<span class="py">)"_s;
+
+// A text line whose cells are this wide; the widths below are worked out by
+// hand from the letter widths, the syllables' size (0.7) and their padding.
+QString line(const QString& cell) {
+    return uR"(<span class="py" style="--cell: )"_s + cell + uR"(">)"_s;
+}
+// The heading's characters, in cells of their own width.
+QString cells(const QString& cell, const QString& ruby) {
+    return uR"(<span style="--cell: )"_s + cell + uR"(">)"_s + ruby + u"</span>"_s;
+}
 
 QString heading(const QString& tail) {
     return uR"(<p style="line-height: 180%"><img border="0" src="B" width="16" height="16")"_s +
@@ -65,11 +75,13 @@ TEST(PinyinPage, ShiCarriesRubyOverTitleAndLinesOnly) {
     // The rest of the page is the plain one (below).
     const PageFile page = kShi.page(true);
     EXPECT_EQ(page.lines()[9],
-              heading(u"><b>"_s + r(u"登鹳雀楼"_s, u"dēng guàn què lóu"_s) + u"</b></p>"_s));
-    EXPECT_EQ(textLines(page).first(), kLine + r(u"白日"_s, u"bái rì"_s) + u"<sup>⑴</sup>"_s +
-                                           r(u"依山尽"_s, u"yī shān jìn"_s) + u"<sup>⑵</sup>，"_s +
-                                           r(u"黄河入海流"_s, u"huáng hé rù hǎi liú"_s) +
-                                           u"。</span><br>"_s);
+              heading(u"><b>"_s + cells(u"1.99em"_s, r(u"登鹳雀楼"_s, u"dēng guàn què lóu"_s)) +
+                      u"</b></p>"_s));
+    // huáng, the widest syllable of the text, sets the cells of every line.
+    EXPECT_EQ(textLines(page).first(),
+              line(u"2.44em"_s) + r(u"白日"_s, u"bái rì"_s) + u"<sup>⑴</sup>"_s +
+                  r(u"依山尽"_s, u"yī shān jìn"_s) + u"<sup>⑵</sup>，"_s +
+                  r(u"黄河入海流"_s, u"huáng hé rù hǎi liú"_s) + u"。</span><br>"_s);
 }
 
 TEST(PinyinPage, CiKeepsMarkersRaisedAndPunctuationBare) {
@@ -80,13 +92,14 @@ TEST(PinyinPage, CiKeepsMarkersRaisedAndPunctuationBare) {
                           u"shì wèn juǎn lián rén què dào hǎi táng yī jiù"_s, u"zhī fǒu"_s})};
     EXPECT_EQ(
         textLines(ci.page(true)),
-        QStringList({kLine + r(u"昨夜雨疏风骤"_s, u"zuó yè yǔ shū fēng zhòu"_s) +
+        QStringList({line(u"1.99em"_s) + r(u"昨夜雨疏风骤"_s, u"zuó yè yǔ shū fēng zhòu"_s) +
                          u"<sup>⑴</sup>。</span><br>"_s,
-                     kLine + r(u"浓睡不消残酒"_s, u"nóng shuì bù xiāo cán jiǔ"_s) +
+                     line(u"1.99em"_s) + r(u"浓睡不消残酒"_s, u"nóng shuì bù xiāo cán jiǔ"_s) +
                          u"<sup>⑵</sup>。</span><br>"_s,
-                     kLine + r(u"试问卷帘人"_s, u"shì wèn juǎn lián rén"_s) + u"<sup>⑶</sup>，"_s +
-                         r(u"却道海棠依旧"_s, u"què dào hǎi táng yī jiù"_s) + u"。</span><br>"_s,
-                     kLine + r(u"知否"_s, u"zhī fǒu"_s) + u"。</span><br>"_s}));
+                     line(u"1.99em"_s) + r(u"试问卷帘人"_s, u"shì wèn juǎn lián rén"_s) +
+                         u"<sup>⑶</sup>，"_s + r(u"却道海棠依旧"_s, u"què dào hǎi táng yī jiù"_s) +
+                         u"。</span><br>"_s,
+                     line(u"1.99em"_s) + r(u"知否"_s, u"zhī fǒu"_s) + u"。</span><br>"_s}));
 }
 
 TEST(PinyinPage, SanquTitleDotsAndHighNoteNumbersStayBare) {
@@ -94,12 +107,14 @@ TEST(PinyinPage, SanquTitleDotsAndHighNoteNumbersStayBare) {
                    u"yuè diào tiān jìng shā qiū sī"_s.split(u' '),
                    split({u"xī yáng xī xià duàn cháng rén zài tiān yá"_s})};
     const PageFile page = qu.page(true);
-    EXPECT_EQ(page.lines()[9], heading(u"><b>"_s + r(u"越调"_s, u"yuè diào"_s) + u"·"_s +
-                                       r(u"天净沙"_s, u"tiān jìng shā"_s) + u"·"_s +
-                                       r(u"秋思"_s, u"qiū sī"_s) + u"</b></p>"_s));
+    EXPECT_EQ(page.lines()[9], heading(u"><b>"_s +
+                                       cells(u"1.74em"_s, r(u"越调"_s, u"yuè diào"_s) + u"·"_s +
+                                                              r(u"天净沙"_s, u"tiān jìng shā"_s) +
+                                                              u"·"_s + r(u"秋思"_s, u"qiū sī"_s)) +
+                                       u"</b></p>"_s));
     EXPECT_EQ(page.lines()[3], u"<title>越调·天净沙·秋思</title>"_s);
     EXPECT_EQ(textLines(page),
-              QStringList({kLine + r(u"夕阳西下"_s, u"xī yáng xī xià"_s) + u"，"_s +
+              QStringList({line(u"2.39em"_s) + r(u"夕阳西下"_s, u"xī yáng xī xià"_s) + u"，"_s +
                            r(u"断肠人"_s, u"duàn cháng rén"_s) + u"<sup>⑷</sup>"_s +
                            r(u"在天涯"_s, u"zài tiān yá"_s) + u"<sup>(21)</sup>。</span><br>"_s}));
 }
@@ -120,12 +135,25 @@ TEST(PinyinPage, WithoutPinyinThePageIsThePlainOne) {
 }
 
 TEST(PinyinPage, MissingSyllablesLeaveCharactersBareRatherThanMisread) {
-    EXPECT_EQ(rubyLine(u"白日依"_s, {u"bái"_s}), u"<ruby>白<rt>bái</rt></ruby>日依"_s);
+    EXPECT_EQ(rubyLine(u"白日依"_s, {u"bái"_s}),
+              cells(u"1.32em"_s, u"<ruby>白<rt>bái</rt></ruby>日依"_s));
+    // A short syllable still leaves a character room to breathe.
     EXPECT_EQ(rubyText(u"甲\r\n乙"_s, split({u"jiǎ"_s})),
-              kLine + u"<ruby>甲<rt>jiǎ</rt></ruby></span>\r\n"_s + kLine + u"乙</span>"_s);
+              line(u"1.25em"_s) + u"<ruby>甲<rt>jiǎ</rt></ruby></span>\r\n"_s + line(u"1.25em"_s) +
+                  u"乙</span>"_s);
     // A character code page 936 lacks shows as '?' but keeps its reading, so
     // the syllables after it stay on their characters.
     const QString extensionB = QString::fromUcs4(U"\U00020000");
-    EXPECT_EQ(rubyLine(extensionB + u"⑴白"_s, {u"hē"_s, u"bái"_s}),
-              u"<ruby>?<rt>hē</rt></ruby><sup>⑴</sup><ruby>白<rt>bái</rt></ruby>"_s);
+    EXPECT_EQ(
+        rubyLine(extensionB + u"⑴白"_s, {u"hē"_s, u"bái"_s}),
+        cells(u"1.32em"_s, u"<ruby>?<rt>hē</rt></ruby><sup>⑴</sup><ruby>白<rt>bái</rt></ruby>"_s));
+}
+
+TEST(PinyinPage, SyllablesAreMeasuredLetterByLetterWithTonesOnTheirVowels) {
+    EXPECT_DOUBLE_EQ(syllableEms(u"lǜ"_s), syllableEms(u"lu"_s));
+    EXPECT_DOUBLE_EQ(syllableEms(u"ḿ"_s), syllableEms(u"m"_s));
+    EXPECT_GT(syllableEms(u"mian"_s), syllableEms(u"lian"_s));
+    // Anything unexpected counts a full em, so the cell errs wide.
+    EXPECT_DOUBLE_EQ(syllableEms(u"☃"_s), 1.0);
+    EXPECT_LT(cellEms(split({u"yī èr"_s})), cellEms(split({u"yī"_s, u"zhuàng"_s})));
 }

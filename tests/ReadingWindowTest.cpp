@@ -232,6 +232,40 @@ TEST_F(ReadingWindow, ThePinyinKeyPutsRubyOverThePoemKeepsItAndTakesItAwayAgain)
     EXPECT_EQ(stored(u"Pinyin"_s), u"0"_s);
 }
 
+TEST_F(ReadingWindow, TheMetreKeyMarksARegulatedPoemInBothScriptsAndRestoresThePlainPage) {
+    QAction* metre = form->reading()->action(u"metre"_s);
+    EXPECT_TRUE(form->tree()->actions().contains(metre));
+    EXPECT_FALSE(metre->isChecked());
+    QTreeWidgetItem* poem = nullptr;
+    for (QTreeWidgetItemIterator it(form->tree()); *it && !poem; ++it)
+        if ((*it)->text(0) == u"春望"_s)
+            poem = *it;
+    ASSERT_NE(poem, nullptr);
+    andWait([&] { form->tree()->setCurrentItem(poem); });
+    const QByteArray plain = pageBytes();
+
+    andWait([&] { press(Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier); });
+    EXPECT_TRUE(metre->isChecked());
+    EXPECT_EQ(stored(u"Metre"_s), u"1"_s);
+    EXPECT_EQ(pageBytes().count(R"(class="mk")"), 40);
+    QString text = pageText();
+    EXPECT_TRUE(text.contains(u"下平十二侵"_s));
+    EXPECT_TRUE(text.contains(u"五言律诗，仄起，首句不入韵"_s));
+
+    // In Traditional the same marks, and the verdict in Traditional words.
+    andWait([&] { press(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier); });
+    EXPECT_EQ(pageBytes().count(R"(class="mk")"), 40);
+    text = pageText();
+    EXPECT_TRUE(text.contains(u"五言律詩"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"國"_s));
+    andWait([&] { press(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier); });
+
+    andWait([&] { press(Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier); });
+    EXPECT_FALSE(metre->isChecked());
+    EXPECT_EQ(pageBytes(), plain);
+    EXPECT_EQ(stored(u"Metre"_s), u"0"_s);
+}
+
 TEST_F(ReadingWindow, TheDarkThemeDrawsThePageDarkWithoutTouchingThePageFile) {
     andWait([&] { form->tree()->reveal(u"R0.0.0"_s); });
     const QByteArray light = pageBytes();
@@ -368,7 +402,8 @@ TEST_F(ReadingWindow, TheOptionsLiveInTheirOwnSectionAndLeaveThePlacementKeysAsT
     file.endGroup();
     file.beginGroup(u"Reading"_s);
     for (const QString& key : file.childKeys())
-        EXPECT_TRUE((QStringList{u"Pinyin"_s, u"Script"_s, u"Theme"_s, u"Zoom"_s}).contains(key))
+        EXPECT_TRUE((QStringList{u"Metre"_s, u"Pinyin"_s, u"Script"_s, u"Theme"_s, u"Zoom"_s})
+                        .contains(key))
             << key.toStdString();
 }
 

@@ -1,0 +1,225 @@
+// The metre of regulated verse, checked by hand poem by poem: the tone under
+// every character, the rhymes and their groups, and the verdict. The
+// readings given with each poem are those a reader gives in that line.
+#include "metre/Analysis.h"
+#include "metre/RhymeGroups.h"
+#include "metre/RhymeTable.h"
+#include "metre/Verdict.h"
+
+#include <gtest/gtest.h>
+
+using namespace metre;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const RhymeTable& table() {
+    return RhymeTable::shipped();
+}
+
+// The marks of a poem of lines of one length, a string per line: ○ level,
+// ● oblique, 入 an entering tone, ◎ left open, ？ unknown, · no mark.
+QStringList signs(const Analysis& a, int length) {
+    QStringList lines;
+    for (size_t i = 0; i < a.marks.size(); ++i) {
+        if (i % size_t(length) == 0)
+            lines.append(QString());
+        const Mark& m = a.marks[i];
+        lines.last() += !m.shown                  ? u"·"_s
+                        : m.undecided             ? u"◎"_s
+                        : m.entering              ? u"入"_s
+                        : m.tone == Tone::Level   ? u"○"_s
+                        : m.tone == Tone::Oblique ? u"●"_s
+                                                  : u"？"_s;
+    }
+    return lines;
+}
+
+// The rhyme groups marked, in order.
+QStringList groups(const Analysis& a) {
+    QStringList out;
+    for (const Mark& m : a.marks)
+        if (m.group >= 0)
+            out.append(table().name(m.group));
+    return out;
+}
+
+struct Poem {
+    QString text;
+    QString traditional;
+    QString syllables;
+
+    Analysis analysis() const {
+        return analyse(text, Context{traditional, syllables.split(u' ', Qt::SkipEmptyParts)},
+                       table());
+    }
+};
+
+const Poem kChunWang{
+    u"国破⑴山河在，城春草木深⑵。\r\n感时⑶花溅泪⑷，恨别鸟惊心。\r\n烽火⑸连三月，家书抵万金⑹。\r\n"
+    u"白头搔⑺更短，浑⑻欲不胜簪。"_s,
+    u"國破⑴山河在，城春草木深⑵。\r\n感時⑶花濺淚⑷，恨別鳥驚心。\r\n烽火⑸連三月，家書抵萬金⑹。\r\n"
+    u"白頭搔⑺更短，渾⑻欲不勝簪。"_s,
+    u"guó pò shān hé zài chéng chūn cǎo mù shēn gǎn shí huā jiàn lèi hèn bié niǎo jīng xīn fēng "
+    u"huǒ lián sān yuè jiā shū dǐ wàn jīn bái tóu sāo gèng duǎn hún yù bù shēng zān"_s};
+
+} // namespace
+
+TEST(Metre, ChunWangIsARegularFiveCharacterRegulatedPoem) {
+    const Analysis a = kChunWang.analysis();
+    EXPECT_TRUE(a.regulated);
+    EXPECT_EQ(signs(a, 5), (QStringList{u"入●○○●"_s, u"○○●入○"_s, u"●○○●●"_s, u"●入●○○"_s,
+                                        u"○●○○入"_s, u"○○●●○"_s, u"入○○●●"_s, u"○入入○○"_s}));
+    EXPECT_EQ(groups(a), QStringList(4, u"下平十二侵"_s));
+    EXPECT_EQ(verdict(a, table()), (QStringList{u"五言律诗，仄起，首句不入韵。"_s,
+                                                u"押下平十二侵韵：深、心、金、簪，一韵到底。"_s,
+                                                u"平仄、粘对都合格律。"_s}));
+}
+
+TEST(Metre, TraditionalTextGivesTheSameMarksAsSimplified) {
+    const Analysis simplified = kChunWang.analysis();
+    const Analysis traditional =
+        Poem{kChunWang.traditional, kChunWang.traditional, kChunWang.syllables}.analysis();
+    EXPECT_EQ(signs(traditional, 5), signs(simplified, 5));
+    EXPECT_EQ(groups(traditional), groups(simplified));
+    EXPECT_EQ(verdict(traditional, table()), verdict(simplified, table()));
+}
+
+TEST(Metre, ASevenCharacterQuatrainWhoseFirstLineRhymes) {
+    // 王昌龄《出塞》: 教 is read level because the second place of its line
+    // asks for it, whatever today's jiào says.
+    const Analysis a =
+        Poem{u"秦时明月汉时关，万里长征人未还。\r\n但使龙城飞将在，不教胡马度阴山。"_s,
+             {},
+             u"qín shí míng yuè hàn shí guān wàn lǐ cháng zhēng rén wèi huán dàn shǐ lóng chéng "
+             u"fēi jiàng zài bù jiào hú mǎ dù yīn shān"_s}
+            .analysis();
+    EXPECT_EQ(signs(a, 7), (QStringList{u"○○○入●○○"_s, u"●●○○○●○"_s, u"●●○○○●●"_s, u"入○○●●○○"_s}));
+    EXPECT_TRUE(a.marks[22].byPosition);
+    EXPECT_EQ(groups(a), QStringList(3, u"上平十五删"_s));
+    EXPECT_EQ(verdict(a, table()), (QStringList{u"七言绝句，平起，首句入韵。"_s,
+                                                u"押上平十五删韵：关、还、山，一韵到底。"_s,
+                                                u"平仄、粘对都合格律。"_s}));
+}
+
+TEST(Metre, HuangHeLouBreaksThePatternWhereItIsFamousForIt) {
+    const Analysis a =
+        Poem{u"昔人⑴已乘黄鹤去，此地空余黄鹤楼⑵。\r\n黄鹤一去不复返，白云千载空悠悠。\r\n"
+             u"晴川历历⑶汉阳⑷树，芳草萋萋⑸鹦鹉洲⑹。\r\n日暮乡关⑺何处是？烟波⑻江上使人愁。"_s,
+             {},
+             u"xī rén yǐ chéng huáng hè qù cǐ dì kōng yú huáng hè lóu huáng hè yī qù bù fù fǎn "
+             u"bái yún qiān zǎi kōng yōu yōu qíng chuān lì lì hàn yáng shù fāng cǎo qī qī yīng "
+             u"wǔ zhōu rì mù xiāng guān hé chù shì yān bō jiāng shàng shǐ rén chóu"_s}
+            .analysis();
+    EXPECT_EQ(signs(a, 7),
+              (QStringList{u"入○●○○入●"_s, u"●●○○○入○"_s, u"○入入●入●●"_s, u"入○○●○○○"_s,
+                           u"○○入入●○●"_s, u"○●○○○●○"_s, u"入●○○○●●"_s, u"○○○●●○○"_s}));
+    EXPECT_EQ(verdict(a, table()),
+              (QStringList{u"七言律诗，平起，首句不入韵。"_s,
+                           u"押下平十一尤韵：楼、悠、洲、愁，一韵到底。"_s, u"不合格律之处："_s,
+                           u"第一句【拗救】第6字“鹤”应平而仄，对句第5字“黄”用平声相救。"_s,
+                           u"第一句第4字“乘”应仄而平。"_s, u"第三句第4字“去”应平而仄。"_s,
+                           u"第四句【三平尾】句末“空”“悠”“悠”三字皆平。"_s}));
+}
+
+TEST(Metre, AnObliqueFourthIsRescuedByTheThirdOfTheNextLine) {
+    // 李商隐《登乐游原》: 向晚意不适 all oblique, 驱车登古原 rescues with 登.
+    const Analysis a = Poem{u"向晚意不适，驱车登古原。\r\n夕阳无限好，只是近黄昏。"_s,
+                            u"向晚意不適，驅車登古原。\r\n夕陽無限好，只是近黃昏。"_s,
+                            u"xiàng wǎn yì bù shì qū chē dēng gǔ yuán xī yáng wú xiàn hǎo zhǐ shì "
+                            u"jìn huáng hūn"_s}
+                           .analysis();
+    EXPECT_EQ(signs(a, 5), (QStringList{u"●●●入入"_s, u"○○○●○"_s, u"入○○●●"_s, u"●●●○○"_s}));
+    EXPECT_EQ(verdict(a, table()),
+              (QStringList{u"五言绝句，仄起，首句不入韵。"_s,
+                           u"押上平十三元韵：原、昏，一韵到底。"_s, u"有拗有救，仍合格律："_s,
+                           u"第一句【拗救】第4字“不”应平而仄，对句第3字“登”用平声相救。"_s}));
+}
+
+TEST(Metre, AFirstLineMayBorrowANeighbouringGroup) {
+    // 杜牧《清明》: 纷 is of 文, the others of 元.
+    const Analysis a =
+        Poem{u"清明时节雨纷纷，路上行人欲断魂。\r\n借问酒家何处有，牧童遥指杏花村。"_s,
+             {},
+             u"qīng míng shí jié yǔ fēn fēn lù shàng xíng rén yù duàn hún jiè wèn jiǔ jiā hé chù "
+             u"yǒu mù tóng yáo zhǐ xìng huā cūn"_s}
+            .analysis();
+    EXPECT_EQ(groups(a), (QStringList{u"上平十二文"_s, u"上平十三元"_s, u"上平十三元"_s}));
+    EXPECT_EQ(verdict(a, table()),
+              (QStringList{u"七言绝句，平起，首句入韵。"_s,
+                           u"押上平十三元韵：纷、魂、村；有韵脚借用邻韵上平十二文。"_s,
+                           u"平仄、粘对都合格律。"_s}));
+}
+
+TEST(Metre, AnOldStylePoemGetsItsRhymesOnly) {
+    // 柳宗元《江雪》 rhymes on entering tones: no regulated poem does.
+    const Analysis a =
+        Poem{u"千山鸟飞绝，万径人踪灭。\r\n孤舟蓑笠翁，独钓寒江雪。"_s, {}, {}}.analysis();
+    EXPECT_FALSE(a.regulated);
+    EXPECT_EQ(signs(a, 5), (QStringList{u"·····"_s, u"·····"_s, u"·····"_s, u"·····"_s}));
+    EXPECT_EQ(groups(a), QStringList(3, u"入声九屑"_s));
+    EXPECT_EQ(verdict(a, table()),
+              (QStringList{u"押仄声韵，近体诗只押平声韵，按古体看待，只标韵脚。"_s,
+                           u"韵脚：绝、灭、雪。"_s}));
+    // Six lines are no regulated form either, whatever they rhyme on.
+    const Analysis six = Poem{
+        u"千山鸟飞绝，万径人踪灭。\r\n孤舟蓑笠翁，独钓寒江雪。\r\n千山鸟飞绝，万径人踪灭。"_s,
+        {},
+        {}}.analysis();
+    EXPECT_FALSE(six.regulated);
+    EXPECT_TRUE(six.notRegulated.startsWith(u"不是四句或八句"_s));
+}
+
+TEST(Metre, ThePlaceDecidesACharacterOfTwoTonesOfOneMeaning) {
+    // 看 at the rhyme of 李白《清平调》 is level, of 上平十四寒.
+    const Analysis qingping = Poem{
+        u"名花倾国两相欢，常得君王带笑看。\r\n解释⑵春风无限恨，沉香亭⑶北倚栏杆。"_s,
+        {},
+        {}}.analysis();
+    const Mark& kan = qingping.marks[13];
+    EXPECT_EQ(kan.tone, Tone::Level);
+    EXPECT_TRUE(kan.byPosition);
+    EXPECT_EQ(table().name(kan.group), u"上平十四寒"_s);
+    // 思 as a noun, 归思, in the second place of 杜审言's last line: oblique.
+    const Analysis du = Poem{
+        u"独有宦游人，偏惊物候新。\r\n云霞出海曙，梅柳渡江春。\r\n"
+        u"淑气催黄鸟，晴光转绿蘋。\r\n忽闻歌古调，归思欲沾巾。"_s,
+        {},
+        {}}.analysis();
+    const Mark& si = du.marks[36];
+    EXPECT_EQ(si.tone, Tone::Oblique);
+    EXPECT_TRUE(si.byPosition);
+    // Where the place allows either tone, the mark says it is left open.
+    const Analysis open =
+        Poem{u"看花山上人，看山水中人。\r\n看人花下客，看月水边人。"_s, {}, {}}.analysis();
+    EXPECT_TRUE(open.marks[0].undecided);
+}
+
+TEST(Metre, EnteringTonesAreObliqueWhateverTheyAreToday) {
+    for (const char32_t c : U"白国一十石竹") {
+        if (!c)
+            break;
+        const QList<int> found = table().groups(c, 0);
+        ASSERT_FALSE(found.isEmpty());
+        for (const int group : found)
+            EXPECT_TRUE(isEntering(group)) << int(c);
+    }
+    // 国 guó and 白 bái sound level today; 春望 marks them oblique (above).
+}
+
+TEST(Metre, TheConvertedCharacterPicksTheGroups) {
+    const auto names = [](const QList<int>& found) {
+        QStringList out;
+        for (const int g : found)
+            out.append(table().name(g));
+        return out;
+    };
+    // 乾 qián and gān, 幹 gàn: the converted form keeps only its own groups.
+    EXPECT_TRUE(names(table().groups(U'干', U'幹')).contains(u"去声十五翰"_s));
+    EXPECT_FALSE(names(table().groups(U'干', U'幹')).contains(u"下平一先"_s));
+    EXPECT_TRUE(names(table().groups(U'干', U'乾')).contains(u"下平一先"_s));
+    EXPECT_FALSE(names(table().groups(U'干', U'乾')).contains(u"去声十五翰"_s));
+    // Without the converted text a simplified form carries every reading.
+    EXPECT_TRUE(names(table().groups(U'干', 0)).contains(u"去声十五翰"_s));
+    EXPECT_EQ(names(table().groups(U'发', U'髮')), QStringList{u"入声六月"_s});
+}
