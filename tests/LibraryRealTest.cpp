@@ -17,7 +17,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 std::unique_ptr<library::LibraryFile> openReal() {
-    const QString path = qEnvironmentVariable("QUILLORA_REAL_LIBRARY");
+    const QString path = QStringLiteral(QUILLORA_REAL_LIBRARY);
     if (path.isEmpty() || !QFileInfo::exists(path))
         return nullptr;
     QString error;
