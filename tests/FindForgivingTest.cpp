@@ -2,6 +2,7 @@
 // one character off, several terms, the other names of poets and rulers,
 // pinyin initials of every kind and pinyin one slip off, and the ranking a
 // reader expects of them.
+#include "ShippedFinder.h"
 #include "find/AliasFields.h"
 #include "find/ContentReader.h"
 #include "find/Normaliser.h"
@@ -17,19 +18,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-store::ContentStore& content() {
-    static store::ContentStore store(QStringLiteral(QUILLORA_TEST_DIC));
-    return store;
-}
-
-const find::Finder& finder() {
-    static const std::unique_ptr<find::Finder> engine = find::buildFinder(content());
-    return *engine;
-}
-
-find::Results search(const QString& query, int limit = 100) {
-    return finder().find(query, limit);
-}
+using shipped::content;
+using shipped::finder;
+using shipped::search;
 
 struct Expected {
     QString query;

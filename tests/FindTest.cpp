@@ -1,6 +1,7 @@
 // The query engine over the shipped content: a table of queries with the
 // result each must give first, the years with the eras they must give, and
 // input that must find nothing.
+#include "ShippedFinder.h"
 #include "find/Index.h"
 #include "find/PinyinData.h"
 #include "find/Search.h"
@@ -17,15 +18,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const find::Finder& finder() {
-    static store::ContentStore content(QStringLiteral(QUILLORA_TEST_DIC));
-    static const std::unique_ptr<find::Finder> engine = find::buildFinder(content);
-    return *engine;
-}
-
-find::Results search(const QString& query, int limit = 100) {
-    return finder().find(query, limit);
-}
+using shipped::finder;
+using shipped::search;
 
 struct FirstResult {
     QString query;
