@@ -1,6 +1,7 @@
 #include "Analysis.h"
 
 #include "LinePattern.h"
+#include "OpenPlaces.h"
 #include "RhymeChoice.h"
 #include "RhymeGroups.h"
 #include "RhymeTable.h"
@@ -179,8 +180,11 @@ class Analyser {
         Analysis& a = m_result;
         a.group = group;
         const Reading& firstEnd = m_readings[0].back();
+        // A character of two meanings whose syllable here is oblique (罢 bà,
+        // though 罢 pí is of 支) ends an unrhymed line, whatever its level reading.
         a.firstLineRhymes =
-            firstEnd.groups.contains(group) || neighbourIn(firstEnd.groups, group) >= 0;
+            (firstEnd.groups.contains(group) || neighbourIn(firstEnd.groups, group) >= 0) &&
+            firstEnd.modern != Tone::Oblique;
         std::vector<bool> rhymes(m_verses.size());
         for (size_t i = 0; i < rhymes.size(); ++i)
             rhymes[i] = i % 2 == 1 || (i == 0 && a.firstLineRhymes);
@@ -197,6 +201,7 @@ class Analyser {
                 rhymeAt(i, tones.back());
         }
         const Lines lines{m_verses, tones, patterns};
+        settleOpenPlaces(lines, tones);
         for (size_t i = 0; i < m_verses.size(); ++i)
             a.departures += lineDepartures(lines, int(i));
         std::stable_sort(a.departures.begin(), a.departures.end(),
@@ -257,6 +262,24 @@ class Analyser {
             tones.push_back(mark.tone);
         }
         return tones;
+    }
+
+    // A character left open takes the tone that keeps its line nearer the
+    // pattern, where one does.
+    void settleOpenPlaces(const Lines& lines, std::vector<std::vector<Tone>>& tones) {
+        for (size_t i = 0; i < m_verses.size(); ++i)
+            for (int position = 0; position < int(m_verses[i].shown.size()); ++position) {
+                Mark& mark = markAt(i, position);
+                if (!mark.undecided)
+                    continue;
+                const Tone tone = toneTheRulesPrefer(lines, i, position);
+                if (tone == Tone::Unknown)
+                    continue;
+                mark.tone = tones[i][size_t(position)] = tone;
+                mark.undecided = false;
+                mark.byPosition = true;
+                mark.entering = tone == Tone::Oblique && m_readings[i][size_t(position)].entering;
+            }
     }
 
     // A rhyme position: the main group, a neighbouring one, or 出韵.
