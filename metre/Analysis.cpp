@@ -22,6 +22,7 @@ struct Reading {
 
     bool byPlace = false;        // two tones of one meaning
     Tone modern = Tone::Unknown; // today's tone, for two meanings
+    QList<int> todays{};         // the oblique groups of today's tone
 
     bool both() const { return level && oblique; }
     // The tone when one reading or today's syllable settles it.
@@ -71,8 +72,11 @@ class Analyser {
                 r.byPlace = table.placeDecides(verse.shown[i]);
                 // Entering tones have scattered over today's four, so today's
                 // tone tells nothing about a character that has one.
-                if (syllables && r.both() && !r.byPlace && !r.entering)
-                    r.modern = modernTone(context.syllables[verse.first + i]);
+                const QString syllable =
+                    syllables ? context.syllables[verse.first + i] : QString();
+                if (r.both() && !r.byPlace && !r.entering)
+                    r.modern = modernTone(syllable);
+                r.todays = groupsOfTodaysTone(r.groups, syllable);
                 line.push_back(r);
             }
             m_readings.push_back(std::move(line));
@@ -147,7 +151,8 @@ class Analyser {
                 around.push_back(m_readings[0].back().groups);
             Choice best;
             for (const bool level : {true, false}) {
-                const Choice c = commonGroup(around, level);
+                const Choice c =
+                    commonGroup(around, level, level ? QList<int>{} : m_readings[2 * k + 1].back().todays);
                 if (c.count > best.count && ends[k].contains(c.group))
                     best = c;
             }

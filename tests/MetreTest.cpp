@@ -304,3 +304,19 @@ TEST(Metre, ReviewedReadingsOfTheAnthology) {
     EXPECT_EQ(bai.marks[17].tone, Tone::Level);
     EXPECT_TRUE(bai.marks[17].byReading);
 }
+
+TEST(Metre, OldStyleRhymesSharingTwoObliqueGroupsTakeTheOneOfTodaysTone) {
+    // 贾岛《寻隐者不遇》: 去 and 处 are each of 上声语 and 去声御; qù and chù,
+    // go and place, are the departing ones.
+    const Analysis a = Poem{u"松下问童子，言师采药去。\r\n只在此山中，云深不知处。"_s,
+                            {},
+                            u"sōng xià wèn tóng zǐ yán shī cǎi yào qù zhǐ zài cǐ shān zhōng "
+                            u"yún shēn bù zhī chù"_s}
+                           .analysis();
+    EXPECT_FALSE(a.regulated);
+    EXPECT_EQ(groups(a), QStringList(2, u"去声六御"_s));
+    // Without the syllables nothing tells the two apart: the lower group.
+    EXPECT_EQ(groups(Poem{u"松下问童子，言师采药去。\r\n只在此山中，云深不知处。"_s, {}, {}}
+                         .analysis()),
+              QStringList(2, u"上声六语"_s));
+}
