@@ -30,7 +30,10 @@ shoot() {
   app=$!
   sleep 6
   DISPLAY=:77 xdotool search --name Vellumbra windowactivate --sync 2>/dev/null || true
-  for k in $2; do DISPLAY=:77 xdotool key "$k"; sleep 0.3; done
+  # "pause" waits for the window to catch up (the search builds its index).
+  for k in $2; do
+    if [ "$k" = pause ]; then sleep 5; else DISPLAY=:77 xdotool key "$k"; sleep 0.3; fi
+  done
   sleep 2
   DISPLAY=:77 import -window root "$out/$1.png"
   kill "$app"; wait "$app" || true
@@ -55,6 +58,6 @@ printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_
 screen=1920x1280 QT_SCALE_FACTOR=2 shoot scale2 "Home Right Down Right Down Right Down Down Down"
 # 春望 with its metre and pinyin, found by the search.
 printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n[Reading]\nPinyin=1\nMetre=1\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
-shoot metre "ctrl+f c h u n w a n g Return"
+shoot metre "ctrl+f pause c h u n w a n g pause Return pause"
 rm -rf "$home"
 echo "screenshots in $out/"
