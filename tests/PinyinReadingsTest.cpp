@@ -113,6 +113,8 @@ TEST(PinyinReadings, ReadAsTheLineReadsThem) {
         {u"TangShi"_s, 155, u"将军猎渭城"_s, u"jiāng jūn liè wèi chéng"_s},
         {u"TangShi"_s, 169, u"水月通禅观"_s, u"shuǐ yuè tōng chán guàn"_s},
         {u"TangShi"_s, 177, u"强欲从君无那老"_s, u"qiǎng yù cóng jūn wú nuò lǎo"_s},
+        {u"TangShi"_s, 216, u"借问路傍名利客"_s, u"jiè wèn lù páng míng lì kè"_s},
+        {u"TangShi"_s, 332, u"欲将轻骑逐"_s, u"yù jiāng qīng jì zhú"_s},
         {u"SongCi"_s, 2, u"黯乡魂追旅思"_s, u"àn xiāng hún zhuī lǚ sì"_s},
         {u"SongCi"_s, 40, u"守着窗儿"_s, u"shǒu zhe chuāng ér"_s},
         {u"SongCi"_s, 46, u"莫等闲白了少年头"_s, u"mò děng xián bái le shào nián tóu"_s},
