@@ -72,8 +72,7 @@ class Analyser {
                 r.byPlace = table.placeDecides(verse.shown[i]);
                 // Entering tones have scattered over today's four, so today's
                 // tone tells nothing about a character that has one.
-                const QString syllable =
-                    syllables ? context.syllables[verse.first + i] : QString();
+                const QString syllable = syllables ? context.syllables[verse.first + i] : QString();
                 if (r.both() && !r.byPlace && !r.entering)
                     r.modern = modernTone(syllable);
                 r.todays = groupsOfTodaysTone(r.groups, syllable);
@@ -151,8 +150,8 @@ class Analyser {
                 around.push_back(m_readings[0].back().groups);
             Choice best;
             for (const bool level : {true, false}) {
-                const Choice c =
-                    commonGroup(around, level, level ? QList<int>{} : m_readings[2 * k + 1].back().todays);
+                const Choice c = commonGroup(
+                    around, level, level ? QList<int>{} : m_readings[2 * k + 1].back().todays);
                 if (c.count > best.count && ends[k].contains(c.group))
                     best = c;
             }

@@ -33,10 +33,10 @@ Choice commonGroup(const std::vector<QList<int>>& characters, bool level,
 QList<int> groupsOfTodaysTone(const QList<int>& groups, const QString& syllable) {
     static const QString kThird = QStringLiteral("ǎěǐǒǔǚ");
     static const QString kFourth = QStringLiteral("àèìòùǜ");
-    const bool third = std::any_of(syllable.begin(), syllable.end(),
-                                   [](QChar c) { return kThird.contains(c); });
-    const bool fourth = std::any_of(syllable.begin(), syllable.end(),
-                                    [](QChar c) { return kFourth.contains(c); });
+    const bool third =
+        std::any_of(syllable.begin(), syllable.end(), [](QChar c) { return kThird.contains(c); });
+    const bool fourth =
+        std::any_of(syllable.begin(), syllable.end(), [](QChar c) { return kFourth.contains(c); });
     QList<int> out;
     for (const int group : groups)
         if ((third && isRising(group)) || (fourth && isDeparting(group)))

@@ -53,7 +53,8 @@ MetreView metreView(const metre::Analysis& analysis, const metre::RhymeTable& ta
     view.verdict = metre::verdict(analysis, table);
     // The table is built from a compilation under the MIT licence, whose
     // notice travels with the package; the view names its source.
-    view.credit = QStringLiteral("韵部据平水韵，韵表整理自平水韵数据（版权 2024 rbnyng，MIT 许可）。");
+    view.credit =
+        QStringLiteral("韵部据平水韵，韵表整理自平水韵数据（版权 2024 rbnyng，MIT 许可）。");
     return view;
 }
 

@@ -50,7 +50,8 @@ QString notes(const QList<char32_t>& chars, const std::vector<metre::Mark>& mark
     for (qsizetype i = 0; i < chars.size(); ++i) {
         const metre::Mark& m = marks[first + size_t(i)];
         const QString c = QString::fromUcs4(&chars[i], 1);
-        const QString tone = m.tone == metre::Tone::Level ? QStringLiteral("平") : QStringLiteral("仄");
+        const QString tone =
+            m.tone == metre::Tone::Level ? QStringLiteral("平") : QStringLiteral("仄");
         if (m.byPosition)
             out.append(c + QStringLiteral("=位置读") + tone);
         else if (m.byReading)
