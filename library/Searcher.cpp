@@ -23,7 +23,8 @@ uint64_t orderOf(bool near, MatchClass matchClass, uint32_t fame, uint32_t docum
 } // namespace
 
 Searcher::Searcher(const LibraryFile& file)
-    : m_file(file), m_folding(file.foldTable()), m_candidates(file), m_matcher(m_folding) {}
+    : m_file(file), m_folding(file.foldTable()), m_candidates(file), m_matcher(m_folding),
+      m_pinyin(file) {}
 
 std::vector<std::u16string> Searcher::terms(QStringView query) const {
     std::vector<std::u16string> found;
@@ -135,6 +136,11 @@ Results Searcher::find(QStringView query, int limit) const {
     if (folded.empty() || limit <= 0)
         return results;
     std::vector<Hit> hits;
+    if (const std::optional<std::string> letters = pinyinLetters(query)) {
+        collectPinyin(*letters, hits);
+        finish(hits, {}, limit, results);
+        return results;
+    }
     const std::vector<uint32_t> exact = candidates(folded);
     std::vector<uint32_t> unread;
     if (folded.size() == 1 && folded[0].size() == 1) {
@@ -164,19 +170,31 @@ Results Searcher::find(QStringView query, int limit) const {
 
 void Searcher::collectTitles(const std::vector<uint32_t>& documents, char16_t unit,
                              std::vector<Hit>& hits, std::vector<uint32_t>& rest) const {
-    const uint32_t pieceCount = uint32_t(m_file.pieces().size());
-    for (uint32_t document : documents) {
-        if (document >= pieceCount) {
-            rest.push_back(document);
-            continue;
-        }
+    // The index lists the pieces whose title begins with the unit: only
+    // their text is read here, the rest wait.
+    const std::vector<uint32_t> starts =
+        postings::decode(m_file.titleStartList(unit), uint32_t(m_file.pieces().size()));
+    std::set_difference(documents.begin(), documents.end(), starts.begin(), starts.end(),
+                        std::back_inserter(rest));
+    for (uint32_t document : starts) {
         const format::PieceRecord& piece = m_file.pieces()[document];
         const TermMatcher::Found found = m_matcher.unitInTitle(m_file.pieceText(piece), unit);
-        if (found.matchClass != MatchClass::WholeTitle && found.matchClass != MatchClass::TitleStart) {
-            rest.push_back(document);
+        if (found.matchClass != MatchClass::WholeTitle &&
+            found.matchClass != MatchClass::TitleStart) {
+            // Only a damaged list says so: the piece is read with the rest.
+            if (std::binary_search(documents.begin(), documents.end(), document))
+                rest.push_back(document);
             continue;
         }
         hits.push_back({orderOf(false, found.matchClass, piece.fame, document), found.segment});
+    }
+}
+
+void Searcher::collectPinyin(const std::string& letters, std::vector<Hit>& hits) const {
+    const uint32_t pieceCount = uint32_t(m_file.pieces().size());
+    for (const PinyinSearch::Found& found : m_pinyin.find(letters)) {
+        const uint32_t fame = found.document < pieceCount ? m_file.pieces()[found.document].fame : 0;
+        hits.push_back({orderOf(false, found.matchClass, fame, found.document), 0});
     }
 }
 

@@ -4,6 +4,7 @@
 #include "Folding.h"
 #include "LibraryFile.h"
 #include "Match.h"
+#include "PinyinSearch.h"
 #include "TermMatcher.h"
 
 #include <QStringView>
@@ -46,6 +47,7 @@ class Searcher final {
                         bool held) const;
     void collectTitles(const std::vector<uint32_t>& documents, char16_t unit,
                        std::vector<Hit>& hits, std::vector<uint32_t>& rest) const;
+    void collectPinyin(const std::string& letters, std::vector<Hit>& hits) const;
     size_t distinctTexts(const std::vector<Hit>& hits) const;
     size_t distinctTexts(const std::vector<uint32_t>& documents,
                          const std::vector<Hit>& alreadyCounted) const;
@@ -60,6 +62,7 @@ class Searcher final {
     Folding m_folding;
     Candidates m_candidates;
     TermMatcher m_matcher;
+    PinyinSearch m_pinyin;
 };
 
 } // namespace library
