@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 // The layout of the library file: a header, a table of sections, then the
 // sections, each aligned to 8 bytes. All numbers are little-endian; text is
@@ -37,7 +38,7 @@ enum class SectionId : uint32_t {
     NameReadingDirectory, // uint32_t[documents + 1]: where each document's name readings begin
     NameReadings,    // uint16_t: syllable numbers, one per Han character of a piece's title or an author's name
     InitialsDirectory, // uint32_t[kInitialKeys + 1]: lists in Postings, keyed by initials (initialKey)
-    TextReadingDirectory, // uint32_t[pieces + 1]: where each piece's text readings begin
+    TextReadingDirectory, // TextReadingEntry[]: the pieces with text readings, ascending
     TextReadings,    // char16_t: per piece of a study collection, a syllable per Han character of its text
 };
 inline constexpr uint32_t kSectionCount = 16;
@@ -93,16 +94,37 @@ inline uint32_t bigramBucket(char16_t first, char16_t second) {
     return key >> (32 - 21);
 }
 
+// A piece's text readings run from its entry's offset (in TextReadings) to
+// the next entry's; a last entry with piece kNoPiece closes the run.
+struct TextReadingEntry {
+    uint32_t piece;
+    uint32_t offset;
+};
+inline constexpr uint32_t kNoPiece = 0xffffffffu;
+
 // Han characters, as the readings count them: one syllable for each.
 inline bool hasReading(char32_t c) {
     return (c >= 0x3400 && c <= 0x4dbf) || (c >= 0x4e00 && c <= 0x9fff) ||
            (c >= 0xf900 && c <= 0xfaff) || (c >= 0x20000 && c <= 0x2ffff);
 }
 
-// The pinyin index over titles and authors' names: for every letter, the
+// The pinyin index over titles and authors' names: for every initial, the
 // documents with a character whose reading begins with it, and for every
-// two letters, those where two such characters follow one another.
+// two initials, those where two such characters follow one another. An
+// initial is a reading's first letter, except that zh, ch and sh stand
+// apart, in the places of i, u and v, which begin no reading.
 inline constexpr uint32_t kInitialKeys = 26 * 27;
+
+inline char initialOf(std::string_view plain) {
+    if (plain.size() > 1 && plain[1] == 'h')
+        switch (plain[0]) {
+        case 'z': return 'i';
+        case 'c': return 'u';
+        case 's': return 'v';
+        default: break;
+        }
+    return plain.empty() ? 'a' : plain[0];
+}
 
 inline uint32_t initialKey(char first) {
     return uint32_t(first - 'a') * 27;

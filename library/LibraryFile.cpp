@@ -2,6 +2,7 @@
 
 #include "Checksum.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace library {
@@ -49,7 +50,7 @@ constexpr SectionRule kRules[kSectionCount] = {
     {SectionId::NameReadingDirectory, 0, 4, true},
     {SectionId::NameReadings, 0, 2, false},
     {SectionId::InitialsDirectory, (uint64_t(kInitialKeys) + 1) * 4, 4, true},
-    {SectionId::TextReadingDirectory, 0, 4, true},
+    {SectionId::TextReadingDirectory, 0, sizeof(TextReadingEntry), true},
     {SectionId::TextReadings, 0, 2, false},
 };
 
@@ -134,7 +135,7 @@ bool LibraryFile::readSections(QString* error) {
     m_initials = reinterpret_cast<const uint32_t*>(section(SectionId::InitialsDirectory).data());
     m_nameDirectory = recordsOf<uint32_t>(section(SectionId::NameReadingDirectory));
     m_names = recordsOf<uint16_t>(section(SectionId::NameReadings));
-    m_textDirectory = recordsOf<uint32_t>(section(SectionId::TextReadingDirectory));
+    m_textDirectory = recordsOf<TextReadingEntry>(section(SectionId::TextReadingDirectory));
     m_textReadings = recordsOf<char16_t>(section(SectionId::TextReadings));
     const std::span<const char16_t> syllables = recordsOf<char16_t>(section(SectionId::Syllables));
     m_syllables.clear();
@@ -181,9 +182,20 @@ bool LibraryFile::checkRecords(QString* error) const {
         !ascendingWithin({m_initials, size_t(kInitialKeys) + 1}, m_postings.size()) ||
         m_nameDirectory.size() != size_t(documentCount()) + 1 ||
         !ascendingWithin(m_nameDirectory, m_names.size()) ||
-        m_textDirectory.size() != m_pieces.size() + 1 ||
-        !ascendingWithin(m_textDirectory, m_textReadings.size()))
+        !textDirectoryInBounds())
         return damaged();
+    return true;
+}
+
+bool LibraryFile::textDirectoryInBounds() const {
+    if (m_textDirectory.empty() || m_textDirectory.back().piece != kNoPiece ||
+        m_textDirectory.back().offset > m_textReadings.size())
+        return false;
+    for (size_t i = 0; i + 1 < m_textDirectory.size(); ++i)
+        if (m_textDirectory[i].piece >= m_pieces.size() ||
+            m_textDirectory[i].piece >= m_textDirectory[i + 1].piece ||
+            m_textDirectory[i].offset > m_textDirectory[i + 1].offset)
+            return false;
     return true;
 }
 
@@ -239,9 +251,14 @@ QStringView LibraryFile::syllable(uint16_t number) const {
 QStringView LibraryFile::pieceReadings(const PieceRecord& piece) const {
     if (&piece < m_pieces.data() || &piece >= m_pieces.data() + m_pieces.size())
         return {};
-    const size_t index = size_t(&piece - m_pieces.data());
-    return QStringView(m_textReadings.data() + m_textDirectory[index],
-                       qsizetype(m_textDirectory[index + 1] - m_textDirectory[index]));
+    const uint32_t index = uint32_t(&piece - m_pieces.data());
+    const auto entry = std::lower_bound(
+        m_textDirectory.begin(), m_textDirectory.end() - 1, index,
+        [](const TextReadingEntry& e, uint32_t wanted) { return e.piece < wanted; });
+    if (entry == m_textDirectory.end() - 1 || entry->piece != index)
+        return {};
+    return QStringView(m_textReadings.data() + entry->offset,
+                       qsizetype((entry + 1)->offset - entry->offset));
 }
 
 } // namespace library

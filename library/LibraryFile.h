@@ -61,6 +61,7 @@ class LibraryFile final {
     bool map(const QString& path, QString* error);
     bool readSections(QString* error);
     bool checkRecords(QString* error) const;
+    bool textDirectoryInBounds() const;
     std::span<const unsigned char> section(format::SectionId id) const;
     std::span<const unsigned char> list(const uint32_t* directory, size_t index) const;
 
@@ -80,7 +81,7 @@ class LibraryFile final {
     const uint32_t* m_initials = nullptr;
     std::span<const uint32_t> m_nameDirectory;
     std::span<const uint16_t> m_names;
-    std::span<const uint32_t> m_textDirectory;
+    std::span<const format::TextReadingEntry> m_textDirectory;
     std::span<const char16_t> m_textReadings;
     std::vector<QStringView> m_syllables;
 };

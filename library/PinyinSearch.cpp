@@ -94,24 +94,56 @@ bool PinyinSearch::split(const std::string& letters, size_t at, Parts& parts, Sp
     return found;
 }
 
-std::vector<uint32_t> PinyinSearch::list(uint32_t key) const {
-    return postings::decode(m_file.initialsList(key), m_file.documentCount());
+namespace {
+
+// The initials (format::initialOf) of the readings that can take a part:
+// a lone z, c or s may begin zh, ch or sh as well.
+std::vector<char> initialsTaking(const std::string& part) {
+    const char initial = format::initialOf(part);
+    if (part.size() == 1 && (part[0] == 'z' || part[0] == 'c' || part[0] == 's'))
+        return {initial, format::initialOf(part + 'h')};
+    return {initial};
+}
+
+} // namespace
+
+std::vector<uint32_t> PinyinSearch::listOf(const std::vector<uint32_t>& keys) const {
+    std::vector<uint32_t> all;
+    for (uint32_t key : keys) {
+        const std::vector<uint32_t> found =
+            postings::decode(m_file.initialsList(key), m_file.documentCount());
+        std::vector<uint32_t> merged;
+        std::set_union(all.begin(), all.end(), found.begin(), found.end(),
+                       std::back_inserter(merged));
+        all = std::move(merged);
+    }
+    return all;
+}
+
+std::vector<uint32_t> PinyinSearch::partsList(const Parts& parts, size_t i) const {
+    std::vector<uint32_t> keys;
+    for (char first : initialsTaking(parts[i]))
+        if (i + 1 == parts.size() || parts.size() == 1)
+            keys.push_back(format::initialKey(first));
+        else
+            for (char second : initialsTaking(parts[i + 1]))
+                keys.push_back(format::initialKey(first, second));
+    return listOf(keys);
 }
 
 std::vector<uint32_t> PinyinSearch::candidates(const std::string& letters,
                                                const Splits& splits) const {
     // Every part begins with the first letter of its character's reading.
     if (splits.tooMany)
-        return list(format::initialKey(letters[0]));
+        return partsList({letters.substr(0, 1)}, 0);
     std::vector<uint32_t> all;
     for (const Parts& parts : splits.all) {
         std::vector<uint32_t> found;
         if (parts.size() == 1) {
-            found = list(format::initialKey(parts[0][0]));
+            found = partsList(parts, 0);
         } else {
             for (size_t i = 0; i + 1 < parts.size(); ++i) {
-                const std::vector<uint32_t> pair =
-                    list(format::initialKey(parts[i][0], parts[i + 1][0]));
+                const std::vector<uint32_t> pair = partsList(parts, i);
                 found = i == 0 ? pair : postings::intersect(found, pair);
                 if (found.empty())
                     break;
@@ -129,7 +161,7 @@ std::vector<uint32_t> PinyinSearch::candidates(const std::string& letters,
 // `p` on (all of them to the end, when `whole`); `failed` remembers the
 // places that cannot, so that the walk stays short.
 bool PinyinSearch::walk(const Readings& readings, const std::string& letters, size_t p, size_t at,
-                        bool whole, std::vector<bool>& failed) const {
+                        bool whole, std::vector<char>& failed) const {
     if (at == letters.size())
         return !whole || p == readings.size();
     if (p == readings.size())
@@ -153,8 +185,8 @@ bool PinyinSearch::walk(const Readings& readings, const std::string& letters, si
     return false;
 }
 
-MatchClass PinyinSearch::match(uint32_t document, const std::string& letters,
-                               Readings& readings) const {
+MatchClass PinyinSearch::match(uint32_t document, const std::string& letters, Readings& readings,
+                               std::vector<char>& failed) const {
     readings.clear();
     for (uint16_t number : m_file.nameReadings(document))
         if (number < m_plain.size() && !m_plain[number].empty())
@@ -163,14 +195,14 @@ MatchClass PinyinSearch::match(uint32_t document, const std::string& letters,
     for (size_t first = 0; first < readings.size(); ++first) {
         if (readings[first]->front() != letters.front())
             continue;
-        std::vector<bool> failed((readings.size() + 1) * (letters.size() + 1), false);
+        failed.assign((readings.size() + 1) * (letters.size() + 1), false);
         if (!walk(readings, letters, first, 0, false, failed))
             continue;
         if (author)
             return MatchClass::AuthorName;
         if (first > 0)
             return MatchClass::TitleInside;
-        std::fill(failed.begin(), failed.end(), false);
+        failed.assign(failed.size(), false);
         return walk(readings, letters, 0, 0, true, failed) ? MatchClass::WholeTitle
                                                           : MatchClass::TitleStart;
     }
@@ -188,8 +220,9 @@ std::vector<PinyinSearch::Found> PinyinSearch::find(const std::string& letters) 
     if (splits.all.empty() && !splits.tooMany)
         return found;
     Readings readings;
+    std::vector<char> failed;
     for (uint32_t document : candidates(letters, splits)) {
-        const MatchClass matchClass = match(document, letters, readings);
+        const MatchClass matchClass = match(document, letters, readings, failed);
         if (matchClass != MatchClass::None)
             found.push_back({document, matchClass});
     }

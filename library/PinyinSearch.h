@@ -44,11 +44,15 @@ class PinyinSearch final {
                std::vector<bool>& deadEnds) const;
     bool isPart(const std::string& part) const;
     std::vector<uint32_t> candidates(const std::string& letters, const Splits& splits) const;
-    std::vector<uint32_t> list(uint32_t key) const;
+    std::vector<uint32_t> listOf(const std::vector<uint32_t>& keys) const;
+    // The documents that may hold parts[i] followed by parts[i + 1] (or
+    // parts[i] alone when it is the only one).
+    std::vector<uint32_t> partsList(const Parts& parts, size_t i) const;
     using Readings = std::vector<const std::string*>;
     bool walk(const Readings& readings, const std::string& letters, size_t p, size_t at,
-              bool whole, std::vector<bool>& failed) const;
-    MatchClass match(uint32_t document, const std::string& letters, Readings& readings) const;
+              bool whole, std::vector<char>& failed) const;
+    MatchClass match(uint32_t document, const std::string& letters, Readings& readings,
+                     std::vector<char>& failed) const;
 
     const LibraryFile& m_file;
     std::vector<std::string> m_plain; // each syllable number's letters

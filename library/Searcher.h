@@ -45,10 +45,16 @@ class Searcher final {
     std::vector<uint32_t> withAuthorsPieces(std::vector<uint32_t> documents) const;
     Match matchDocument(uint32_t document, const std::vector<std::u16string>& terms, bool near,
                         bool held) const;
+    // One unit: the classes in turn, each from its own list, reading text
+    // only while the rows are not full; `unread` are only counted.
+    void collectOneUnit(const std::vector<uint32_t>& documents, char16_t unit, size_t limit,
+                        std::vector<Hit>& hits, std::vector<uint32_t>& unread) const;
     void collectTitles(const std::vector<uint32_t>& documents, char16_t unit,
                        std::vector<Hit>& hits, std::vector<uint32_t>& rest) const;
+    void collectByFame(std::vector<uint32_t> pieces, const std::u16string& term, size_t limit,
+                       std::vector<Hit>& hits, std::vector<uint32_t>& unread) const;
+    size_t rankedTexts(const std::vector<Hit>& hits, MatchClass worst) const;
     void collectPinyin(const std::string& letters, std::vector<Hit>& hits) const;
-    size_t distinctTexts(const std::vector<Hit>& hits) const;
     size_t distinctTexts(const std::vector<uint32_t>& documents,
                          const std::vector<Hit>& alreadyCounted) const;
     void collect(const std::vector<uint32_t>& documents, const std::vector<std::u16string>& terms,

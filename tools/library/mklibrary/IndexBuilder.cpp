@@ -52,10 +52,11 @@ void addInitials(const ReadingSections& readings, uint32_t document, std::vector
         const std::string& plain = readings.plain[readings.names[i]];
         if (plain.empty())
             continue;
-        keys.push_back((uint64_t(initialKey(plain[0])) << 32) | document);
+        const char initial = library::format::initialOf(plain);
+        keys.push_back((uint64_t(initialKey(initial)) << 32) | document);
         if (previous)
-            keys.push_back((uint64_t(initialKey(previous, plain[0])) << 32) | document);
-        previous = plain[0];
+            keys.push_back((uint64_t(initialKey(previous, initial)) << 32) | document);
+        previous = initial;
     }
 }
 

@@ -46,12 +46,15 @@ void addName(const QString& reading, SyllableNumbers& numbers, ReadingSections& 
 ReadingSections buildReadings(const Layout& layout) {
     ReadingSections out;
     SyllableNumbers numbers(out);
-    for (const Piece& piece : layout.pieces) {
+    for (uint32_t i = 0; i < layout.pieces.size(); ++i) {
+        const Piece& piece = layout.pieces[i];
         addName(piece.titleReading, numbers, out);
-        out.textDirectory.push_back(uint32_t(out.text.size()));
-        out.text += piece.textReading;
+        if (!piece.textReading.isEmpty()) {
+            out.textDirectory.push_back({i, uint32_t(out.text.size())});
+            out.text += piece.textReading;
+        }
     }
-    out.textDirectory.push_back(uint32_t(out.text.size()));
+    out.textDirectory.push_back({library::format::kNoPiece, uint32_t(out.text.size())});
     for (const Author& author : layout.authors)
         addName(author.nameReading, numbers, out);
     out.nameDirectory.push_back(uint32_t(out.names.size()));

@@ -2,6 +2,8 @@
 
 #include "Layout.h"
 
+#include "library/Format.h"
+
 #include <QString>
 
 #include <string>
@@ -17,7 +19,7 @@ struct ReadingSections {
     std::vector<std::string> plain;       // each number's letters, for the index
     std::vector<uint32_t> nameDirectory;  // documents + 1
     std::vector<uint16_t> names;
-    std::vector<uint32_t> textDirectory;  // pieces + 1
+    std::vector<library::format::TextReadingEntry> textDirectory; // the pieces that have them
     QString text;
 };
 
