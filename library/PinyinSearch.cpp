@@ -204,7 +204,7 @@ MatchClass PinyinSearch::match(uint32_t document, const std::string& letters, Re
             return MatchClass::TitleInside;
         failed.assign(failed.size(), false);
         return walk(readings, letters, 0, 0, true, failed) ? MatchClass::WholeTitle
-                                                          : MatchClass::TitleStart;
+                                                           : MatchClass::TitleStart;
     }
     return MatchClass::None;
 }

@@ -49,8 +49,8 @@ class PinyinSearch final {
     // parts[i] alone when it is the only one).
     std::vector<uint32_t> partsList(const Parts& parts, size_t i) const;
     using Readings = std::vector<const std::string*>;
-    bool walk(const Readings& readings, const std::string& letters, size_t p, size_t at,
-              bool whole, std::vector<char>& failed) const;
+    bool walk(const Readings& readings, const std::string& letters, size_t p, size_t at, bool whole,
+              std::vector<char>& failed) const;
     MatchClass match(uint32_t document, const std::string& letters, Readings& readings,
                      std::vector<char>& failed) const;
 

@@ -54,8 +54,9 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     const bool folding = args.size() == 4 && args[1] == u"--fold";
     if (!folding && args.size() != 4 && args.size() != 5) {
-        std::fprintf(stderr, "usage: mklibrary RECORDS.jsonl FOLD_ADDITIONS OUTPUT [READINGS.jsonl]\n"
-                             "       mklibrary --fold FOLD_ADDITIONS OUTPUT.tsv\n");
+        std::fprintf(stderr,
+                     "usage: mklibrary RECORDS.jsonl FOLD_ADDITIONS OUTPUT [READINGS.jsonl]\n"
+                     "       mklibrary --fold FOLD_ADDITIONS OUTPUT.tsv\n");
         return 2;
     }
     try {
