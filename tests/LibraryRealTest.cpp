@@ -101,7 +101,8 @@ TEST(RealLibrary, TitlesAndNamesAreFoundByPinyinAndStudyTextsHaveReadings) {
         {u"chunxiao"_s, u"春晓"_s, u"孟浩然"_s},
         {u"guanju"_s, u"关雎"_s, QString()},
         {u"jiangjinjiu"_s, QString(), QString()}, // 将 is qiāng here: nothing leads with it
-        {u"qiangjinjiu"_s, u"将进酒"_s, u"李白"_s}};
+        {u"qiangjinjiu"_s, u"将进酒"_s, u"李白"_s},
+        {u"censhen"_s, u"岑参"_s, QString()}}; // an author's row: the name is its title
     for (const auto& [letters, title, author] : typed) {
         const library::Results results = searcher.find(letters, 3);
         bool found = false;

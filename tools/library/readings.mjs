@@ -12,8 +12,7 @@
 // a character as its word reads it. The anthology's reviewed overrides apply
 // wherever the same words occur, compared after folding (FOLD.tsv, written by
 // `mklibrary --fold`), so that a Traditional source takes them as well;
-// the overrides scoped to one anthology piece are left out, and so are the
-// names' overrides, which apply to a whole name alone.
+// the overrides scoped to one anthology piece are left out.
 import fs from "node:fs";
 import path from "node:path";
 import readline from "node:readline";
@@ -45,9 +44,12 @@ for (const line of fs.readFileSync(foldPath, "utf8").split("\n")) {
 const folded = (ch) => fold.get(ch) ?? ch;
 
 const overrides = JSON.parse(fs.readFileSync(overridesPath, "utf8"));
+// The names' overrides (岑参 cén shēn) apply as phrases in their preferred
+// reading, wherever the name occurs.
 const phrases = overrides.verse
   .filter((o) => !o.table)
   .map((o) => ({ chars: [...o.phrase].map(folded), reading: o.reading.split(" ") }))
+  .concat(overrides.names.map((o) => ({ chars: [...o.name].map(folded), reading: o.readings[0].split(" ") })))
   .sort((a, b) => a.chars.length - b.chars.length); // longer phrases win: applied last
 for (const p of phrases)
   if (p.chars.length !== p.reading.length) throw new Error(`override ${p.chars.join("")}: syllable count`);
