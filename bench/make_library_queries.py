@@ -2,7 +2,7 @@
 """Writes the committed query set of the library bench from extract.py's
 records: substrings of 1 to 12 characters of random lines (Traditional and
 Simplified sources alike), pairs of terms, one-character-off forms, famous
-lines, and queries that match nothing. Seeded, so it is reproducible.
+lines, queries that match nothing, and pinyin. Seeded, so it is reproducible.
 
     make_library_queries.py RECORDS.jsonl > bench/library_queries.txt
 """
@@ -15,6 +15,12 @@ FAMOUS = ["春风又绿江南岸", "关关雎鸠", "路漫漫其修远兮", "学
           "明月几时有", "大江东去", "寻寻觅觅", "春眠不觉晓", "白日依山尽", "国破山河在"]
 NOTHING = ["没有这样的诗句哦", "量子计算机", "互联网", "zzzz", "人工智能芯片", "星际穿越",
            "飞机场", "电脑", "手机号码", "程序员"]
+# Titles and authors typed in pinyin: whole readings, initials, a name
+# half typed, a tone mark, and letters that spell nothing.
+PINYIN = ["jingyesi", "jys", "libai", "lb", "dufu", "sushi", "shuidiaotou", "chunxiao",
+          "dengguanquelou", "chunwang", "li", "zh", "wangwei", "xiaoyaoyou", "qiangjinjiu",
+          "guanju", "nalanxingde", "caocao", "rumengling", "xunxunmimi", "lǐ bái", "Li Qingzhao",
+          "xyz", "qqqqqqqq"]
 
 
 def main():
@@ -40,6 +46,7 @@ def main():
         if len(part) >= 5:
             part[rng.randrange(len(part))] = rng.choice(hans)
             queries.append("".join(part))
+    queries.extend(PINYIN)
     for query in queries:
         if query.strip():
             print(query)

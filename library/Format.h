@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 // The layout of the library file: a header, a table of sections, then the
 // sections, each aligned to 8 bytes. All numbers are little-endian; text is
@@ -10,7 +11,7 @@ namespace library::format {
 inline constexpr char kMagic[8] = {'Q', 'L', 'L', 'I', 'B', 'R', 'Y', '\0'};
 // Raised whenever the meaning of any byte changes: an older reader then
 // says the library is from another version instead of giving wrong rows.
-inline constexpr uint32_t kVersion = 1;
+inline constexpr uint32_t kVersion = 2;
 
 struct Header {
     char magic[8];
@@ -32,8 +33,15 @@ enum class SectionId : uint32_t {
     UnigramDirectory, // uint32_t[65536 + 1]: where each unit's postings begin in Postings
     BigramDirectory, // uint32_t[kBigramBuckets + 1]: the same for hashed pairs of units
     Postings,        // per list: document numbers as varint gaps
+    TitleStartDirectory, // uint32_t[65536 + 1]: per unit, the pieces whose folded title begins with it
+    Syllables,       // char16_t: the toned syllables, each ended by '\n'; number 0 is "no reading"
+    NameReadingDirectory, // uint32_t[documents + 1]: where each document's name readings begin
+    NameReadings,    // uint16_t: syllable numbers, one per Han character of a piece's title or an author's name
+    InitialsDirectory, // uint32_t[kInitialKeys + 1]: lists in Postings, keyed by initials (initialKey)
+    TextReadingDirectory, // TextReadingEntry[]: the pieces with text readings, ascending
+    TextReadings,    // char16_t: per piece of a study collection, a syllable per Han character of its text
 };
-inline constexpr uint32_t kSectionCount = 9;
+inline constexpr uint32_t kSectionCount = 16;
 
 struct SectionEntry {
     uint32_t id;
@@ -84,6 +92,46 @@ inline uint32_t bigramBucket(char16_t first, char16_t second) {
     uint32_t key = (uint32_t(first) << 16) | second;
     key *= 2654435761u;
     return key >> (32 - 21);
+}
+
+// A piece's text readings run from its entry's offset (in TextReadings) to
+// the next entry's; a last entry with piece kNoPiece closes the run.
+struct TextReadingEntry {
+    uint32_t piece;
+    uint32_t offset;
+};
+inline constexpr uint32_t kNoPiece = 0xffffffffu;
+
+// Han characters, as the readings count them: one syllable for each.
+inline bool hasReading(char32_t c) {
+    return (c >= 0x3400 && c <= 0x4dbf) || (c >= 0x4e00 && c <= 0x9fff) ||
+           (c >= 0xf900 && c <= 0xfaff) || (c >= 0x20000 && c <= 0x2ffff);
+}
+
+// The pinyin index over titles and authors' names: for every initial, the
+// documents with a character whose reading begins with it, and for every
+// two initials, those where two such characters follow one another. An
+// initial is a reading's first letter, except that zh, ch and sh stand
+// apart, in the places of i, u and v, which begin no reading.
+inline constexpr uint32_t kInitialKeys = 26 * 27;
+
+inline char initialOf(std::string_view plain) {
+    if (plain.size() > 1 && plain[1] == 'h')
+        switch (plain[0]) {
+        case 'z': return 'i';
+        case 'c': return 'u';
+        case 's': return 'v';
+        default: break;
+        }
+    return plain.empty() ? 'a' : plain[0];
+}
+
+inline uint32_t initialKey(char first) {
+    return uint32_t(first - 'a') * 27;
+}
+
+inline uint32_t initialKey(char first, char second) {
+    return uint32_t(first - 'a') * 27 + 1 + uint32_t(second - 'a');
 }
 
 } // namespace library::format

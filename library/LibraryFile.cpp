@@ -2,6 +2,7 @@
 
 #include "Checksum.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace library {
@@ -44,7 +45,22 @@ constexpr SectionRule kRules[kSectionCount] = {
     {SectionId::UnigramDirectory, (65536 + 1) * 4, 4, true},
     {SectionId::BigramDirectory, (uint64_t(kBigramBuckets) + 1) * 4, 4, true},
     {SectionId::Postings, 0, 1, false},
+    {SectionId::TitleStartDirectory, (65536 + 1) * 4, 4, true},
+    {SectionId::Syllables, 0, 2, true},
+    {SectionId::NameReadingDirectory, 0, 4, true},
+    {SectionId::NameReadings, 0, 2, false},
+    {SectionId::InitialsDirectory, (uint64_t(kInitialKeys) + 1) * 4, 4, true},
+    {SectionId::TextReadingDirectory, 0, sizeof(TextReadingEntry), true},
+    {SectionId::TextReadings, 0, 2, false},
 };
+
+// A directory of offsets: ascending, and the last within `size`.
+bool ascendingWithin(std::span<const uint32_t> directory, size_t size) {
+    for (size_t i = 0; i + 1 < directory.size(); ++i)
+        if (directory[i] > directory[i + 1])
+            return false;
+    return !directory.empty() && directory.back() <= size;
+}
 
 } // namespace
 
@@ -115,6 +131,19 @@ bool LibraryFile::readSections(QString* error) {
     m_unigrams = reinterpret_cast<const uint32_t*>(section(SectionId::UnigramDirectory).data());
     m_bigrams = reinterpret_cast<const uint32_t*>(section(SectionId::BigramDirectory).data());
     m_postings = section(SectionId::Postings);
+    m_titleStarts = reinterpret_cast<const uint32_t*>(section(SectionId::TitleStartDirectory).data());
+    m_initials = reinterpret_cast<const uint32_t*>(section(SectionId::InitialsDirectory).data());
+    m_nameDirectory = recordsOf<uint32_t>(section(SectionId::NameReadingDirectory));
+    m_names = recordsOf<uint16_t>(section(SectionId::NameReadings));
+    m_textDirectory = recordsOf<TextReadingEntry>(section(SectionId::TextReadingDirectory));
+    m_textReadings = recordsOf<char16_t>(section(SectionId::TextReadings));
+    const std::span<const char16_t> syllables = recordsOf<char16_t>(section(SectionId::Syllables));
+    m_syllables.clear();
+    for (size_t begin = 0, i = 0; i < syllables.size(); ++i)
+        if (syllables[i] == u'\n') {
+            m_syllables.push_back(QStringView(syllables.data() + begin, qsizetype(i - begin)));
+            begin = i + 1;
+        }
     return true;
 }
 
@@ -147,19 +176,32 @@ bool LibraryFile::checkRecords(QString* error) const {
             (p.author != kNoAuthor && p.author >= m_authors.size()) ||
             p.collection >= m_collections.size() || p.nextEdition >= m_pieces.size())
             return damaged();
-    for (const uint32_t* directory : {m_unigrams, m_bigrams}) {
-        const size_t count = directory == m_unigrams ? 65536 : kBigramBuckets;
-        for (size_t i = 0; i < count; ++i)
-            if (directory[i] > directory[i + 1])
-                return damaged();
-        if (directory[count] > m_postings.size())
-            return damaged();
-    }
+    if (!ascendingWithin({m_unigrams, 65536 + 1}, m_postings.size()) ||
+        !ascendingWithin({m_bigrams, size_t(kBigramBuckets) + 1}, m_postings.size()) ||
+        !ascendingWithin({m_titleStarts, 65536 + 1}, m_postings.size()) ||
+        !ascendingWithin({m_initials, size_t(kInitialKeys) + 1}, m_postings.size()) ||
+        m_nameDirectory.size() != size_t(documentCount()) + 1 ||
+        !ascendingWithin(m_nameDirectory, m_names.size()) ||
+        !textDirectoryInBounds())
+        return damaged();
+    return true;
+}
+
+bool LibraryFile::textDirectoryInBounds() const {
+    if (m_textDirectory.empty() || m_textDirectory.back().piece != kNoPiece ||
+        m_textDirectory.back().offset > m_textReadings.size())
+        return false;
+    for (size_t i = 0; i + 1 < m_textDirectory.size(); ++i)
+        if (m_textDirectory[i].piece >= m_pieces.size() ||
+            m_textDirectory[i].piece >= m_textDirectory[i + 1].piece ||
+            m_textDirectory[i].offset > m_textDirectory[i + 1].offset)
+            return false;
     return true;
 }
 
 bool LibraryFile::verifyAll(QString* error) const {
-    for (SectionId id : {SectionId::Text, SectionId::Postings}) {
+    for (SectionId id : {SectionId::Text, SectionId::Postings, SectionId::NameReadings,
+                         SectionId::TextReadings}) {
         const std::span<const unsigned char> bytes = section(id);
         if (checksum(bytes.data(), bytes.size()) != m_table[size_t(id) - 1].checksum)
             return fail(error, m_file.fileName(), QStringLiteral("is damaged (a checksum differs)"));
@@ -185,6 +227,38 @@ std::span<const unsigned char> LibraryFile::unigramList(char16_t unit) const {
 
 std::span<const unsigned char> LibraryFile::bigramList(uint32_t bucket) const {
     return list(m_bigrams, bucket % kBigramBuckets);
+}
+
+std::span<const unsigned char> LibraryFile::titleStartList(char16_t unit) const {
+    return list(m_titleStarts, unit);
+}
+
+std::span<const unsigned char> LibraryFile::initialsList(uint32_t key) const {
+    return key < kInitialKeys ? list(m_initials, key) : std::span<const unsigned char>();
+}
+
+std::span<const uint16_t> LibraryFile::nameReadings(uint32_t document) const {
+    if (document >= documentCount())
+        return {};
+    return m_names.subspan(m_nameDirectory[document],
+                           m_nameDirectory[document + 1] - m_nameDirectory[document]);
+}
+
+QStringView LibraryFile::syllable(uint16_t number) const {
+    return number < m_syllables.size() ? m_syllables[number] : QStringView();
+}
+
+QStringView LibraryFile::pieceReadings(const PieceRecord& piece) const {
+    if (&piece < m_pieces.data() || &piece >= m_pieces.data() + m_pieces.size())
+        return {};
+    const uint32_t index = uint32_t(&piece - m_pieces.data());
+    const auto entry = std::lower_bound(
+        m_textDirectory.begin(), m_textDirectory.end() - 1, index,
+        [](const TextReadingEntry& e, uint32_t wanted) { return e.piece < wanted; });
+    if (entry == m_textDirectory.end() - 1 || entry->piece != index)
+        return {};
+    return QStringView(m_textReadings.data() + entry->offset,
+                       qsizetype((entry + 1)->offset - entry->offset));
 }
 
 } // namespace library

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <span>
+#include <vector>
 
 namespace library {
 
@@ -30,6 +31,23 @@ class LibraryFile final {
     std::span<const unsigned char> unigramList(char16_t unit) const;
     std::span<const unsigned char> bigramList(uint32_t bucket) const;
     uint32_t documentCount() const { return uint32_t(m_pieces.size() + m_authors.size()); }
+    // The pieces whose folded title begins with the unit.
+    std::span<const unsigned char> titleStartList(char16_t unit) const;
+    // The documents under a key of format::initialKey (the pinyin index).
+    std::span<const unsigned char> initialsList(uint32_t key) const;
+
+    // The readings of a document's title (a piece) or name (an author): a
+    // syllable number for each Han character (format::hasReading), in order.
+    std::span<const uint16_t> nameReadings(uint32_t document) const;
+    // A syllable number's toned syllable (jìng); empty for 0, "no reading".
+    QStringView syllable(uint16_t number) const;
+    // The generated pinyin of a piece's text (pieceText: title, section and
+    // lines), for the collections read for study (诗经, 论语, the primers …):
+    // one toned syllable for each Han character (format::hasReading) in the
+    // order they come, separated by single spaces, "-" where no reading is
+    // known. The line breaks of the text are not repeated. Empty for the
+    // other pieces. The readings are generated, not reviewed.
+    QStringView pieceReadings(const format::PieceRecord& piece) const;
 
     // Checks the checksums of the large sections too (text and postings),
     // which opening leaves out to stay fast.
@@ -43,6 +61,7 @@ class LibraryFile final {
     bool map(const QString& path, QString* error);
     bool readSections(QString* error);
     bool checkRecords(QString* error) const;
+    bool textDirectoryInBounds() const;
     std::span<const unsigned char> section(format::SectionId id) const;
     std::span<const unsigned char> list(const uint32_t* directory, size_t index) const;
 
@@ -58,6 +77,13 @@ class LibraryFile final {
     const uint32_t* m_unigrams = nullptr;
     const uint32_t* m_bigrams = nullptr;
     std::span<const unsigned char> m_postings;
+    const uint32_t* m_titleStarts = nullptr;
+    const uint32_t* m_initials = nullptr;
+    std::span<const uint32_t> m_nameDirectory;
+    std::span<const uint16_t> m_names;
+    std::span<const format::TextReadingEntry> m_textDirectory;
+    std::span<const char16_t> m_textReadings;
+    std::vector<QStringView> m_syllables;
 };
 
 } // namespace library

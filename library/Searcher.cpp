@@ -2,6 +2,7 @@
 
 #include "Postings.h"
 #include "RowText.h"
+#include "SearchOrder.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -15,15 +16,11 @@ constexpr size_t kLongestTerm = 256;
 constexpr size_t kMostTerms = 8;
 constexpr size_t kShortestNear = 4;
 
-uint64_t orderOf(bool near, MatchClass matchClass, uint32_t fame, uint32_t document) {
-    return (uint64_t(near) << 63) | (uint64_t(matchClass) << 60) |
-           (uint64_t(~fame & 0x0fffffffu) << 32) | document;
-}
-
 } // namespace
 
 Searcher::Searcher(const LibraryFile& file)
-    : m_file(file), m_folding(file.foldTable()), m_candidates(file), m_matcher(m_folding) {}
+    : m_file(file), m_folding(file.foldTable()), m_candidates(file), m_matcher(m_folding),
+      m_pinyin(file) {}
 
 std::vector<std::u16string> Searcher::terms(QStringView query) const {
     std::vector<std::u16string> found;
@@ -58,12 +55,27 @@ std::vector<uint32_t> Searcher::withAuthorsPieces(std::vector<uint32_t> document
 std::vector<uint32_t> Searcher::candidates(const std::vector<std::u16string>& terms) const {
     if (terms.size() == 1)
         return m_candidates.exact(terms[0]);
-    std::vector<uint32_t> found;
-    for (size_t i = 0; i < terms.size(); ++i) {
-        std::vector<uint32_t> documents = withAuthorsPieces(m_candidates.exact(terms[i]));
-        found = i == 0 ? std::move(documents) : postings::intersect(found, documents);
-        if (found.empty())
-            break;
+    // The shortest list, with the pieces of the authors in it, is narrowed
+    // by the others: a piece stays when a list holds it or its author.
+    std::vector<std::vector<uint32_t>> lists;
+    for (const std::u16string& term : terms)
+        lists.push_back(m_candidates.exact(term));
+    std::sort(lists.begin(), lists.end(),
+              [](const auto& a, const auto& b) { return a.size() < b.size(); });
+    std::vector<uint32_t> found = withAuthorsPieces(std::move(lists[0]));
+    const uint32_t pieceCount = uint32_t(m_file.pieces().size());
+    for (size_t i = 1; i < lists.size() && !found.empty(); ++i) {
+        const std::vector<uint32_t>& list = lists[i];
+        const auto holds = [&](uint32_t document) {
+            return std::binary_search(list.begin(), list.end(), document);
+        };
+        std::erase_if(found, [&](uint32_t document) {
+            if (holds(document))
+                return false;
+            const uint32_t author =
+                document < pieceCount ? m_file.pieces()[document].author : format::kNoAuthor;
+            return author == format::kNoAuthor || !holds(pieceCount + author);
+        });
     }
     return found;
 }
@@ -135,18 +147,15 @@ Results Searcher::find(QStringView query, int limit) const {
     if (folded.empty() || limit <= 0)
         return results;
     std::vector<Hit> hits;
+    if (const std::optional<std::string> letters = pinyinLetters(query)) {
+        collectPinyin(*letters, hits);
+        finish(hits, {}, limit, results);
+        return results;
+    }
     const std::vector<uint32_t> exact = candidates(folded);
     std::vector<uint32_t> unread;
     if (folded.size() == 1 && folded[0].size() == 1) {
-        // One unit is in tens of thousands of pieces. Titles that begin
-        // with it come first: when they fill the rows, the other pieces are
-        // only counted.
-        std::vector<uint32_t> rest;
-        collectTitles(exact, folded[0][0], hits, rest);
-        if (distinctTexts(hits) >= size_t(limit))
-            unread = std::move(rest);
-        else
-            collect(rest, folded, false, hits);
+        collectOneUnit(exact, folded[0][0], size_t(limit), hits, unread);
     } else {
         collect(exact, folded, false, hits);
     }
@@ -162,29 +171,12 @@ Results Searcher::find(QStringView query, int limit) const {
     return results;
 }
 
-void Searcher::collectTitles(const std::vector<uint32_t>& documents, char16_t unit,
-                             std::vector<Hit>& hits, std::vector<uint32_t>& rest) const {
+void Searcher::collectPinyin(const std::string& letters, std::vector<Hit>& hits) const {
     const uint32_t pieceCount = uint32_t(m_file.pieces().size());
-    for (uint32_t document : documents) {
-        if (document >= pieceCount) {
-            rest.push_back(document);
-            continue;
-        }
-        const format::PieceRecord& piece = m_file.pieces()[document];
-        const TermMatcher::Found found = m_matcher.unitInTitle(m_file.pieceText(piece), unit);
-        if (found.matchClass != MatchClass::WholeTitle && found.matchClass != MatchClass::TitleStart) {
-            rest.push_back(document);
-            continue;
-        }
-        hits.push_back({orderOf(false, found.matchClass, piece.fame, document), found.segment});
+    for (const PinyinSearch::Found& found : m_pinyin.find(letters)) {
+        const uint32_t fame = found.document < pieceCount ? m_file.pieces()[found.document].fame : 0;
+        hits.push_back({orderOf(false, found.matchClass, fame, found.document), 0});
     }
-}
-
-size_t Searcher::distinctTexts(const std::vector<Hit>& hits) const {
-    std::vector<uint32_t> documents;
-    for (const Hit& hit : hits)
-        documents.push_back(uint32_t(hit.order));
-    return distinctTexts(documents, {});
 }
 
 size_t Searcher::distinctTexts(const std::vector<uint32_t>& documents,

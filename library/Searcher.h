@@ -4,6 +4,7 @@
 #include "Folding.h"
 #include "LibraryFile.h"
 #include "Match.h"
+#include "PinyinSearch.h"
 #include "TermMatcher.h"
 
 #include <QStringView>
@@ -44,9 +45,16 @@ class Searcher final {
     std::vector<uint32_t> withAuthorsPieces(std::vector<uint32_t> documents) const;
     Match matchDocument(uint32_t document, const std::vector<std::u16string>& terms, bool near,
                         bool held) const;
+    // One unit: the classes in turn, each from its own list, reading text
+    // only while the rows are not full; `unread` are only counted.
+    void collectOneUnit(const std::vector<uint32_t>& documents, char16_t unit, size_t limit,
+                        std::vector<Hit>& hits, std::vector<uint32_t>& unread) const;
     void collectTitles(const std::vector<uint32_t>& documents, char16_t unit,
                        std::vector<Hit>& hits, std::vector<uint32_t>& rest) const;
-    size_t distinctTexts(const std::vector<Hit>& hits) const;
+    void collectByFame(std::vector<uint32_t> pieces, const std::u16string& term, size_t limit,
+                       std::vector<Hit>& hits, std::vector<uint32_t>& unread) const;
+    size_t rankedTexts(const std::vector<Hit>& hits, MatchClass worst) const;
+    void collectPinyin(const std::string& letters, std::vector<Hit>& hits) const;
     size_t distinctTexts(const std::vector<uint32_t>& documents,
                          const std::vector<Hit>& alreadyCounted) const;
     void collect(const std::vector<uint32_t>& documents, const std::vector<std::u16string>& terms,
@@ -60,6 +68,7 @@ class Searcher final {
     Folding m_folding;
     Candidates m_candidates;
     TermMatcher m_matcher;
+    PinyinSearch m_pinyin;
 };
 
 } // namespace library

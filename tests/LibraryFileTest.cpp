@@ -76,6 +76,60 @@ TEST(LibraryFile, AnotherVersionIsNamedAsSuch) {
     EXPECT_TRUE(openError(bytes).contains(u"format 2"_s)) << openError(bytes).toStdString();
 }
 
+TEST(LibraryFile, AnOlderFileIsRefusedRatherThanMisread) {
+    QByteArray bytes = fixtureBytes();
+    const uint32_t older = library::format::kVersion - 1;
+    std::memcpy(bytes.data() + offsetof(library::format::Header, version), &older, sizeof older);
+    const QString error = openError(bytes);
+    EXPECT_TRUE(error.contains(u"is of format %1"_s.arg(older))) << error.toStdString();
+}
+
+// The Han characters of a text, as the readings count them.
+static int hanCount(QStringView text) {
+    int count = 0;
+    for (const char32_t c : text.toUcs4())
+        count += library::format::hasReading(c);
+    return count;
+}
+
+TEST(LibraryFile, ReadingsGoWithTheirCharactersOneSyllableEach) {
+    QString error;
+    const auto file = library::LibraryFile::open(QStringLiteral(QUILLORA_FIXTURE_LIBRARY), &error);
+    ASSERT_TRUE(file) << error.toStdString();
+    int studied = 0;
+    for (const library::format::PieceRecord& piece : file->pieces()) {
+        const QStringView text = file->pieceText(piece);
+        const QStringView title = text.left(text.indexOf(u'\n'));
+        const uint32_t document = uint32_t(&piece - file->pieces().data());
+        ASSERT_EQ(int(file->nameReadings(document).size()), hanCount(title)) << title.toString().toStdString();
+        const QStringView readings = file->pieceReadings(piece);
+        const QString collection = file->string(file->collections()[piece.collection].nameOffset,
+                                                file->collections()[piece.collection].nameLength)
+                                       .toString();
+        const bool study = collection == u"诗经"_s || collection == u"论语"_s ||
+                           collection == u"三字经"_s || collection == u"曹操"_s;
+        if (collection == u"全唐诗"_s || collection == u"全宋诗"_s || collection == u"元曲"_s) {
+            EXPECT_TRUE(readings.isEmpty()) << collection.toStdString();
+        }
+        if (readings.isEmpty()) {
+            EXPECT_FALSE(study) << collection.toStdString() << " " << title.toString().toStdString();
+            continue;
+        }
+        ++studied;
+        ASSERT_EQ(int(readings.count(u' ') + 1), hanCount(text)) << title.toString().toStdString();
+        EXPECT_FALSE(readings.contains(u"  "_s));
+    }
+    EXPECT_GT(studied, 300);
+    // 关雎's title, then its section 国风·周南, then its first line.
+    const library::format::PieceRecord& guanju = file->pieces()[file->collections()[0].firstPiece];
+    EXPECT_TRUE(file->pieceReadings(guanju).startsWith(u"guān jū guó fēng zhōu nán guān guān jū jiū"_s))
+        << file->pieceReadings(guanju).toString().toStdString();
+    const auto title = file->nameReadings(file->collections()[0].firstPiece);
+    ASSERT_EQ(title.size(), 2u);
+    EXPECT_EQ(file->syllable(title[0]), u"guān"_s);
+    EXPECT_TRUE(file->syllable(0).isEmpty());
+}
+
 TEST(LibraryFile, DamageToTheHeaderOrATableIsCaughtOnOpening) {
     const QByteArray good = fixtureBytes();
     QByteArray header = good;
@@ -83,7 +137,9 @@ TEST(LibraryFile, DamageToTheHeaderOrATableIsCaughtOnOpening) {
     EXPECT_TRUE(openError(header).contains(u"damaged"_s));
 
     for (auto id : {library::format::SectionId::Pieces, library::format::SectionId::Fold,
-                    library::format::SectionId::BigramDirectory}) {
+                    library::format::SectionId::BigramDirectory,
+                    library::format::SectionId::NameReadingDirectory,
+                    library::format::SectionId::TextReadingDirectory}) {
         QByteArray damaged = good;
         const auto& section = entry(good, id);
         damaged[qsizetype(section.offset + section.size / 2)] ^= 0x01;

@@ -83,3 +83,44 @@ TEST(RealLibrary, FamousLinesLeadToTheirPiece) {
 }
 
 } // namespace
+
+TEST(RealLibrary, TitlesAndNamesAreFoundByPinyinAndStudyTextsHaveReadings) {
+    const auto file = openReal();
+    if (!file)
+        GTEST_SKIP() << "no real library was built (npm unreachable)";
+    const library::Searcher searcher(*file);
+    const library::Folding folding(file->foldTable());
+    const auto folded = [&](QStringView text) {
+        const std::u16string f = folding.fold(text);
+        return QString::fromUtf16(f.data(), qsizetype(f.size()));
+    };
+    // Typed pinyin, and the title and author one of the first three rows has.
+    const QList<std::tuple<QString, QString, QString>> typed{
+        {u"jingyesi"_s, u"静夜思"_s, u"李白"_s},
+        {u"dengguanquelou"_s, u"登鹳雀楼"_s, u"王之涣"_s},
+        {u"chunxiao"_s, u"春晓"_s, u"孟浩然"_s},
+        {u"guanju"_s, u"关雎"_s, QString()},
+        {u"jiangjinjiu"_s, QString(), QString()}, // 将 is qiāng here: nothing leads with it
+        {u"qiangjinjiu"_s, u"将进酒"_s, u"李白"_s},
+        {u"censhen"_s, u"岑参"_s, QString()}}; // an author's row: the name is its title
+    for (const auto& [letters, title, author] : typed) {
+        const library::Results results = searcher.find(letters, 3);
+        bool found = false;
+        for (const library::Row& row : results.rows)
+            found |= folded(row.title) == title && folded(row.author) == folded(author);
+        EXPECT_EQ(found, !title.isEmpty()) << letters.toStdString();
+    }
+    // Every piece of the study collections has a syllable per Han character.
+    int studied = 0;
+    for (const library::format::PieceRecord& piece : file->pieces()) {
+        const QStringView readings = file->pieceReadings(piece);
+        if (readings.isEmpty())
+            continue;
+        ++studied;
+        int han = 0;
+        for (const char32_t c : file->pieceText(piece).toUcs4())
+            han += library::format::hasReading(c);
+        ASSERT_EQ(int(readings.count(u' ') + 1), han);
+    }
+    EXPECT_GT(studied, 1500); // 诗经 305, 楚辞 65, 唐诗三百首 320, 千家诗 219, 古文观止 222 …
+}

@@ -161,3 +161,42 @@ TEST_F(LibrarySearch, HostileQueriesGiveNoRowsAndNoCrash) {
 }
 
 } // namespace
+
+TEST_F(LibrarySearch, PinyinFindsTitlesAndAuthorsByReadingsOrInitials) {
+    for (const QString& typed : {u"jingyesi"_s, u"jys"_s, u"jingye"_s, u"Jìng Yè Sī"_s})
+        EXPECT_EQ(firstPiece(find(typed)), u"静夜思/李白"_s) << typed.toStdString();
+    EXPECT_EQ(firstPiece(find(u"dengguanquelou"_s)), u"登鹳雀楼/王之涣"_s);
+    EXPECT_EQ(firstPiece(find(u"dgql"_s)), u"登鹳雀楼/王之涣"_s);
+    // A name is found as an author; zh, ch and sh typed whole or by their
+    // first letter alike.
+    for (const QString& typed : {u"sushi"_s, u"sus"_s, u"ss"_s}) {
+        bool author = false;
+        for (const library::Row& row : find(typed).rows)
+            author = author || (row.isAuthor && folded(row.title) == u"苏轼"_s);
+        EXPECT_TRUE(author) << typed.toStdString();
+    }
+    // Within a title, behind other characters, after the titles it begins.
+    const library::Results chunxiao = find(u"chunxiao"_s);
+    ASSERT_FALSE(chunxiao.rows.empty());
+    EXPECT_EQ(folded(chunxiao.rows.front().title), u"春晓"_s);
+    EXPECT_EQ(chunxiao.total, int(chunxiao.rows.size()));
+    for (const QString& nothing : {u"iu"_s, u"qqqqqqqq"_s, u"v"_s, u"jingyesix"_s})
+        EXPECT_TRUE(find(nothing).rows.empty()) << nothing.toStdString();
+}
+
+TEST_F(LibrarySearch, OneCharacterShowsTheBestRowsAndCountsEveryText) {
+    // With room for every row each piece is read; with a few rows most are
+    // only counted. Both must agree.
+    for (const QString& unit : {u"月"_s, u"人"_s, u"山"_s, u"不"_s, u"一"_s, u"之"_s, u"白"_s}) {
+        const library::Results all = find(unit, 100000);
+        for (int limit : {3, 20}) {
+            const library::Results few = find(unit, limit);
+            EXPECT_EQ(few.total, all.total) << unit.toStdString();
+            ASSERT_EQ(int(few.rows.size()), std::min(limit, all.total)) << unit.toStdString();
+            for (int i = 0; i < limit && i < all.total; ++i)
+                EXPECT_EQ(few.rows[size_t(i)].key + few.rows[size_t(i)].title,
+                          all.rows[size_t(i)].key + all.rows[size_t(i)].title)
+                    << unit.toStdString() << " row " << i;
+        }
+    }
+}

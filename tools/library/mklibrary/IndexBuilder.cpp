@@ -30,6 +30,36 @@ void addSegments(QStringView text, uint32_t document, const FoldTable& fold,
     }
 }
 
+// A piece under the first unit of its title that the search keeps.
+void addTitleStart(QStringView text, uint32_t document, const FoldTable& fold,
+                   std::vector<uint64_t>& starts) {
+    for (QChar c : text) {
+        if (c == u'\n')
+            return;
+        if (const char16_t unit = char16_t(fold[c.unicode()])) {
+            starts.push_back((uint64_t(unit) << 32) | document);
+            return;
+        }
+    }
+}
+
+// The letters each syllable of a title or name begins with, alone and in
+// pairs of neighbours.
+void addInitials(const ReadingSections& readings, uint32_t document, std::vector<uint64_t>& keys) {
+    using library::format::initialKey;
+    char previous = 0;
+    for (uint32_t i = readings.nameDirectory[document]; i < readings.nameDirectory[document + 1]; ++i) {
+        const std::string& plain = readings.plain[readings.names[i]];
+        if (plain.empty())
+            continue;
+        const char initial = library::format::initialOf(plain);
+        keys.push_back((uint64_t(initialKey(initial)) << 32) | document);
+        if (previous)
+            keys.push_back((uint64_t(initialKey(previous, initial)) << 32) | document);
+        previous = initial;
+    }
+}
+
 std::vector<uint32_t> writeLists(std::vector<uint64_t>& pairs, size_t keys, std::string& out) {
     std::sort(pairs.begin(), pairs.end());
     pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
@@ -52,16 +82,23 @@ std::vector<uint32_t> writeLists(std::vector<uint64_t>& pairs, size_t keys, std:
 
 } // namespace
 
-IndexSections buildIndex(const Layout& layout, const FoldTable& fold) {
-    std::vector<uint64_t> unigrams, bigrams;
+IndexSections buildIndex(const Layout& layout, const FoldTable& fold,
+                         const ReadingSections& readings) {
+    std::vector<uint64_t> unigrams, bigrams, starts, initials;
     uint32_t document = 0;
-    for (const Piece& piece : layout.pieces)
+    for (const Piece& piece : layout.pieces) {
+        addTitleStart(piece.text, document, fold, starts);
         addSegments(piece.text, document++, fold, unigrams, bigrams);
+    }
     for (const Author& author : layout.authors)
         addSegments(author.name + u'\n' + author.bio, document++, fold, unigrams, bigrams);
+    for (uint32_t d = 0; d < document; ++d)
+        addInitials(readings, d, initials);
     IndexSections index;
     index.unigramDirectory = writeLists(unigrams, 65536, index.postings);
     index.bigramDirectory = writeLists(bigrams, library::format::kBigramBuckets, index.postings);
+    index.titleStartDirectory = writeLists(starts, 65536, index.postings);
+    index.initialsDirectory = writeLists(initials, library::format::kInitialKeys, index.postings);
     return index;
 }
 

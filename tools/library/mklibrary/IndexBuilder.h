@@ -2,6 +2,7 @@
 
 #include "FoldTable.h"
 #include "Layout.h"
+#include "ReadingSections.h"
 
 #include <string>
 #include <vector>
@@ -13,9 +14,12 @@ namespace mklibrary {
 struct IndexSections {
     std::vector<uint32_t> unigramDirectory; // 65536 + 1 offsets
     std::vector<uint32_t> bigramDirectory;  // buckets + 1 offsets
+    std::vector<uint32_t> titleStartDirectory; // 65536 + 1 offsets: pieces by their title's first unit
+    std::vector<uint32_t> initialsDirectory;   // kInitialKeys + 1 offsets
     std::string postings;
 };
 
-IndexSections buildIndex(const Layout& layout, const FoldTable& fold);
+IndexSections buildIndex(const Layout& layout, const FoldTable& fold,
+                         const ReadingSections& readings);
 
 } // namespace mklibrary

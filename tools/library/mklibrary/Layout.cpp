@@ -17,6 +17,16 @@ QString textOf(const PieceIn& piece) {
     return text;
 }
 
+// The readings of title, section and lines as one run, as the text runs.
+QString textReadingOf(const PieceIn& piece) {
+    if (piece.textReadings.isEmpty())
+        return {};
+    QStringList parts{piece.titleReading};
+    parts << piece.textReadings;
+    parts.removeAll(QString());
+    return parts.join(u' ');
+}
+
 } // namespace
 
 Layout arrange(Records records) {
@@ -36,19 +46,24 @@ Layout arrange(Records records) {
                 byAuthor[piece.author].push_back(&piece);
             }
         QHash<QString, QString> bios;
+        QHash<QString, QString> nameReadings;
         for (const AuthorIn& author : records.authors)
             if (author.collection == name) {
                 if (!byAuthor.contains(author.name) && !bios.contains(author.name))
                     order.push_back(author.name);
                 if (bios.value(author.name).isEmpty())
                     bios[author.name] = author.bio;
+                nameReadings.insert(author.name, author.nameReading);
             }
         for (const QString& authorName : order) {
-            Author author{c, authorName, bios.value(authorName), uint32_t(layout.pieces.size()),
-                          0};
+            Author author{c, authorName, bios.value(authorName), nameReadings.value(authorName),
+                          uint32_t(layout.pieces.size()), 0};
             for (const PieceIn* piece : byAuthor.value(authorName)) {
                 layout.pieces.push_back({c, uint32_t(layout.authors.size()), textOf(*piece),
-                                         piece->fame, uint32_t(layout.pieces.size())});
+                                         piece->fame, uint32_t(layout.pieces.size()),
+                                         piece->titleReading, textReadingOf(*piece)});
+                if (author.nameReading.isEmpty())
+                    author.nameReading = piece->authorReading;
                 ++author.pieceCount;
             }
             layout.authors.push_back(author);

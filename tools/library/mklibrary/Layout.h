@@ -16,6 +16,7 @@ struct Author {
     int collection = 0;
     QString name;
     QString bio;
+    QString nameReading; // toned syllables, one per Han character
     uint32_t firstPiece = 0;
     uint32_t pieceCount = 0;
 };
@@ -26,6 +27,8 @@ struct Piece {
     QString text; // title '\n' section '\n' lines joined by '\n'
     uint32_t fame = 0;
     uint32_t nextEdition = 0;
+    QString titleReading; // toned syllables, one per Han character
+    QString textReading;  // the same for all of the text; empty when not studied
 };
 
 struct Collection {

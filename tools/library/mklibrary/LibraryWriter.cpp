@@ -37,7 +37,7 @@ class Strings {
 };
 
 std::vector<std::string> sections(const Layout& layout, const FoldTable& fold,
-                                  const IndexSections& index) {
+                                  const IndexSections& index, const ReadingSections& readings) {
     Strings strings;
     std::vector<CollectionRecord> collections;
     for (const Collection& c : layout.collections) {
@@ -61,7 +61,11 @@ std::vector<std::string> sections(const Layout& layout, const FoldTable& fold,
     }
     return {bytesOf(std::vector<uint16_t>(fold.begin(), fold.end())), strings.bytes(),
             bytesOf(collections), bytesOf(authors), bytesOf(pieces), units(text),
-            bytesOf(index.unigramDirectory), bytesOf(index.bigramDirectory), index.postings};
+            bytesOf(index.unigramDirectory), bytesOf(index.bigramDirectory), index.postings,
+            bytesOf(index.titleStartDirectory), units(readings.syllables),
+            bytesOf(readings.nameDirectory), bytesOf(readings.names),
+            bytesOf(index.initialsDirectory), bytesOf(readings.textDirectory),
+            units(readings.text)};
 }
 
 uint64_t aligned(uint64_t offset) {
@@ -71,8 +75,8 @@ uint64_t aligned(uint64_t offset) {
 } // namespace
 
 void writeLibrary(const QString& path, const Layout& layout, const FoldTable& fold,
-                  const IndexSections& index) {
-    const std::vector<std::string> parts = sections(layout, fold, index);
+                  const IndexSections& index, const ReadingSections& readings) {
+    const std::vector<std::string> parts = sections(layout, fold, index, readings);
     std::vector<SectionEntry> table;
     uint64_t offset = aligned(sizeof(Header) + sizeof(SectionEntry) * parts.size());
     for (size_t i = 0; i < parts.size(); ++i) {

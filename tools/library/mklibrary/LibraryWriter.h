@@ -11,6 +11,6 @@ namespace mklibrary {
 // Writes the library file (to a temporary name, then renamed, so a reader
 // never sees half a file); throws std::runtime_error on failure.
 void writeLibrary(const QString& path, const Layout& layout, const FoldTable& fold,
-                  const IndexSections& index);
+                  const IndexSections& index, const ReadingSections& readings);
 
 } // namespace mklibrary

@@ -1,5 +1,7 @@
 #include "Records.h"
 
+#include "Readings.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,10 +11,11 @@
 
 namespace mklibrary {
 
-Records readRecords(const QString& path) {
+Records readRecords(const QString& path, const QString& readingsPath) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error("cannot read " + path.toStdString());
+    ReadingsReader readings(readingsPath);
     Records records;
     int number = 0;
     while (!file.atEnd()) {
@@ -30,13 +33,16 @@ Records readRecords(const QString& path) {
             records.collections << collection;
         if (object.contains(u"l")) {
             PieceIn piece{collection, object.value(u"t").toString(), object.value(u"a").toString(),
-                          object.value(u"s").toString(), {}, uint32_t(object.value(u"f").toInt())};
+                          object.value(u"s").toString(), {}, uint32_t(object.value(u"f").toInt()), {}, {}, {}};
             for (const QJsonValue& value : object.value(u"l").toArray())
                 piece.lines << value.toString();
+            readings.attach(piece);
             records.pieces.push_back(std::move(piece));
         } else {
-            records.authors.push_back(
-                {collection, object.value(u"a").toString(), object.value(u"b").toString()});
+            AuthorIn author{collection, object.value(u"a").toString(),
+                            object.value(u"b").toString(), {}};
+            readings.attach(author);
+            records.authors.push_back(std::move(author));
         }
     }
     return records;

@@ -14,12 +14,17 @@ struct PieceIn {
     QString section;
     QStringList lines;
     uint32_t fame = 0;
+    // Toned syllables, one per Han character, separated by spaces.
+    QString titleReading;
+    QString authorReading;
+    QStringList textReadings; // section, then each line; empty when not studied
 };
 
 struct AuthorIn {
     QString collection;
     QString name;
     QString bio;
+    QString nameReading;
 };
 
 struct Records {
@@ -28,8 +33,10 @@ struct Records {
     std::vector<PieceIn> pieces;
 };
 
-// Reads the lines written by extract.py; throws std::runtime_error naming
-// the line that cannot be read.
-Records readRecords(const QString& path);
+// Reads the lines written by extract.py, and when `readingsPath` is not
+// empty the readings readings.mjs wrote for them, line by line; throws
+// std::runtime_error naming the line that cannot be read or whose readings
+// do not have one syllable per Han character.
+Records readRecords(const QString& path, const QString& readingsPath = {});
 
 } // namespace mklibrary
