@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "SignalProgram.h"
+
 #include <csignal>
 #include <sys/resource.h>
 
@@ -100,8 +102,8 @@ TEST(ExitFaults, EverySignalThatWouldEndTheReaderClosesItCleanly) {
     for (const int signal : {SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM}) {
         SCOPED_TRACE(signal);
         Window run(display.name());
-        run.start();
-        ::kill(pid_t(run.program().processId()), signal);
+        ASSERT_NO_FATAL_FAILURE(run.start());
+        ASSERT_TRUE(signalProgram(run.program(), signal));
         ASSERT_TRUE(run.program().waitForFinished(15000));
         EXPECT_EQ(run.program().exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(run.program().exitCode(), 0);
@@ -115,7 +117,7 @@ TEST(ExitFaults, TheDisplayEndingUnderTheReaderStillLeavesItsThingsInOrder) {
     if (display.name().isEmpty())
         GTEST_SKIP() << "no Xvfb to end under the reader";
     Window run(display.name());
-    run.start();
+    ASSERT_NO_FATAL_FAILURE(run.start());
     display.end();
     ASSERT_TRUE(run.program().waitForFinished(15000));
     EXPECT_EQ(run.program().exitStatus(), QProcess::NormalExit);

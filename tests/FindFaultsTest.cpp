@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "SignalProgram.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -156,7 +158,7 @@ TEST(FindFaults, AnInterruptedSearchLeavesNothingBehind) {
         if (signal == SIGPIPE)
             out.close(); // as `| head -1` does once it has its line
         else
-            ::kill(pid_t(run.process().processId()), signal);
+            signalProgram(run.process(), signal);
         run.finish();
         EXPECT_EQ(run.process().exitStatus(), QProcess::CrashExit);
         EXPECT_EQ(run.errors(), QByteArray());

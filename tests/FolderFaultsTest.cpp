@@ -219,7 +219,7 @@ TEST(FolderFaults, AKillDuringStartUpIsFollowedByACleanRun) {
         ProgramRun killed(home.path());
         killed.launch();
         ASSERT_TRUE(eventually([&] { return QFileInfo::exists(folder + reached); }));
-        ::kill(pid_t(killed.process().processId()), SIGKILL);
+        signalProgram(killed.process(), SIGKILL);
         killed.process().waitForFinished(30000);
     }
     ProgramRun next(home.path());

@@ -141,7 +141,7 @@ TEST(Settings, AStuckLockNeverHoldsTheReaderAndIsNamed) {
         else
             ASSERT_TRUE(lock.tryLock(0));
         run.start();
-        ::kill(pid_t(run.process().processId()), SIGTERM);
+        signalProgram(run.process(), SIGTERM);
         ASSERT_TRUE(run.process().waitForFinished(5000)) << "the lock held the reader";
         EXPECT_EQ(run.process().exitCode(), 0);
         EXPECT_TRUE(run.errors().contains("错误 1030：无法保存设置 " + run.settingsFile().toUtf8() +

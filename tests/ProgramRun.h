@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "SignalProgram.h"
+
 #include <csignal>
 
 // The real program started and ended from outside, as a desktop session
@@ -103,7 +105,7 @@ class ProgramRun {
     }
     // Sends the signal; true when the program then ends on its own in time.
     bool endWith(int signal) {
-        ::kill(pid_t(m_process.processId()), signal);
+        signalProgram(m_process, signal);
         return m_process.waitForFinished(30000);
     }
     // Ends the program as a logout would; true when it ended cleanly.
