@@ -1,7 +1,8 @@
 #!/bin/sh
 # Takes screenshots of the real reader under Xvfb: the About page, a poem page
 # an era table page, the poem page with pinyin, in the dark theme, in
-# Traditional characters and on a screen scaled by 2, chosen with the keyboard.
+# Traditional characters, on a screen scaled by 2 and 我的收藏 with three
+# favourites, chosen with the keyboard.
 # Writes docs/*.png.
 #   tools/screenshots.sh [OUTDIR]
 set -e
@@ -17,6 +18,8 @@ if [ -n "$missing" ]; then
 fi
 home=$(mktemp -d)
 export HOME="$home" XDG_CACHE_HOME="$home/cache" XDG_CONFIG_HOME="$home/config"
+# The favourites shown are the ones the last shot keeps, never the user's own.
+unset XDG_DATA_HOME
 mkdir -p "$XDG_CONFIG_HOME/Quillora"
 # A roomy window at the top left (twips: 960 x 640 pixels at 96 dpi).
 printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
@@ -52,5 +55,8 @@ shoot traditional "Home Right Down Right Down Right Down Down Down"
 # The poem on a screen scaled by 2: the same window, twice the pixels.
 printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
 screen=1920x1280 QT_SCALE_FACTOR=2 shoot scale2 "Home Right Down Right Down Right Down Down Down"
+# Last, as its favourites stay in the home: three poems kept with Ctrl+D,
+# then 我的收藏 opened at the end of the tree.
+shoot favourites "Home Right Down Right Down Right Down ctrl+d Down Down ctrl+d Down ctrl+d End Right"
 rm -rf "$home"
 echo "screenshots in $out/"
