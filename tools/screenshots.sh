@@ -32,6 +32,9 @@ shoot() {
   app=$!
   sleep 6
   DISPLAY=:77 xdotool search --name Vellumbra windowactivate --sync 2>/dev/null || true
+  # Without a window manager only the focus makes the window active, and
+  # shortcuts such as Ctrl+D act in the active window alone.
+  DISPLAY=:77 xdotool search --name Vellumbra windowfocus --sync 2>/dev/null || true
   for k in $2; do DISPLAY=:77 xdotool key "$k"; sleep 0.3; done
   sleep 2
   DISPLAY=:77 import -window root "$out/$1.png"
@@ -56,7 +59,7 @@ shoot traditional "Home Right Down Right Down Right Down Down Down"
 printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
 screen=1920x1280 QT_SCALE_FACTOR=2 shoot scale2 "Home Right Down Right Down Right Down Down Down"
 # Last, as its favourites stay in the home: three poems kept with Ctrl+D,
-# then 我的收藏 opened at the end of the tree.
-shoot favourites "Home Right Down Right Down Right Down ctrl+d Down Down ctrl+d Down ctrl+d End Right"
+# then the anthology folded and 我的收藏 opened at the end of the tree.
+shoot favourites "Home Right Down Right Down Right Down ctrl+d Down Down ctrl+d Down ctrl+d Home Left End Right"
 rm -rf "$home"
 echo "screenshots in $out/"
