@@ -219,8 +219,9 @@ int FavouritesActions::exportTo(const QString& path) const {
 }
 
 FavouritesActions::Imported FavouritesActions::importFrom(const QString& path) {
+    // Without a file to keep them in, nothing read would be kept.
     if (!m_store)
-        return {};
+        throw platform::Error(platform::ErrorCode::FavouritesNotSaved, path);
     const favourites::textList::Read read = favourites::textList::read(platform::files::read(path));
     const fn::Matched matched = fn::match(read.pieces, keptKeys(), lookup());
     const int added = m_store->addAll(matched.found);
