@@ -49,6 +49,10 @@ const QList<ReaderKey>& readerKeys() {
          .keys = {u"Ctrl+Shift+M"_s},
          .menu = true,
          .checkable = true},
+        // The piece chosen kept or dropped; the entry says which it will do.
+        {.id = u"favourite"_s, .what = u"收藏"_s, .keys = {u"Ctrl+D"_s}, .menu = true},
+        {.id = u"exportFavourites"_s, .what = u"导出收藏…"_s, .menu = true},
+        {.id = u"importFavourites"_s, .what = u"导入收藏…"_s, .menu = true},
         {.id = u"find"_s,
          .what = u"查找…"_s,
          .keys = {u"Ctrl+F"_s, u"Ctrl+K"_s},

@@ -49,6 +49,17 @@ struct KeyRow {
 PageFile keysPage(const QString& bullet, const QList<KeyRow>& rows);
 void Keys(const Target& target, const QList<KeyRow>& rows);
 
+// The user's favourites in the order added: title, poet, kind, and whether
+// the tree has a node for the piece now.
+struct FavouriteRow {
+    QString title;
+    QString poet;
+    QString kind;
+    bool shown = true;
+};
+PageFile favouritesPage(const QString& bullet, const QList<FavouriteRow>& rows);
+void Favourites(const Target& target, const QList<FavouriteRow>& rows);
+
 // Guanyu (about): the About page, with the version in its banner.
 PageFile guanyuPage(int major, int minor, int revision);
 // The About page of this build's version.

@@ -60,6 +60,14 @@ QString errorMessage(ErrorCode code) {
         return QStringLiteral("无法打开中文排序规则");
     case ErrorCode::CollationNotRegistered:
         return QStringLiteral("无法注册拼音排序");
+    case ErrorCode::DatabaseDamaged:
+        return QStringLiteral("数据库文件已损坏");
+    case ErrorCode::FavouritesSetAside:
+        return QStringLiteral("收藏文件已损坏，原文件已另存为");
+    case ErrorCode::FavouritesNotSaved:
+        return QStringLiteral("无法保存收藏");
+    case ErrorCode::FavouritesNotRead:
+        return QStringLiteral("无法读取收藏");
     case ErrorCode::UnknownCriteria:
         return QStringLiteral("无法识别的查找条件");
     case ErrorCode::ConverterMissing:

@@ -40,6 +40,10 @@ enum class ErrorCode : int {
     ExecuteFailed = 1043,
     CollationMissing = 1044,
     CollationNotRegistered = 1045,
+    DatabaseDamaged = 1046,
+    FavouritesSetAside = 1047,
+    FavouritesNotSaved = 1048,
+    FavouritesNotRead = 1049,
     UnknownCriteria = 1050,
 
     ConverterMissing = 1060,

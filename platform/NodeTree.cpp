@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QStringList>
+#include <QTreeWidgetItemIterator>
 
 namespace platform {
 namespace {
@@ -83,6 +84,35 @@ void NodeTree::Add(const QString& relative, const QString& key, const QString& t
 void NodeTree::SetTag(const QString& key, const QString& tag) {
     item(key); // the node must exist
     m_tags.insert(key, tag);
+}
+
+void NodeTree::remove(const QString& key) {
+    QTreeWidgetItem* node = item(key);
+    QList<QTreeWidgetItem*> gone{node};
+    for (qsizetype i = 0; i < gone.size(); ++i)
+        for (int child = 0; child < gone[i]->childCount(); ++child)
+            gone << gone[i]->child(child);
+    for (const QTreeWidgetItem* each : gone) {
+        const QString itsKey = each->data(0, kKeyRole).toString();
+        m_items.remove(itsKey);
+        m_tags.remove(itsKey);
+    }
+    delete node;
+}
+
+QStringList NodeTree::keysInOrder() const {
+    QStringList keys;
+    for (QTreeWidgetItemIterator it(const_cast<NodeTree*>(this)); *it; ++it)
+        keys << (*it)->data(0, kKeyRole).toString();
+    return keys;
+}
+
+bool NodeTree::isExpanded(const QString& key) const {
+    return item(key)->isExpanded();
+}
+
+void NodeTree::setExpanded(const QString& key, bool expanded) {
+    item(key)->setExpanded(expanded);
 }
 
 QTreeWidgetItem* NodeTree::item(const QString& key) const {

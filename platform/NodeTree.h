@@ -22,6 +22,9 @@ class NodeTree final : public QTreeWidget, public TreeNodes {
              int selectedImage) override;
     void SetTag(const QString& key, const QString& tag) override;
 
+    // Takes the node and everything under it out of the tree.
+    void remove(const QString& key);
+
     void select(const QString& key);
     // Selects the node with its parents expanded and scrolls it into view.
     void reveal(const QString& key);
@@ -30,6 +33,10 @@ class NodeTree final : public QTreeWidget, public TreeNodes {
     QString selectedKey() const;
     int nodeCount() const { return int(m_items.size()); }
     QStringList keys() const { return m_items.keys(); }
+    // The keys from the top of the tree down, as it is drawn unfolded.
+    QStringList keysInOrder() const;
+    bool isExpanded(const QString& key) const;
+    void setExpanded(const QString& key, bool expanded);
 
   signals:
     void nodeChosen(const platform::NodeInfo& node);

@@ -77,6 +77,11 @@ QByteArray cacheFolder() {
     return cache.isEmpty() ? homeFolder() + "/.cache" : cache;
 }
 
+QByteArray dataFolder() {
+    const QByteArray data = absoluteVariable("XDG_DATA_HOME");
+    return data.isEmpty() ? homeFolder() + "/.local/share" : data;
+}
+
 void settleEnvironment() {
     if (usableHome(qgetenv("HOME")).isEmpty()) {
         const QByteArray home = passwordHome();

@@ -1,6 +1,7 @@
 #include "Mainform.h"
 
 #include "ErrorReport.h"
+#include "FavouritesActions.h"
 #include "HitMarker.h"
 #include "Paths.h"
 #include "Placement.h"
@@ -44,8 +45,8 @@ Mainform::Mainform(QWidget* parent)
     : QWidget(parent), BtTree(new platform::NodeTree(this)), Ie(new platform::PageView(this)),
       Picture1(new SplitterBar(this)),
       m_search(new SearchPane(this, BtTree, [this] { return find::buildFinder(*m_content); })),
-      m_marker(new HitMarker(Ie, this)),
-      m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)) {
+      m_marker(new HitMarker(Ie, this)), m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)),
+      m_favourites(new FavouritesActions(this, BtTree)) {
     setWindowTitle(QStringLiteral("Vellumbra"));
     BtTree->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(BtTree, &platform::NodeTree::nodeChosen, this, &Mainform::choose);
@@ -63,7 +64,9 @@ Mainform::Mainform(QWidget* parent)
     wireSearch();
     wireComfort();
     // The tree's right-click menu lists the reader's actions with their keys.
-    installActions(this, BtTree, m_comfort->actions() + m_search->actions() + m_marker->actions());
+    installActions(this, BtTree,
+                   m_comfort->actions() + m_search->actions() + m_marker->actions() +
+                       m_favourites->actions());
 }
 
 void Mainform::wireComfort() {
@@ -144,6 +147,7 @@ void Mainform::load() {
     m_folder.markHidden();
     m_content = std::make_unique<store::ContentStore>(paths::inWorkingFolder(paths::kDatabase));
     nav::buildTree(*BtTree, *m_content);
+    m_favourites->load();
     Ie->setAllowedFolder(paths::workingFolder());
     {
         const QSignalBlocker quiet(BtTree);
@@ -163,7 +167,10 @@ void Mainform::choose(const platform::NodeInfo& node) {
     try {
         // A folder removed under the reader is made again, with its files.
         m_folder.keepAlive();
-        Ie->Navigate(nav::carryOut(nav::classify(node), *m_content, pageFiles(), m_reading));
+        const std::optional<QString> kept =
+            m_favourites->pageOf(node, *m_content, pageFiles(), m_reading);
+        Ie->Navigate(kept ? *kept
+                          : nav::carryOut(nav::classify(node), *m_content, pageFiles(), m_reading));
         m_shownKey = node.key;
         // Only a node whose page went in is a step to come back to.
         m_comfort->chosen(node.key);

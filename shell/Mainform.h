@@ -21,6 +21,7 @@ class ContentStore;
 
 namespace shell {
 
+class FavouritesActions;
 class HitMarker;
 class ReadingActions;
 class SearchPane;
@@ -50,6 +51,7 @@ class Mainform final : public QWidget {
     int treeWidthTwips() const { return m_treeWidth; }
     SearchPane* search() const { return m_search; }
     ReadingActions* reading() const { return m_comfort; }
+    FavouritesActions* favourites() const { return m_favourites; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -82,6 +84,7 @@ class Mainform final : public QWidget {
     SearchPane* m_search;
     HitMarker* m_marker;
     ReadingActions* m_comfort;
+    FavouritesActions* m_favourites;
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
     QString m_shownKey; // the node whose page the view shows

@@ -40,6 +40,8 @@ class ProgramRun {
         if (ownCache)
             env.insert(QStringLiteral("XDG_CACHE_HOME"), home(QStringLiteral("cache")));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home(QStringLiteral("config")));
+        // The user's data (the favourites) goes where a desktop keeps it.
+        env.remove(QStringLiteral("XDG_DATA_HOME"));
         env.remove(QStringLiteral("DISPLAY"));
         if (display.isEmpty())
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -61,6 +63,9 @@ class ProgramRun {
     QString folder() const {
         return home(m_ownCache ? QStringLiteral("cache") : QStringLiteral(".cache")) +
                QStringLiteral("/quillora/temp/dicts");
+    }
+    QString favouritesFile() const {
+        return home(QStringLiteral(".local/share/quillora/favourites.db"));
     }
     QProcess& process() { return m_process; }
 

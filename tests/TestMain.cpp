@@ -9,12 +9,13 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    // Settings and the working folder go to a throw-away home, never the
+    // Settings, favourites and the working folder go to a throw-away home, never the
     // developer's own.
     QTemporaryDir home;
     qputenv("HOME", home.path().toLocal8Bit());
     qputenv("XDG_CACHE_HOME", (home.path() + QStringLiteral("/.cache")).toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/.local/share")).toLocal8Bit());
     // Without a display (listing tests at build time, a bare terminal) the
     // window tests still run, off screen.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

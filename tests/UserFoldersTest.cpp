@@ -43,6 +43,7 @@ TEST_F(UserFolders, AMissingEmptyRelativeOrRootHomeComesFromThePasswordDatabase)
     ASSERT_NE(passwordHome(), "/");
     qunsetenv("XDG_CONFIG_HOME");
     qunsetenv("XDG_CACHE_HOME");
+    qunsetenv("XDG_DATA_HOME");
     for (const QByteArray& home : {QByteArray(), QByteArray(""), QByteArray("rel/home"),
                                    QByteArray("/"), QByteArray("//")}) {
         SCOPED_TRACE(home.toStdString());
@@ -53,6 +54,7 @@ TEST_F(UserFolders, AMissingEmptyRelativeOrRootHomeComesFromThePasswordDatabase)
         EXPECT_EQ(platform::user::homeFolder(), passwordHome());
         EXPECT_EQ(platform::user::cacheFolder(), passwordHome() + "/.cache");
         EXPECT_EQ(platform::user::configFolder(), passwordHome() + "/.config");
+        EXPECT_EQ(platform::user::dataFolder(), passwordHome() + "/.local/share");
     }
     qputenv("HOME", "/home/reader");
     EXPECT_EQ(platform::user::homeFolder(), "/home/reader");
@@ -64,11 +66,15 @@ TEST_F(UserFolders, EmptyOrRelativeXdgFoldersCountAsUnset) {
         SCOPED_TRACE(value.toStdString());
         qputenv("XDG_CACHE_HOME", value);
         qputenv("XDG_CONFIG_HOME", value);
+        qputenv("XDG_DATA_HOME", value);
         EXPECT_EQ(platform::user::cacheFolder(), "/home/reader/.cache");
         EXPECT_EQ(platform::user::configFolder(), "/home/reader/.config");
+        EXPECT_EQ(platform::user::dataFolder(), "/home/reader/.local/share");
     }
     qputenv("XDG_CACHE_HOME", "/var/cache/reader");
     EXPECT_EQ(platform::user::cacheFolder(), "/var/cache/reader");
+    qputenv("XDG_DATA_HOME", "/srv/reader/data");
+    EXPECT_EQ(platform::user::dataFolder(), "/srv/reader/data");
 }
 
 TEST_F(UserFolders, TheEnvironmentIsSettledForEveryLibrary) {

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Takes screenshots of the real reader under Xvfb: the About page, a poem page
 # an era table page, the poem page with pinyin, in the dark theme, in
-# Traditional characters, on a screen scaled by 2 and with its metre, chosen
-# with the keyboard.
+# Traditional characters, on a screen scaled by 2, with its metre and 我的收藏
+# with three favourites, chosen with the keyboard.
 # Writes docs/*.png.
 #   tools/screenshots.sh [OUTDIR]
 set -e
@@ -18,6 +18,8 @@ if [ -n "$missing" ]; then
 fi
 home=$(mktemp -d)
 export HOME="$home" XDG_CACHE_HOME="$home/cache" XDG_CONFIG_HOME="$home/config"
+# The favourites shown are the ones the last shot keeps, never the user's own.
+unset XDG_DATA_HOME
 mkdir -p "$XDG_CONFIG_HOME/Quillora"
 # A roomy window at the top left (twips: 960 x 640 pixels at 96 dpi).
 printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
@@ -30,6 +32,9 @@ shoot() {
   app=$!
   sleep 6
   DISPLAY=:77 xdotool search --name Vellumbra windowactivate --sync 2>/dev/null || true
+  # Without a window manager only the focus makes the window active, and
+  # shortcuts such as Ctrl+D act in the active window alone.
+  DISPLAY=:77 xdotool search --name Vellumbra windowfocus --sync 2>/dev/null || true
   # "pause" waits for the window to catch up (the search builds its index).
   for k in $2; do
     if [ "$k" = pause ]; then sleep 5; else DISPLAY=:77 xdotool key "$k"; sleep 0.3; fi
@@ -59,5 +64,9 @@ screen=1920x1280 QT_SCALE_FACTOR=2 shoot scale2 "Home Right Down Right Down Righ
 # 春望 with its metre and pinyin, found by the search.
 printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n[Reading]\nPinyin=1\nMetre=1\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
 shoot metre "ctrl+f pause c h u n w a n g pause Return pause"
+# Last, as its favourites stay in the home: three poems kept with Ctrl+D,
+# then the anthology folded and 我的收藏 opened at the end of the tree.
+printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
+shoot favourites "Home Right Down Right Down Right Down ctrl+d Down Down ctrl+d Down ctrl+d Home Left End Right"
 rm -rf "$home"
 echo "screenshots in $out/"
