@@ -2,6 +2,7 @@
 
 #include "ErrorReport.h"
 #include "HitMarker.h"
+#include "LibraryBranch.h"
 #include "Paths.h"
 #include "Placement.h"
 #include "ReadingActions.h"
@@ -44,8 +45,8 @@ Mainform::Mainform(QWidget* parent)
     : QWidget(parent), BtTree(new platform::NodeTree(this)), Ie(new platform::PageView(this)),
       Picture1(new SplitterBar(this)),
       m_search(new SearchPane(this, BtTree, [this] { return find::buildFinder(*m_content); })),
-      m_marker(new HitMarker(Ie, this)),
-      m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)) {
+      m_marker(new HitMarker(Ie, this)), m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)),
+      m_library(new LibraryBranch(BtTree, this)) {
     setWindowTitle(QStringLiteral("Vellumbra"));
     BtTree->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(BtTree, &platform::NodeTree::nodeChosen, this, &Mainform::choose);
@@ -93,6 +94,7 @@ void Mainform::wireSearch() {
 }
 
 void Mainform::openResult(const QString& key, const QString& highlight) {
+    m_library->prepare(key);
     if (!BtTree->contains(key))
         return;
     // The page is built exactly as for a choice in the tree, then marked as
@@ -144,6 +146,10 @@ void Mainform::load() {
     m_folder.markHidden();
     m_content = std::make_unique<store::ContentStore>(paths::inWorkingFolder(paths::kDatabase));
     nav::buildTree(*BtTree, *m_content);
+    m_library->load();
+    m_search->setLibrary(m_library->file());
+    m_comfort->setLibraryRandom(
+        [this](const QString& shown) { return m_library->randomPiece(shown); });
     Ie->setAllowedFolder(paths::workingFolder());
     {
         const QSignalBlocker quiet(BtTree);
@@ -163,7 +169,9 @@ void Mainform::choose(const platform::NodeInfo& node) {
     try {
         // A folder removed under the reader is made again, with its files.
         m_folder.keepAlive();
-        Ie->Navigate(nav::carryOut(nav::classify(node), *m_content, pageFiles(), m_reading));
+        Ie->Navigate(m_library->owns(node.key)
+                         ? m_library->show(node.key, pageFiles().target, m_reading)
+                         : nav::carryOut(nav::classify(node), *m_content, pageFiles(), m_reading));
         m_shownKey = node.key;
         // Only a node whose page went in is a step to come back to.
         m_comfort->chosen(node.key);

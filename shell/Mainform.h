@@ -22,6 +22,7 @@ class ContentStore;
 namespace shell {
 
 class HitMarker;
+class LibraryBranch;
 class ReadingActions;
 class SearchPane;
 class SplitterBar;
@@ -82,6 +83,7 @@ class Mainform final : public QWidget {
     SearchPane* m_search;
     HitMarker* m_marker;
     ReadingActions* m_comfort;
+    LibraryBranch* m_library;
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
     QString m_shownKey; // the node whose page the view shows

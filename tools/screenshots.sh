@@ -29,7 +29,12 @@ shoot() {
   app=$!
   sleep 6
   DISPLAY=:77 xdotool search --name Vellumbra windowactivate --sync 2>/dev/null || true
-  for k in $2; do DISPLAY=:77 xdotool key "$k"; sleep 0.3; done
+  for k in $2; do
+    case "$k" in
+      type:*) DISPLAY=:77 xdotool type --delay 200 "${k#type:}"; sleep 1 ;;
+      *) DISPLAY=:77 xdotool key "$k"; sleep 0.3 ;;
+    esac
+  done
   sleep 2
   DISPLAY=:77 import -window root "$out/$1.png"
   kill "$app"; wait "$app" || true
@@ -52,5 +57,10 @@ shoot traditional "Home Right Down Right Down Right Down Down Down"
 # The poem on a screen scaled by 2: the same window, twice the pixels.
 printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
 screen=1920x1280 QT_SCALE_FACTOR=2 shoot scale2 "Home Right Down Right Down Right Down Down Down"
+# With a library (QUILLORA_LIBRARY names one, or the build tree's): a line of
+# 全唐诗 searched and opened, its edition in 唐诗三百首 compared.
+if [ -n "${QUILLORA_LIBRARY:-}" ] || [ -f build/library/library.qll ]; then
+  shoot library "ctrl+f type:牀前看月光 Return Escape"
+fi
 rm -rf "$home"
 echo "screenshots in $out/"

@@ -1,0 +1,78 @@
+#include "LibraryNode.h"
+
+#include "library/LibraryKeys.h"
+
+#include <algorithm>
+
+namespace nav::libraryNode {
+namespace {
+
+std::optional<int> number(QStringView text) {
+    if (text.isEmpty() || text.size() > 9)
+        return std::nullopt;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    return text.toInt();
+}
+
+} // namespace
+
+QString rootKey() {
+    return QStringLiteral("Lib");
+}
+
+QString keyOf(const Node& node) {
+    using Kind = Node::Kind;
+    switch (node.kind) {
+    case Kind::Root:
+        return rootKey();
+    case Kind::Group:
+        return QStringLiteral("LG%1").arg(node.group);
+    case Kind::Collection:
+        return QStringLiteral("L%1").arg(node.collection);
+    case Kind::Author:
+        return library::keys::author(node.collection, node.author);
+    case Kind::Section:
+        return library::keys::author(node.collection, node.author) +
+               QStringLiteral(".s%1").arg(node.section);
+    case Kind::Piece:
+        return library::keys::piece(node.collection, node.author, node.piece);
+    }
+    return {};
+}
+
+std::optional<Node> parse(const QString& key) {
+    using Kind = Node::Kind;
+    if (key == rootKey())
+        return Node{};
+    if (key.startsWith(u"LG")) {
+        if (const auto group = number(QStringView(key).mid(2)))
+            return Node{Kind::Group, *group};
+        return std::nullopt;
+    }
+    if (!key.startsWith(u'L'))
+        return std::nullopt;
+    if (const auto collection = number(QStringView(key).mid(1)))
+        return Node{Kind::Collection, 0, *collection};
+    if (const auto parsed = library::keys::parse(key)) {
+        Node node{parsed->piece < 0 ? Kind::Author : Kind::Piece, 0, parsed->collection,
+                  parsed->author};
+        node.piece = std::max(parsed->piece, 0);
+        return node;
+    }
+    const qsizetype mark = key.lastIndexOf(QStringLiteral(".s"));
+    if (mark < 0)
+        return std::nullopt;
+    const auto author = library::keys::parse(key.left(mark));
+    const auto section = number(QStringView(key).mid(mark + 2));
+    if (!author || author->piece >= 0 || !section)
+        return std::nullopt;
+    return Node{Kind::Section, 0, author->collection, author->author, *section};
+}
+
+bool inLibrary(const QString& key) {
+    return parse(key).has_value();
+}
+
+} // namespace nav::libraryNode
