@@ -102,7 +102,7 @@ std::vector<LibraryTree::Child> LibraryTree::collectionChildren(int collection) 
         const fmt::AuthorRecord& author = m_file.authors()[record.firstAuthor + a];
         QString text = authorName(m_file, author);
         if (author.pieceCount > 0)
-            text += QStringLiteral("（%1）").arg(author.pieceCount);
+            text += u'（' + QString::number(author.pieceCount) + u'）';
         children.push_back({libraryNode::keyOf({Kind::Author, 0, collection, int(a)}),
                             std::move(text), author.pieceCount > 0});
     }

@@ -3,6 +3,7 @@
 // the anonymous classics, and the way down to any node.
 #include "nav/LibraryTree.h"
 #include "library/LibraryFile.h"
+#include "library/LibraryKeys.h"
 #include "nav/LibraryNode.h"
 
 #include <gtest/gtest.h>
@@ -130,6 +131,10 @@ TEST_F(LibraryTree, KeysReadBackAsTheNodesTheyWereMadeFor) {
         ASSERT_TRUE(back) << nav::libraryNode::keyOf(node).toStdString();
         EXPECT_EQ(*back, node) << nav::libraryNode::keyOf(node).toStdString();
     }
+    // The keys the search gives open the same nodes.
+    EXPECT_EQ(nav::libraryNode::keyOf({Kind::Piece, 0, 9, 2, 0, 41}),
+              library::keys::piece(9, 2, 41));
+    EXPECT_EQ(nav::libraryNode::keyOf({Kind::Author, 0, 9, 2}), library::keys::author(9, 2));
     for (const QString& key : {u"Rdm"_s, u"Scq"_s, u"Jyb"_s, u"Cygs"_s, u"R0.19.9"_s, u"L"_s})
         EXPECT_FALSE(nav::libraryNode::inLibrary(key)) << key.toStdString();
 }
