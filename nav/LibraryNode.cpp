@@ -34,16 +34,15 @@ QString keyOf(const Node& node) {
     case Kind::Root:
         return rootKey();
     case Kind::Group:
-        return QStringLiteral("LG%1").arg(node.group);
+        return QStringLiteral("LG") + QString::number(node.group);
     case Kind::Collection:
-        return QStringLiteral("L%1").arg(node.collection);
+        return u'L' + QString::number(node.collection);
     case Kind::Author:
-        return library::keys::author(node.collection, node.author);
+        return authorKey(node);
     case Kind::Section:
-        return library::keys::author(node.collection, node.author) +
-               QStringLiteral(".s%1").arg(node.section);
+        return authorKey(node) + QStringLiteral(".s") + QString::number(node.section);
     case Kind::Piece:
-        return library::keys::piece(node.collection, node.author, node.piece);
+        return authorKey(node) + u'.' + QString::number(node.piece);
     }
     return {};
 }
