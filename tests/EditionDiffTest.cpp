@@ -65,10 +65,12 @@ TEST_F(EditionDiff, AddedLeftOutAndExtraLinesAreMarkedWhole) {
 }
 
 TEST_F(EditionDiff, LongLinesAndCharactersBeyondTheBasicPlaneStayWhole) {
-    const QString rare = QString::fromUcs4(U"𠀀");
-    const auto lines =
-        library::compareEditions(folding(), {u"甲"_s + rare + u"乙"_s}, {u"甲丙乙"_s});
+    // Two rare characters that share their first half are told apart whole.
+    const QString rare = QString::fromUcs4(U"𠀀"), other = QString::fromUcs4(U"𠀁");
+    const auto lines = library::compareEditions(folding(), {u"甲"_s + rare + u"乙"_s},
+                                                {u"甲"_s + other + u"乙"_s});
     EXPECT_EQ(marked(lines[0].mine), u"甲["_s + rare + u"]乙"_s);
+    EXPECT_EQ(marked(lines[0].theirs), u"甲["_s + other + u"]乙"_s);
     const QString prose = QString(3000, u'文');
     const auto long_ = library::compareEditions(folding(), {prose}, {prose + u'字'});
     EXPECT_EQ(marked(long_[0].theirs), prose + u"[字]"_s);
