@@ -5,6 +5,10 @@
 #include "library/EditionDiff.h"
 #include "library/LibraryFile.h"
 
+#include <QHash>
+
+#include <algorithm>
+
 namespace nav {
 namespace {
 
@@ -30,6 +34,7 @@ LibraryEditions editionsOf(const library::LibraryFile& file, uint32_t piece) {
     // The editions form a ring; a damaged ring must not hold the page up.
     constexpr int kMostEditions = 64;
     int steps = 0;
+    QHash<QString, QList<QStringList>> shown;
     for (uint32_t next = file.pieces()[piece].nextEdition;
          next != piece && next < file.pieces().size() && steps < kMostEditions;
          next = file.pieces()[next].nextEdition, ++steps) {
@@ -41,6 +46,13 @@ LibraryEditions editionsOf(const library::LibraryFile& file, uint32_t piece) {
         const QStringList theirs = linesOf(file, next);
         if (library::sameText(folding, mine, theirs))
             continue;
+        // A collection that holds the text twice, alike, is compared once.
+        QList<QStringList>& seen = shown[where];
+        if (std::any_of(seen.begin(), seen.end(), [&](const QStringList& earlier) {
+                return library::sameText(folding, earlier, theirs);
+            }))
+            continue;
+        seen << theirs;
         pages::OtherEdition other{where, {}};
         for (const library::DiffLine& line : library::compareEditions(folding, mine, theirs))
             other.lines.push_back({runsOf(line.mine), runsOf(line.theirs)});
