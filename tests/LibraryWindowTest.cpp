@@ -5,6 +5,7 @@
 #include "shell/ReadingActions.h"
 #include "shell/SearchPane.h"
 
+#include "nav/LibraryNode.h"
 #include "platform/NodeTree.h"
 #include "platform/PageView.h"
 
@@ -80,6 +81,14 @@ TEST_F(LibraryWindow, BrowseSearchAndStepAcrossTheAnthologyAndTheLibrary) {
     EXPECT_TRUE(pageText().contains(u"牀前看月光"_s));
     andWait([&] { form->reading()->action(u"forward"_s)->trigger(); });
     EXPECT_EQ(tree->selectedKey(), u"R0.19.9"_s);
+
+    // Ctrl+R picks within the branch shown: the anthology here, the library there.
+    andWait([&] { form->reading()->action(u"random"_s)->trigger(); });
+    EXPECT_TRUE(tree->selectedKey().startsWith(u'R')) << tree->selectedKey().toStdString();
+    andWait([&] { tree->reveal(libraryKey); });
+    andWait([&] { form->reading()->action(u"random"_s)->trigger(); });
+    EXPECT_TRUE(nav::libraryNode::inLibrary(tree->selectedKey()));
+    EXPECT_NE(tree->selectedKey(), libraryKey);
 
     // Traditional leaves the Traditional source as it is written.
     andWait([&] { form->reading()->action(u"script"_s)->setChecked(true); });
