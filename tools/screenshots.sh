@@ -1,7 +1,8 @@
 #!/bin/sh
 # Takes screenshots of the real reader under Xvfb: the About page, a poem page
 # an era table page, the poem page with pinyin, in the dark theme, in
-# Traditional characters and on a screen scaled by 2, chosen with the keyboard.
+# Traditional characters, on a screen scaled by 2 and with its metre, chosen
+# with the keyboard.
 # Writes docs/*.png.
 #   tools/screenshots.sh [OUTDIR]
 set -e
@@ -29,11 +30,9 @@ shoot() {
   app=$!
   sleep 6
   DISPLAY=:77 xdotool search --name Vellumbra windowactivate --sync 2>/dev/null || true
+  # "pause" waits for the window to catch up (the search builds its index).
   for k in $2; do
-    case "$k" in
-      type:*) DISPLAY=:77 xdotool type --delay 200 "${k#type:}"; sleep 1 ;;
-      *) DISPLAY=:77 xdotool key "$k"; sleep 0.3 ;;
-    esac
+    if [ "$k" = pause ]; then sleep 5; else DISPLAY=:77 xdotool key "$k"; sleep 0.3; fi
   done
   sleep 2
   DISPLAY=:77 import -window root "$out/$1.png"
@@ -57,10 +56,15 @@ shoot traditional "Home Right Down Right Down Right Down Down Down"
 # The poem on a screen scaled by 2: the same window, twice the pixels.
 printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
 screen=1920x1280 QT_SCALE_FACTOR=2 shoot scale2 "Home Right Down Right Down Right Down Down Down"
-# With a library (QUILLORA_LIBRARY names one, or the build tree's): a line of
-# 全唐诗 searched and opened, its edition in 唐诗三百首 compared.
+# 春望 with its metre and pinyin, found by the search.
+printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n[Reading]\nPinyin=1\nMetre=1\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
+shoot metre "ctrl+f pause c h u n w a n g pause Return pause"
+# With the library of the pinned package (QUILLORA_LIBRARY names it, or the
+# build tree's): 书库 › 蒙学 › 唐诗三百首 › 李白 › 關山月, its edition in
+# 全唐诗 compared.
 if [ -n "${QUILLORA_LIBRARY:-}" ] || [ -f build/library/library.qll ]; then
-  shoot library "ctrl+f type:牀前看月光 Return Escape"
+  printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
+  shoot library "End Right pause Down Down Down Down Down Down Down Down Down Down Down Down Down Down Right Down Down Down Down Down Down Down Down Down Down Down Right pause Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Right pause Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down pause"
 fi
 rm -rf "$home"
 echo "screenshots in $out/"
