@@ -39,6 +39,48 @@ NodeTree::NodeTree(QWidget* parent) : QTreeWidget(parent) {
                 if (current)
                     emit nodeChosen(infoOf(current));
             });
+    connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* opened) {
+        makeChildren(opened->data(0, kKeyRole).toString());
+    });
+}
+
+void NodeTree::deferChildren(const QString& key) {
+    item(key)->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    m_deferred.insert(key);
+}
+
+void NodeTree::makeChildren(const QString& key) {
+    // Taken off the list first: the children are asked for once, even when
+    // making them fails or opens the node again.
+    if (!m_deferred.remove(key))
+        return;
+    item(key)->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    emit childrenNeeded(key);
+}
+
+void NodeTree::addChildren(const QString& relative, const QList<NewNode>& nodes) {
+    QTreeWidgetItem* parent = item(relative);
+    QList<QTreeWidgetItem*> made;
+    made.reserve(nodes.size());
+    for (const NewNode& node : nodes) {
+        if (m_items.contains(node.key)) {
+            qDeleteAll(made);
+            throw Error(ErrorCode::DuplicateKey, {}, node.key);
+        }
+        auto* child = new QTreeWidgetItem;
+        child->setText(0, node.text);
+        child->setData(0, kKeyRole, node.key);
+        child->setIcon(0, icon(node.image, node.selectedImage));
+        if (node.deferred)
+            child->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        made << child;
+    }
+    for (qsizetype i = 0; i < nodes.size(); ++i) {
+        m_items.insert(nodes[i].key, made[i]);
+        if (nodes[i].deferred)
+            m_deferred.insert(nodes[i].key);
+    }
+    parent->addChildren(made);
 }
 
 QIcon NodeTree::icon(int image, int selectedImage) {

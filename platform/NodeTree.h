@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QIcon>
+#include <QSet>
 #include <QTreeWidget>
 
 namespace platform {
@@ -25,6 +26,23 @@ class NodeTree final : public QTreeWidget, public TreeNodes {
     // Takes the node and everything under it out of the tree.
     void remove(const QString& key);
 
+    // A node whose children are made only when it first opens: it shows
+    // the opening mark until then, and opening it asks for them through
+    // childrenNeeded, at once, before the branch is drawn open.
+    void deferChildren(const QString& key);
+    bool childrenDeferred(const QString& key) const { return m_deferred.contains(key); }
+    // Makes the children of a deferred node now, as opening it would.
+    void makeChildren(const QString& key);
+    struct NewNode {
+        QString key;
+        QString text;
+        int image = 0;
+        int selectedImage = 0;
+        bool deferred = false;
+    };
+    // Many children at once, announced to the view as one change.
+    void addChildren(const QString& relative, const QList<NewNode>& nodes);
+
     void select(const QString& key);
     // Selects the node with its parents expanded and scrolls it into view.
     void reveal(const QString& key);
@@ -40,6 +58,7 @@ class NodeTree final : public QTreeWidget, public TreeNodes {
 
   signals:
     void nodeChosen(const platform::NodeInfo& node);
+    void childrenNeeded(const QString& key);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -53,6 +72,7 @@ class NodeTree final : public QTreeWidget, public TreeNodes {
     QHash<int, QIcon> m_icons;
     // Tags live beside the items: nothing on screen shows them.
     QHash<QString, QString> m_tags;
+    QSet<QString> m_deferred;
 };
 
 } // namespace platform

@@ -145,13 +145,13 @@ void FavouritesActions::rebuildBranch() {
     m_tree->reveal(piece && m_tree->contains(*piece) ? *piece : QStringLiteral("Rdm"));
 }
 
-std::optional<QString> FavouritesActions::pageOf(const platform::NodeInfo& node,
-                                                 store::ContentStore& content,
-                                                 const nav::PageFiles& files,
-                                                 const nav::ReadingOptions& reading) {
+std::optional<QString> FavouritesActions::pageOf(
+    const platform::NodeInfo& node, const nav::PageFiles& files,
+    const nav::ReadingOptions& reading,
+    const std::function<QString(const platform::NodeInfo&)>& pageOfPiece) {
     const std::optional<QString> piece = fn::pieceKeyOf(node.key);
     if (piece && m_tree->contains(*piece))
-        return nav::carryOut(nav::classify(m_tree->info(*piece)), content, files, reading);
+        return pageOfPiece(m_tree->info(*piece));
     if (node.key != fn::kRootKey && !piece)
         return std::nullopt;
     QList<pages::FavouriteRow> rows;

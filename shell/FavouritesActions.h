@@ -7,6 +7,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -43,9 +44,12 @@ class FavouritesActions final : public QObject {
     void load(const QString& path = {});
 
     // The page of a node of 我的收藏: the list for the branch itself, the
-    // piece's own page for a favourite. Nothing for any other node.
-    std::optional<QString> pageOf(const platform::NodeInfo& node, store::ContentStore& content,
-                                  const nav::PageFiles& files, const nav::ReadingOptions& reading);
+    // piece's own page (made by pageOfPiece, as for its own node) for a
+    // favourite. Nothing for any other node.
+    std::optional<QString>
+    pageOf(const platform::NodeInfo& node, const nav::PageFiles& files,
+           const nav::ReadingOptions& reading,
+           const std::function<QString(const platform::NodeInfo&)>& pageOfPiece);
 
     // Keeps the piece chosen in the tree, or drops it when it is kept.
     void toggle();

@@ -3,6 +3,7 @@
 #include "ErrorReport.h"
 #include "FavouritesActions.h"
 #include "HitMarker.h"
+#include "LibraryBranch.h"
 #include "Paths.h"
 #include "Placement.h"
 #include "ReadingActions.h"
@@ -46,7 +47,8 @@ Mainform::Mainform(QWidget* parent)
       Picture1(new SplitterBar(this)),
       m_search(new SearchPane(this, BtTree, [this] { return find::buildFinder(*m_content); })),
       m_marker(new HitMarker(Ie, this)), m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)),
-      m_favourites(new FavouritesActions(this, BtTree)) {
+      m_favourites(new FavouritesActions(this, BtTree)),
+      m_library(new LibraryBranch(BtTree, this)) {
     setWindowTitle(QStringLiteral("Vellumbra"));
     BtTree->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(BtTree, &platform::NodeTree::nodeChosen, this, &Mainform::choose);
@@ -96,6 +98,7 @@ void Mainform::wireSearch() {
 }
 
 void Mainform::openResult(const QString& key, const QString& highlight) {
+    m_library->prepare(key);
     if (!BtTree->contains(key))
         return;
     // The page is built exactly as for a choice in the tree, then marked as
@@ -147,6 +150,11 @@ void Mainform::load() {
     m_folder.markHidden();
     m_content = std::make_unique<store::ContentStore>(paths::inWorkingFolder(paths::kDatabase));
     nav::buildTree(*BtTree, *m_content);
+    m_library->load();
+    m_search->setLibrary(m_library->file());
+    m_comfort->setLibraryRandom(
+        [this](const QString& shown) { return m_library->randomPiece(shown); });
+    // After 书库, so that 我的收藏 stands last.
     m_favourites->load();
     Ie->setAllowedFolder(paths::workingFolder());
     {
@@ -167,10 +175,14 @@ void Mainform::choose(const platform::NodeInfo& node) {
     try {
         // A folder removed under the reader is made again, with its files.
         m_folder.keepAlive();
+        const auto pageOfNode = [this](const platform::NodeInfo& shown) {
+            return m_library->owns(shown.key)
+                       ? m_library->show(shown.key, pageFiles().target, m_reading)
+                       : nav::carryOut(nav::classify(shown), *m_content, pageFiles(), m_reading);
+        };
         const std::optional<QString> kept =
-            m_favourites->pageOf(node, *m_content, pageFiles(), m_reading);
-        Ie->Navigate(kept ? *kept
-                          : nav::carryOut(nav::classify(node), *m_content, pageFiles(), m_reading));
+            m_favourites->pageOf(node, pageFiles(), m_reading, pageOfNode);
+        Ie->Navigate(kept ? *kept : pageOfNode(node));
         m_shownKey = node.key;
         // Only a node whose page went in is a step to come back to.
         m_comfort->chosen(node.key);

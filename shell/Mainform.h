@@ -23,6 +23,7 @@ namespace shell {
 
 class FavouritesActions;
 class HitMarker;
+class LibraryBranch;
 class ReadingActions;
 class SearchPane;
 class SplitterBar;
@@ -85,6 +86,7 @@ class Mainform final : public QWidget {
     HitMarker* m_marker;
     ReadingActions* m_comfort;
     FavouritesActions* m_favourites;
+    LibraryBranch* m_library;
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
     QString m_shownKey; // the node whose page the view shows

@@ -5,6 +5,7 @@
 #include "ScriptDelegate.h"
 #include "TableActions.h"
 
+#include "nav/LibraryNode.h"
 #include "nav/Zoom.h"
 #include "platform/NodeTree.h"
 #include "platform/PageView.h"
@@ -156,6 +157,12 @@ void ReadingActions::step(bool forward) {
 }
 
 void ReadingActions::randomPiece() {
+    // In the library's branch, a piece of the library.
+    if (m_libraryRandom && nav::libraryNode::inLibrary(m_tree->selectedKey())) {
+        if (const std::optional<QString> key = m_libraryRandom(m_tree->selectedKey()))
+            m_tree->reveal(*key);
+        return;
+    }
     if (!m_verses)
         m_verses = std::make_unique<nav::RandomVerse>(m_tree->keys());
     if (const std::optional<QString> key = m_verses->pick(m_tree->selectedKey()))

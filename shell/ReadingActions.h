@@ -7,7 +7,9 @@
 #include <QObject>
 #include <QPalette>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QWidget;
@@ -45,6 +47,9 @@ class ReadingActions final : public QObject {
     QAction* action(const QString& id) const;
     const nav::NodeHistory& history() const { return m_history; }
     bool darkShown() const;
+    // Ctrl+R in the library's branch: a piece of the library, its node made.
+    using LibraryRandom = std::function<std::optional<QString>(const QString& shown)>;
+    void setLibraryRandom(LibraryRandom pick) { m_libraryRandom = std::move(pick); }
 
   signals:
     // An option changed and is to be kept; with pageChanges the page on show
@@ -72,6 +77,7 @@ class ReadingActions final : public QObject {
     nav::ReadingOptions& m_options;
     nav::NodeHistory m_history;
     std::unique_ptr<nav::RandomVerse> m_verses;
+    LibraryRandom m_libraryRandom;
     QList<QAction*> m_actions;
     QPalette m_desktopPalette;
     qreal m_treePointSize;

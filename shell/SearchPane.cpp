@@ -3,7 +3,8 @@
 #include "ResultDelegate.h"
 #include "TableActions.h"
 
-#include "find/Entry.h"
+#include "library/LibraryFile.h"
+#include "library/Searcher.h"
 #include "platform/Error.h"
 #include "platform/NodeTree.h"
 
@@ -14,20 +15,6 @@
 #include <QListWidget>
 
 namespace shell {
-namespace {
-
-QString rowHtml(const find::Result& row) {
-    // A row found one character or one letter off what was typed says so.
-    const QString kind = row.near ? find::kindLabel(row.kind) + QStringLiteral(" · 近似")
-                                  : find::kindLabel(row.kind);
-    QString head = QStringLiteral("<span style=\"color:#808080\">%1</span>&nbsp;%2")
-                       .arg(kind, row.title.toHtmlEscaped());
-    if (!row.poet.isEmpty())
-        head += QStringLiteral(" — ") + row.poet.toHtmlEscaped();
-    return head + QStringLiteral("<br>") + find::snippetHtml(row.snippet);
-}
-
-} // namespace
 
 SearchPane::SearchPane(QWidget* window, platform::NodeTree* tree, FinderFactory makeFinder)
     : QObject(window), m_tree(tree), m_field(new QLineEdit(window)), m_count(new QLabel(window)),
@@ -120,12 +107,12 @@ void SearchPane::place(const QRect& pane) {
 void SearchPane::search() {
     if (!m_open)
         return;
-    find::Results results;
+    ShownResults results;
     try {
         if (!m_field->text().isEmpty()) {
             if (!m_finder)
                 m_finder = m_makeFinder();
-            results = m_finder->find(m_field->text(), kShownRows);
+            results = found(m_field->text());
         }
     } catch (const platform::Error& error) {
         results.notice = error.userText();
@@ -134,14 +121,29 @@ void SearchPane::search() {
     place(m_pane);
 }
 
-void SearchPane::show(const find::Results& results) {
+void SearchPane::setLibrary(const library::LibraryFile* file) {
+    m_library = file;
+    m_librarySearcher.reset();
+}
+
+ShownResults SearchPane::found(const QString& query) {
+    const find::Results anthology = m_finder->find(query, kShownRows);
+    if (!m_library)
+        return shownRows(anthology);
+    if (!m_librarySearcher)
+        m_librarySearcher = std::make_unique<library::Searcher>(*m_library);
+    const library::Folding folding(m_library->foldTable());
+    return shownRows(anthology, m_librarySearcher->find(query, kShownRows), folding,
+                     m_librarySearcher->terms(query), kShownRows);
+}
+
+void SearchPane::show(const ShownResults& results) {
     m_rows = results.rows;
     m_list->clear();
-    for (const find::Result& row : m_rows) {
+    for (const ShownRow& row : m_rows) {
         auto* item = new QListWidgetItem(m_list);
-        const QString html = rowHtml(row);
-        item->setData(ResultDelegate::kHtmlRole, m_display ? m_display(html) : html);
-        item->setToolTip(row.snippet.plain());
+        item->setData(ResultDelegate::kHtmlRole, m_display ? m_display(row.html) : row.html);
+        item->setToolTip(row.tooltip);
     }
     if (!m_rows.empty())
         m_list->setCurrentRow(0);
@@ -154,7 +156,7 @@ void SearchPane::show(const find::Results& results) {
 void SearchPane::choose(int row) {
     if (row < 0 || row >= int(m_rows.size()))
         return;
-    const find::Result& result = m_rows[size_t(row)];
+    const ShownRow& result = m_rows[size_t(row)];
     emit resultChosen(result.key, result.highlight);
 }
 

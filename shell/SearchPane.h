@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ResultRows.h"
+
 #include "find/Finder.h"
 
 #include <QObject>
@@ -18,6 +20,10 @@ class QWidget;
 namespace platform {
 class NodeTree;
 }
+namespace library {
+class LibraryFile;
+class Searcher;
+} // namespace library
 
 namespace shell {
 
@@ -48,6 +54,9 @@ class SearchPane final : public QObject {
         m_display = std::move(display);
     }
 
+    // The library's rows join the anthology's; none leaves the anthology alone.
+    void setLibrary(const library::LibraryFile* file);
+
     QAction* openAction() const { return m_openAction; }
     QList<QAction*> actions() const { return {m_openAction, m_closeAction}; }
     QLineEdit* field() const { return m_field; }
@@ -64,7 +73,8 @@ class SearchPane final : public QObject {
   private:
     std::function<QString(const QString&)> m_display;
     void search();
-    void show(const find::Results& results);
+    void show(const ShownResults& results);
+    ShownResults found(const QString& query);
     void choose(int row);
     void moveCurrent(int step);
     bool listing() const;
@@ -78,7 +88,9 @@ class SearchPane final : public QObject {
     QAction* m_closeAction;
     FinderFactory m_makeFinder;
     std::unique_ptr<find::Finder> m_finder;
-    std::vector<find::Result> m_rows;
+    std::vector<ShownRow> m_rows;
+    const library::LibraryFile* m_library = nullptr;
+    std::unique_ptr<library::Searcher> m_librarySearcher;
     QTimer m_pending;
     QRect m_pane;
     bool m_open = false;

@@ -64,6 +64,13 @@ screen=1920x1280 QT_SCALE_FACTOR=2 shoot scale2 "Home Right Down Right Down Righ
 # 春望 with its metre and pinyin, found by the search.
 printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n[Reading]\nPinyin=1\nMetre=1\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
 shoot metre "ctrl+f pause c h u n w a n g pause Return pause"
+# With the library of the pinned package (QUILLORA_LIBRARY names it, or the
+# build tree's): 书库 › 蒙学 › 唐诗三百首 › 李白 › 關山月, its edition in
+# 全唐诗 compared.
+if [ -n "${QUILLORA_LIBRARY:-}" ] || [ -f build/library/library.qll ]; then
+  printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
+  shoot library "End Right pause Down Down Down Down Down Down Down Down Down Down Down Down Down Down Right Down Down Down Down Down Down Down Down Down Down Down Right pause Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Right pause Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down pause"
+fi
 # Last, as its favourites stay in the home: three poems kept with Ctrl+D,
 # then the anthology folded and 我的收藏 opened at the end of the tree.
 printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"

@@ -1,0 +1,172 @@
+#include "LibraryPages.h"
+
+#include "SourceText.h"
+
+namespace pages {
+namespace {
+
+QString quoted(const QString& name) {
+    return u'《' + name + u'》';
+}
+
+QString countText(const CountRow& row) {
+    return quoted(row.what) + QStringLiteral("　") + QString::number(row.count) +
+           QStringLiteral(" 篇<br>");
+}
+
+void heading(PageFile& page, const QString& bullet, const QString& text) {
+    headingLine(page, bullet, boldTail(text));
+}
+
+// The lines under a heading: a paragraph, then one line each.
+void block(PageFile& page, const QStringList& lines, QList<int>* sourceLines = nullptr) {
+    page.line(paragraphLine() + fontLine());
+    for (const QString& line : lines) {
+        if (sourceLines)
+            *sourceLines << int(page.lines().size());
+        page.line(line + QStringLiteral("<br>"));
+    }
+}
+
+QString runsHtml(const std::vector<EditionRun>& runs) {
+    QString html;
+    for (const EditionRun& run : runs) {
+        if (run.differs)
+            html += QStringLiteral(R"(<span style="color: #c00000; font-weight: bold">)") +
+                    sourceHtml(run.text) + QStringLiteral("</span>");
+        else
+            html += sourceHtml(run.text);
+    }
+    return html;
+}
+
+// Each other edition as a table: this page's text on the left, the other's
+// on the right, a line of each per row, the differing characters marked.
+void editionsBlock(PageFile& page, const QString& bullet, const LibraryPiece& piece,
+                   QList<int>* sourceLines) {
+    heading(page, bullet, QStringLiteral("其他版本"));
+    for (const OtherEdition& edition : piece.editions) {
+        page.line(paragraphLine() + fontLine());
+        page.line(QStringLiteral(R"(<table border="0" cellpadding="2">)"));
+        page.line(QStringLiteral("<tr><td><b>") + quoted(piece.collection) +
+                  QStringLiteral("</b></td><td><b>") + quoted(edition.where) +
+                  QStringLiteral("</b></td></tr>"));
+        for (const EditionLine& line : edition.lines) {
+            if (sourceLines)
+                *sourceLines << int(page.lines().size());
+            page.line(QStringLiteral("<tr><td>") + runsHtml(line.mine) +
+                      QStringLiteral("</td><td>") + runsHtml(line.theirs) +
+                      QStringLiteral("</td></tr>"));
+        }
+        page.line(QStringLiteral("</table>"));
+    }
+}
+
+QString sourceLine(const LibraryPiece& piece) {
+    QString line = QStringLiteral("收于") + quoted(sourceHtml(piece.collection));
+    if (!piece.section.isEmpty())
+        line += sourceHtml(piece.section);
+    line += QStringLiteral("。");
+    if (!piece.alsoIn.isEmpty()) {
+        line += QStringLiteral("又见");
+        for (const QString& other : piece.alsoIn)
+            line += quoted(sourceHtml(other));
+        line += QStringLiteral("。");
+    }
+    return line;
+}
+
+} // namespace
+
+PageFile libraryPiecePage(const QString& bullet, const LibraryPiece& piece,
+                          QList<int>* sourceLines) {
+    const QString title = sourceHtml(piece.title);
+    PageFile page;
+    headBlock(page, QStringLiteral("<title>") + title + QStringLiteral("</title>"));
+    bodyTag(page);
+    if (sourceLines)
+        *sourceLines << int(page.lines().size());
+    heading(page, bullet, title);
+    QString byline = sourceHtml(piece.author);
+    if (!piece.dynasty.isEmpty())
+        byline = QStringLiteral("〔") + piece.dynasty + QStringLiteral("〕") + byline;
+    QStringList lines;
+    if (!piece.author.isEmpty())
+        lines << byline;
+    for (const QString& line : piece.lines)
+        lines << sourceHtml(line);
+    block(page, lines, sourceLines);
+    if (!piece.readingsNote.isEmpty())
+        page.line(QStringLiteral(R"(<font size="1" color="#808080">)") + piece.readingsNote +
+                  QStringLiteral("</font><br>"));
+    if (!piece.notes.isEmpty()) {
+        heading(page, bullet, QStringLiteral("注解"));
+        block(page, sourceHtml(piece.notes).split(u'\n'), sourceLines);
+    }
+    heading(page, bullet, QStringLiteral("出处"));
+    block(page, {sourceLine(piece)});
+    if (!piece.editions.empty())
+        editionsBlock(page, bullet, piece, sourceLines);
+    page.line(QStringLiteral("</font>"));
+    closingLines(page);
+    return page;
+}
+
+PageFile libraryAuthorPage(const QString& bullet, const LibraryAuthor& author,
+                           QList<int>* sourceLines) {
+    const QString name = sourceHtml(author.name);
+    PageFile page;
+    headBlock(page, QStringLiteral("<title>") + name + QStringLiteral("</title>"));
+    bodyTag(page);
+    heading(page, bullet,
+            author.dynasty.isEmpty()
+                ? name
+                : name + QStringLiteral("〔") + author.dynasty + QStringLiteral("〕"));
+    if (!author.biography.isEmpty()) {
+        heading(page, bullet, QStringLiteral("小传"));
+        block(page, sourceHtml(author.biography).split(u'\n'), sourceLines);
+        page.line(QStringLiteral(R"(<font size="2" color="#808080">——录自)") +
+                  author.biographySource + QStringLiteral("</font><br>"));
+    }
+    heading(page, bullet, QStringLiteral("作品"));
+    QStringList counts;
+    for (const CountRow& row : author.pieces)
+        counts << countText(row);
+    page.line(paragraphLine() + fontLine());
+    for (const QString& line : counts)
+        page.line(line);
+    page.line(QStringLiteral("</font>"));
+    closingLines(page);
+    return page;
+}
+
+PageFile libraryShelfPage(const QString& bullet, const LibraryShelf& shelf) {
+    PageFile page;
+    headBlock(page, QStringLiteral("<title>") + shelf.title + QStringLiteral("</title>"));
+    bodyTag(page);
+    heading(page, bullet, shelf.title);
+    textBlock(page, shelf.introduction);
+    if (!shelf.counts.isEmpty() || !shelf.summary.isEmpty()) {
+        heading(page, bullet, QStringLiteral("收录"));
+        page.line(paragraphLine() + fontLine());
+        if (!shelf.summary.isEmpty())
+            page.line(shelf.summary + QStringLiteral("<br>"));
+        for (const CountRow& row : shelf.counts)
+            page.line(countText(row));
+    }
+    page.line(QStringLiteral("</font>"));
+    closingLines(page);
+    return page;
+}
+
+void saveKeeping(const Target& target, const PageFile& page, const QList<int>& keptLines) {
+    if (!target.display || keptLines.isEmpty())
+        return save(target, page);
+    PageFile shown;
+    const QStringList& lines = page.lines();
+    for (int i = 0; i < int(lines.size()); ++i)
+        shown.line(keptLines.contains(i) ? lines[i] : target.display(lines[i]));
+    shown.save(target.page);
+}
+
+} // namespace pages

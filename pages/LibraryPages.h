@@ -1,0 +1,79 @@
+#pragma once
+
+#include "Fragments.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// The pages of the library, in the anthology's style: the same head, bullet,
+// headings, fonts and spacing as a poem page. Text from the library is
+// written through sourceHtml; the labels are ours.
+namespace pages {
+
+// One line of two editions side by side, each split into runs that are
+// alike or differ.
+struct EditionRun {
+    QString text;
+    bool differs = false;
+};
+struct EditionLine {
+    std::vector<EditionRun> mine;
+    std::vector<EditionRun> theirs;
+};
+struct OtherEdition {
+    QString where; // the collection (or the anthology) that holds it
+    std::vector<EditionLine> lines;
+};
+
+struct LibraryPiece {
+    QString title;
+    QString author;
+    QString dynasty;
+    QStringList lines;
+    QString notes;                      // the source's notes, where the collection has them
+    QString collection;                 // the collection it is read from
+    QString section;                    // its chapter or book there, if any
+    QStringList alsoIn;                 // the other collections that hold the same piece
+    std::vector<OtherEdition> editions; // those whose text differs
+    QString readingsNote;               // one small line about the pinyin, when shown
+};
+
+struct CountRow {
+    QString what;
+    int count = 0;
+};
+
+struct LibraryAuthor {
+    QString name;
+    QString dynasty;
+    QString biography;
+    QString biographySource; // where the biography comes from
+    QList<CountRow> pieces;  // the number of pieces in each collection
+};
+
+struct LibraryShelf {
+    QString title;
+    QString introduction; // ours
+    QString summary;      // a line of counts above the rows, if any
+    QList<CountRow> counts;
+};
+
+// The source lines of a piece page are the ones a Traditional display must
+// leave alone when the source is itself Traditional; `sourceLines` receives
+// their numbers when given.
+PageFile libraryPiecePage(const QString& bullet, const LibraryPiece& piece,
+                          QList<int>* sourceLines = nullptr);
+PageFile libraryAuthorPage(const QString& bullet, const LibraryAuthor& author,
+                           QList<int>* sourceLines = nullptr);
+// A collection, a group of books, or the whole library.
+PageFile libraryShelfPage(const QString& bullet, const LibraryShelf& shelf);
+
+// Writes the page to the target through its display, except the given
+// lines, which are written as built.
+void saveKeeping(const Target& target, const PageFile& page, const QList<int>& keptLines);
+
+} // namespace pages
