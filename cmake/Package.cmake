@@ -24,5 +24,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/quillora")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk")
+# Vertical pages turn their punctuation only with a font that has the turned
+# forms; without one they fall back to the font above.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-lxgw-wenkai | fonts-noto-cjk")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

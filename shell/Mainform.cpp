@@ -1,9 +1,11 @@
 #include "Mainform.h"
 
+#include "CardActions.h"
 #include "ErrorReport.h"
 #include "HitMarker.h"
 #include "Paths.h"
 #include "Placement.h"
+#include "PrintActions.h"
 #include "ReadingActions.h"
 #include "SearchPane.h"
 #include "SplitterBar.h"
@@ -45,7 +47,9 @@ Mainform::Mainform(QWidget* parent)
       Picture1(new SplitterBar(this)),
       m_search(new SearchPane(this, BtTree, [this] { return find::buildFinder(*m_content); })),
       m_marker(new HitMarker(Ie, this)),
-      m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)) {
+      m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)),
+      m_print(new PrintActions(this, BtTree, Ie, m_reading, [this] { return m_content.get(); })),
+      m_cards(new CardActions(this, BtTree, m_reading, [this] { return m_content.get(); })) {
     setWindowTitle(QStringLiteral("Vellumbra"));
     BtTree->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(BtTree, &platform::NodeTree::nodeChosen, this, &Mainform::choose);
@@ -63,7 +67,9 @@ Mainform::Mainform(QWidget* parent)
     wireSearch();
     wireComfort();
     // The tree's right-click menu lists the reader's actions with their keys.
-    installActions(this, BtTree, m_comfort->actions() + m_search->actions() + m_marker->actions());
+    installActions(this, BtTree,
+                   m_comfort->actions() + m_print->actions() + m_cards->actions() +
+                       m_search->actions() + m_marker->actions());
 }
 
 void Mainform::wireComfort() {

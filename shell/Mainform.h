@@ -21,7 +21,9 @@ class ContentStore;
 
 namespace shell {
 
+class CardActions;
 class HitMarker;
+class PrintActions;
 class ReadingActions;
 class SearchPane;
 class SplitterBar;
@@ -50,6 +52,8 @@ class Mainform final : public QWidget {
     int treeWidthTwips() const { return m_treeWidth; }
     SearchPane* search() const { return m_search; }
     ReadingActions* reading() const { return m_comfort; }
+    PrintActions* printing() const { return m_print; }
+    CardActions* cards() const { return m_cards; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -82,6 +86,8 @@ class Mainform final : public QWidget {
     SearchPane* m_search;
     HitMarker* m_marker;
     ReadingActions* m_comfort;
+    PrintActions* m_print;
+    CardActions* m_cards;
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
     QString m_shownKey; // the node whose page the view shows
