@@ -61,7 +61,8 @@ int columnHeight(const Card& card, int size) {
 QString style(const Card& card) {
     const int size = cardFontSize(card);
     QString css = QStringLiteral(
-                      "html, body { margin: 0; padding: 0; } body { width: %1px; "
+                      "html, body { margin: 0; padding: 0; } html { overflow: hidden; background: #e4dac4; } "
+                      "body { width: %1px; "
                       "background: linear-gradient(#f4eee0, #e4dac4); color: #1c1b1a; "
                       "font-family: \"LXGW WenKai\", \"Noto Serif CJK SC\", \"Noto Serif CJK TC\", "
                       "serif; } .card { padding: 48px 44px 36px; } "

@@ -161,7 +161,7 @@ void PageRenderer::imageFromHtml(const QString& html, int width, qreal scale,
 }
 
 // The content's height decides the picture's; the picture is taken once the
-// engine has painted at that size.
+// page has been laid out at that size and painted again.
 void PageRenderer::measureAndGrab(int width, qreal scale,
                                   const std::function<void(const QImage&)>& done) {
     QPointer<PageRenderer> self(this);
@@ -170,26 +170,40 @@ void PageRenderer::measureAndGrab(int width, qreal scale,
         [self, width, scale, done](const QVariant& cssHeight) {
             if (!self)
                 return;
-            const int height = std::max(1, int(std::ceil(cssHeight.toDouble() * scale)));
+            const int css = std::max(1, cssHeight.toInt());
+            const int height = int(std::ceil(css * scale));
             self->m_view->resize(width, height);
-            auto tries = std::make_shared<int>(0);
-            auto grab = std::make_shared<std::function<void()>>();
-            *grab = [self, width, height, done, tries, grab] {
+            self->grabWhenLaidOut(QSize(width, height), css, 0, done);
+        });
+}
+
+void PageRenderer::grabWhenLaidOut(QSize size, int cssHeight, int tries,
+                                   const std::function<void(const QImage&)>& done) {
+    QPointer<PageRenderer> self(this);
+    QTimer::singleShot(kGrabInterval, this, [self, size, cssHeight, tries, done] {
+        if (!self)
+            return;
+        self->m_view->page()->runJavaScript(
+            QStringLiteral("window.innerHeight"),
+            [self, size, cssHeight, tries, done](const QVariant& inner) {
                 if (!self)
                     return;
-                const QImage image = self->m_view->grab().toImage();
-                if (image.size() == QSize(width, height) || ++*tries >= kGrabTries) {
-                    self->m_view->hide();
-                    self->m_busy = false;
-                    done(image.size() == QSize(width, height) ? image : QImage());
-                    *grab = {};
+                const bool laidOut = inner.toInt() >= cssHeight;
+                if (!laidOut && tries < kGrabTries) {
+                    self->grabWhenLaidOut(size, cssHeight, tries + 1, done);
                     return;
                 }
-                QTimer::singleShot(kGrabInterval, self, *grab);
-            };
-            // Give the engine time to lay out and paint the new size.
-            QTimer::singleShot(4 * kGrabInterval, self, *grab);
-        });
+                // A few frames more for the paint of the new size.
+                QTimer::singleShot(4 * kGrabInterval, self, [self, size, laidOut, done] {
+                    if (!self)
+                        return;
+                    const QImage image = self->m_view->grab().toImage();
+                    self->m_view->hide();
+                    self->m_busy = false;
+                    done(laidOut && image.size() == size ? image : QImage());
+                });
+            });
+    });
 }
 
 } // namespace platform

@@ -45,6 +45,8 @@ class PageRenderer final : public QObject {
     void loadFile(const QString& path, const std::function<void(bool)>& loaded);
     void finish(const Done& done, bool ok, const QString& reason);
     void measureAndGrab(int width, qreal scale, const std::function<void(const QImage&)>& done);
+    void grabWhenLaidOut(QSize size, int cssHeight, int tries,
+                         const std::function<void(const QImage&)>& done);
 
     QWebEngineView* m_view;
     LocalFilesOnly* m_filter;

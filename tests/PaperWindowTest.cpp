@@ -155,11 +155,17 @@ TEST_F(Paper, ACardIsDrawnAtItsWidthWithTheTitleInkAtTheTopWhateverTheWindow) {
     show(u"静夜思"_s);
     const QImage screen = card(shell::CardActions::kScreenWidth);
     ASSERT_EQ(screen.width(), 1080);
+    // tools/screenshots.sh keeps this one for the README.
+    if (const QString keep = qEnvironmentVariable("QUILLORA_CARD_PICTURE"); !keep.isEmpty())
+        screen.save(keep);
     EXPECT_GT(screen.height(), 400);
     // Paper at the corner, the title's ink in the top part.
     EXPECT_GT(QColor(screen.pixel(4, 4)).lightness(), 200);
     const int top = screen.height() / 5;
     EXPECT_GT(inkIn(screen, 0, top), 0.002);
+    // Drawn whole: the verse below the title, paper down to the last row.
+    EXPECT_GT(inkIn(screen, screen.height() / 3, screen.height() * 2 / 3), 0.002);
+    EXPECT_NE(QColor(screen.pixel(screen.width() / 2, screen.height() - 2)), QColor(Qt::white));
     // The window's size plays no part; print size doubles it all.
     form->resize(form->width() / 2, form->height() / 2);
     EXPECT_EQ(card(shell::CardActions::kScreenWidth).size(), screen.size());
