@@ -1,6 +1,7 @@
 #include "Analysis.h"
 
 #include "LinePattern.h"
+#include "OpenPlaces.h"
 #include "RhymeChoice.h"
 #include "RhymeGroups.h"
 #include "RhymeTable.h"
@@ -21,6 +22,7 @@ struct Reading {
 
     bool byPlace = false;        // two tones of one meaning
     Tone modern = Tone::Unknown; // today's tone, for two meanings
+    QList<int> todays{};         // the oblique groups of today's tone
 
     bool both() const { return level && oblique; }
     // The tone when one reading or today's syllable settles it.
@@ -70,8 +72,10 @@ class Analyser {
                 r.byPlace = table.placeDecides(verse.shown[i]);
                 // Entering tones have scattered over today's four, so today's
                 // tone tells nothing about a character that has one.
-                if (syllables && r.both() && !r.byPlace && !r.entering)
-                    r.modern = modernTone(context.syllables[verse.first + i]);
+                const QString syllable = syllables ? context.syllables[verse.first + i] : QString();
+                if (r.both() && !r.byPlace && !r.entering)
+                    r.modern = modernTone(syllable);
+                r.todays = groupsOfTodaysTone(r.groups, syllable);
                 line.push_back(r);
             }
             m_readings.push_back(std::move(line));
@@ -146,7 +150,8 @@ class Analyser {
                 around.push_back(m_readings[0].back().groups);
             Choice best;
             for (const bool level : {true, false}) {
-                const Choice c = commonGroup(around, level);
+                const Choice c = commonGroup(
+                    around, level, level ? QList<int>{} : m_readings[2 * k + 1].back().todays);
                 if (c.count > best.count && ends[k].contains(c.group))
                     best = c;
             }
@@ -179,8 +184,11 @@ class Analyser {
         Analysis& a = m_result;
         a.group = group;
         const Reading& firstEnd = m_readings[0].back();
+        // A character of two meanings whose syllable here is oblique (罢 bà,
+        // though 罢 pí is of 支) ends an unrhymed line, whatever its level reading.
         a.firstLineRhymes =
-            firstEnd.groups.contains(group) || neighbourIn(firstEnd.groups, group) >= 0;
+            (firstEnd.groups.contains(group) || neighbourIn(firstEnd.groups, group) >= 0) &&
+            firstEnd.modern != Tone::Oblique;
         std::vector<bool> rhymes(m_verses.size());
         for (size_t i = 0; i < rhymes.size(); ++i)
             rhymes[i] = i % 2 == 1 || (i == 0 && a.firstLineRhymes);
@@ -197,6 +205,7 @@ class Analyser {
                 rhymeAt(i, tones.back());
         }
         const Lines lines{m_verses, tones, patterns};
+        settleOpenPlaces(lines, tones);
         for (size_t i = 0; i < m_verses.size(); ++i)
             a.departures += lineDepartures(lines, int(i));
         std::stable_sort(a.departures.begin(), a.departures.end(),
@@ -257,6 +266,24 @@ class Analyser {
             tones.push_back(mark.tone);
         }
         return tones;
+    }
+
+    // A character left open takes the tone that keeps its line nearer the
+    // pattern, where one does.
+    void settleOpenPlaces(const Lines& lines, std::vector<std::vector<Tone>>& tones) {
+        for (size_t i = 0; i < m_verses.size(); ++i)
+            for (int position = 0; position < int(m_verses[i].shown.size()); ++position) {
+                Mark& mark = markAt(i, position);
+                if (!mark.undecided)
+                    continue;
+                const Tone tone = toneTheRulesPrefer(lines, i, position);
+                if (tone == Tone::Unknown)
+                    continue;
+                mark.tone = tones[i][size_t(position)] = tone;
+                mark.undecided = false;
+                mark.byPosition = true;
+                mark.entering = tone == Tone::Oblique && m_readings[i][size_t(position)].entering;
+            }
     }
 
     // A rhyme position: the main group, a neighbouring one, or 出韵.

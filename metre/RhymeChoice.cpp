@@ -2,6 +2,7 @@
 
 #include "RhymeGroups.h"
 
+#include <algorithm>
 #include <array>
 
 namespace metre {
@@ -27,6 +28,20 @@ Choice commonGroup(const std::vector<QList<int>>& characters, bool level,
             best = {group, count};
     }
     return best;
+}
+
+QList<int> groupsOfTodaysTone(const QList<int>& groups, const QString& syllable) {
+    static const QString kThird = QStringLiteral("ǎěǐǒǔǚ");
+    static const QString kFourth = QStringLiteral("àèìòùǜ");
+    const bool third =
+        std::any_of(syllable.begin(), syllable.end(), [](QChar c) { return kThird.contains(c); });
+    const bool fourth =
+        std::any_of(syllable.begin(), syllable.end(), [](QChar c) { return kFourth.contains(c); });
+    QList<int> out;
+    for (const int group : groups)
+        if ((third && isRising(group)) || (fourth && isDeparting(group)))
+            out.append(group);
+    return out;
 }
 
 int neighbourIn(const QList<int>& groups, int main) {

@@ -11,6 +11,13 @@ constexpr int kFirstEntering = 89;
 constexpr bool isLevel(int group) {
     return group >= 0 && group < kLevelGroups;
 }
+constexpr int kFirstDeparting = 59;
+constexpr bool isRising(int group) {
+    return group >= kLevelGroups && group < kFirstDeparting;
+}
+constexpr bool isDeparting(int group) {
+    return group >= kFirstDeparting && group < kFirstEntering;
+}
 constexpr bool isEntering(int group) {
     return group >= kFirstEntering && group < kGroups;
 }

@@ -51,6 +51,10 @@ MetreView metreView(const metre::Analysis& analysis, const metre::RhymeTable& ta
     for (const metre::Mark& mark : analysis.marks)
         view.marks.append(markHtml(mark, table));
     view.verdict = metre::verdict(analysis, table);
+    // The table is built from a compilation under the MIT licence, whose
+    // notice travels with the package; the view names its source.
+    view.credit =
+        QStringLiteral("韵部据平水韵，韵表整理自平水韵数据（版权 2024 rbnyng，MIT 许可）。");
     return view;
 }
 
@@ -61,7 +65,7 @@ QString metreStyleLine() {
         "<style>ruby.m { position: relative; padding-bottom: 1.7em; } .mk { position: absolute; "
         "left: 50%; bottom: 0; transform: translateX(-50%); height: 2.7em; font-size: 0.6em; "
         "line-height: 1.3; white-space: nowrap; text-align: center; } .mv { color: #666666; "
-        "}</style>");
+        "} .mc { color: #999999; font-size: 0.8em; }</style>");
 }
 
 } // namespace pages

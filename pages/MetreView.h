@@ -17,6 +17,8 @@ struct MetreView {
     QStringList marks;
     // The verdict, one plain line each.
     QStringList verdict;
+    // Where the rhyme groups come from, in small print under the verdict.
+    QString credit;
 };
 
 // ○ level, ● oblique, ◎ two tones the place leaves open, ？ not in the

@@ -4,11 +4,15 @@
 namespace pages {
 namespace {
 
-// The verdict under the poem, a line each, set apart from the text.
-void verdictLines(PageFile& page, const QStringList& verdict) {
+// The verdict under the poem, a line each, set apart from the text, and
+// the source of the rhyme groups below it.
+void verdictLines(PageFile& page, const MetreView& metre) {
     page.line(QStringLiteral("<br>"));
-    for (const QString& line : verdict)
+    for (const QString& line : metre.verdict)
         page.line(QStringLiteral("<span class=\"mv\">") + AddH(line) +
+                  QStringLiteral("</span><br>"));
+    if (!metre.credit.isEmpty())
+        page.line(QStringLiteral("<span class=\"mc\">") + AddH(metre.credit) +
                   QStringLiteral("</span><br>"));
 }
 
@@ -49,7 +53,7 @@ PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QSt
     if (vertical)
         page.line(verticalClosing());
     if (metre)
-        verdictLines(page, metre->verdict);
+        verdictLines(page, *metre);
     if (!Zs.isEmpty()) {
         headingLine(page, bullet, boldTail(QStringLiteral("注解")));
         page.line(paragraphLine() + fontLine());

@@ -48,6 +48,12 @@ TEST(MetrePage, EveryCharacterOfTheTextCarriesItsMarkAndTheVerdictFollows) {
     const QString all = page.lines().join(u'\n');
     EXPECT_TRUE(all.contains(uR"(<span class="mv">五言绝句，仄起，首句不入韵。</span><br>)"_s));
     EXPECT_TRUE(all.contains(u"ruby.m {"_s));
+    // Under the verdict, in small print, the source of the rhyme groups
+    // and its licence.
+    const qsizetype credit = all.indexOf(uR"(<span class="mc">韵部据平水韵)"_s);
+    ASSERT_GT(credit, all.indexOf(uR"(<span class="mv">)"_s));
+    EXPECT_TRUE(all.mid(credit).startsWith(uR"(<span class="mc">)"_s + metre.credit));
+    EXPECT_TRUE(metre.credit.contains(u"MIT"_s));
 }
 
 TEST(MetrePage, PinyinAboveAndMetreBelowShareOneCell) {

@@ -189,9 +189,10 @@ TEST(Metre, ThePlaceDecidesACharacterOfTwoTonesOfOneMeaning) {
     const Mark& si = du.marks[36];
     EXPECT_EQ(si.tone, Tone::Oblique);
     EXPECT_TRUE(si.byPosition);
-    // Where the place allows either tone, the mark says it is left open.
+    // Where the place allows either tone and neither keeps the line nearer
+    // its pattern, the mark says it is left open.
     const Analysis open =
-        Poem{u"看花山上人，看山水中人。\r\n看人花下客，看月水边人。"_s, {}, {}}.analysis();
+        Poem{u"看月江边客，孤舟夜泊人。\r\n秋风吹不尽，明日又逢春。"_s, {}, {}}.analysis();
     EXPECT_TRUE(open.marks[0].undecided);
 }
 
@@ -222,4 +223,101 @@ TEST(Metre, TheConvertedCharacterPicksTheGroups) {
     // Without the converted text a simplified form carries every reading.
     EXPECT_TRUE(names(table().groups(U'干', 0)).contains(u"去声十五翰"_s));
     EXPECT_EQ(names(table().groups(U'发', U'髮')), QStringList{u"入声六月"_s});
+}
+
+TEST(Metre, AFirstLineEndingOnACharacterReadObliqueHereDoesNotRhyme) {
+    // 王维《山中送别》: 罢 bà ends the first line; its level reading pí, of 支,
+    // a neighbour of the 微 the poem rhymes on, is not the word here.
+    const Analysis a = Poem{u"山中相送罢，日暮掩柴扉。\r\n春草明年绿，王孙归不归。"_s,
+                            u"山中相送罷，日暮掩柴扉。\r\n春草明年綠，王孫歸不歸。"_s,
+                            u"shān zhōng xiāng sòng bà rì mù yǎn chái fēi chūn cǎo míng nián "
+                            u"lǜ wáng sūn guī bù guī"_s}
+                           .analysis();
+    EXPECT_FALSE(a.firstLineRhymes);
+    EXPECT_EQ(a.marks[4].group, -1);
+    EXPECT_EQ(a.marks[4].tone, Tone::Oblique);
+    EXPECT_EQ(groups(a), QStringList(2, u"上平五微"_s));
+    EXPECT_EQ(verdict(a, table()),
+              (QStringList{u"五言绝句，平起，首句不入韵。"_s, u"押上平五微韵：扉、归，一韵到底。"_s,
+                           u"平仄、粘对都合格律。"_s}));
+}
+
+TEST(Metre, ACharacterLeftOpenTakesTheToneThatKeepsItsLineInPattern) {
+    // 宋之问《题大庾岭北驿》: 望 in 明朝望乡处 is read oblique, making the
+    // accepted 平平仄平仄 of 乡 level in the fourth place.
+    const Analysis song =
+        Poem{u"阳月南飞雁，传闻至此回。\r\n我行殊未已，何日复归来。\r\n"
+             u"江静潮初落，林昏瘴不开。\r\n明朝望乡处，应见陇头梅。"_s,
+             {},
+             u"yáng yuè nán fēi yàn chuán wén zhì cǐ huí wǒ xíng shū wèi yǐ hé rì "
+             u"fù guī lái jiāng jìng cháo chū luò lín hūn zhàng bù kāi míng zhāo "
+             u"wàng xiāng chù yīng jiàn lǒng tóu méi"_s}
+            .analysis();
+    const Mark& wang = song.marks[32];
+    EXPECT_EQ(wang.tone, Tone::Oblique);
+    EXPECT_TRUE(wang.byPosition);
+    EXPECT_FALSE(wang.undecided);
+    EXPECT_EQ(verdict(song, table()).mid(2),
+              (QStringList{u"有拗有救，仍合格律："_s,
+                           u"第七句【拗救】第3、4字平仄互换，成“平平仄平仄”的特定句式。"_s}));
+    // 李商隐《锦瑟》: 思 in 一弦一柱思华年 is oblique, or the line would end
+    // on three level tones.
+    const Analysis jinse = Poem{
+        u"锦瑟无端五十弦，一弦一柱思华年。\r\n"
+        u"庄生晓梦迷蝴蝶，望帝春心托杜鹃。"_s,
+        {},
+        {}}.analysis();
+    EXPECT_EQ(jinse.marks[11].tone, Tone::Oblique);
+    EXPECT_TRUE(jinse.marks[11].byPosition);
+    // 李白《静夜思》: in 举头望明月 either tone of 望 leaves the line as far
+    // from its pattern, so it stays open.
+    const Analysis night =
+        Poem{u"床前明月光，疑是地上霜。\r\n举头望明月，低头思故乡。"_s, {}, {}}.analysis();
+    EXPECT_TRUE(night.marks[12].undecided);
+}
+
+TEST(Metre, ReviewedReadingsOfTheAnthology) {
+    // 贺知章《回乡偶书》: 衰 cuī rhymes with 回 and 来 in 灰.
+    const Analysis hui = Poem{
+        u"少小离家老大⑴回，乡音⑵无改鬓毛⑶衰⑷。\r\n儿童相见不相识，笑问客从何处来。"_s,
+        u"少小離家老大⑴回，鄉音⑵無改鬢毛⑶衰⑷。\r\n兒童相見不相識，笑問客從何處來。"_s,
+        {}}.analysis();
+    EXPECT_EQ(groups(hui), QStringList(3, u"上平十灰"_s));
+    EXPECT_TRUE(verdict(hui, table())[1].endsWith(u"一韵到底。"_s));
+    // 杜牧《泊秦淮》: 笼 has a level and an oblique reading of one meaning;
+    // read level where the line asks, the poem keeps the pattern.
+    const Analysis bo =
+        Poem{u"烟笼寒水月笼沙，夜泊秦淮近酒家。\r\n商女不知亡国恨，隔江犹唱后庭花。"_s,
+             {},
+             u"yān lǒng hán shuǐ yuè lǒng shā yè bó qín huái jìn jiǔ jiā shāng nǚ "
+             u"bù zhī wáng guó hèn gé jiāng yóu chàng hòu tíng huā"_s}
+            .analysis();
+    EXPECT_EQ(signs(bo, 7)[0], u"○○○●入○○"_s);
+    EXPECT_TRUE(bo.marks[1].byPosition);
+    EXPECT_EQ(verdict(bo, table()).last(), u"平仄、粘对都合格律。"_s);
+    // 白居易《赋得古原草送别》: 吹 the verb is level, 吹 the noun (鼓吹)
+    // oblique: its syllable decides, not its place.
+    const Analysis bai = Poem{u"离离原上草，一岁一枯荣。\r\n野火烧不尽，春风吹又生。"_s,
+                              {},
+                              u"lí lí yuán shàng cǎo yí suì yì kū róng yě huǒ shāo bú jìn chūn "
+                              u"fēng chuī yòu shēng"_s}
+                             .analysis();
+    EXPECT_EQ(bai.marks[17].tone, Tone::Level);
+    EXPECT_TRUE(bai.marks[17].byReading);
+}
+
+TEST(Metre, OldStyleRhymesSharingTwoObliqueGroupsTakeTheOneOfTodaysTone) {
+    // 贾岛《寻隐者不遇》: 去 and 处 are each of 上声语 and 去声御; qù and chù,
+    // go and place, are the departing ones.
+    const Analysis a = Poem{u"松下问童子，言师采药去。\r\n只在此山中，云深不知处。"_s,
+                            {},
+                            u"sōng xià wèn tóng zǐ yán shī cǎi yào qù zhǐ zài cǐ shān zhōng "
+                            u"yún shēn bù zhī chù"_s}
+                           .analysis();
+    EXPECT_FALSE(a.regulated);
+    EXPECT_EQ(groups(a), QStringList(2, u"去声六御"_s));
+    // Without the syllables nothing tells the two apart: the lower group.
+    EXPECT_EQ(
+        groups(Poem{u"松下问童子，言师采药去。\r\n只在此山中，云深不知处。"_s, {}, {}}.analysis()),
+        QStringList(2, u"上声六语"_s));
 }

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Takes screenshots of the real reader under Xvfb: the About page, a poem page
 # an era table page, the poem page with pinyin, in the dark theme, in
-# Traditional characters, set vertically, as a card, and on a screen scaled
-# by 2, chosen with the keyboard.
+# Traditional characters, on a screen scaled by 2, with its metre, set
+# vertically and as a card, chosen with the keyboard.
 # Writes docs/*.png.
 #   tools/screenshots.sh [OUTDIR]
 set -e
@@ -30,7 +30,10 @@ shoot() {
   app=$!
   sleep 6
   DISPLAY=:77 xdotool search --name Vellumbra windowactivate --sync 2>/dev/null || true
-  for k in $2; do DISPLAY=:77 xdotool key "$k"; sleep 0.3; done
+  # "pause" waits for the window to catch up (the search builds its index).
+  for k in $2; do
+    if [ "$k" = pause ]; then sleep 5; else DISPLAY=:77 xdotool key "$k"; sleep 0.3; fi
+  done
   sleep 2
   DISPLAY=:77 import -window root "$out/$1.png"
   kill "$app"; wait "$app" || true
@@ -61,5 +64,8 @@ QUILLORA_CARD_PICTURE="$PWD/$out/card.png" xvfb-run -a build/tests/paper_window_
 # The poem on a screen scaled by 2: the same window, twice the pixels.
 printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
 screen=1920x1280 QT_SCALE_FACTOR=2 shoot scale2 "Home Right Down Right Down Right Down Down Down"
+# 春望 with its metre and pinyin, found by the search.
+printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n[Reading]\nPinyin=1\nMetre=1\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
+shoot metre "ctrl+f pause c h u n w a n g pause Return pause"
 rm -rf "$home"
 echo "screenshots in $out/"

@@ -31,6 +31,7 @@ for lib in libc6 libqt6core6 libqt6widgets6 libqt6webenginewidgets6 libsqlite3-0
   check "Depends on $lib (from dpkg-shlibdeps)" grep -qE "(^|, )$lib( |,|$)" <<<"$depends"
 done
 check "Depends on a Chinese font" grep -qE '(^|, )fonts-wqy-microhei \| fonts-noto-cjk(,|$)' <<<"$depends"
+check "Recommends the library" grep -qE '(^|, )quillora-library(,|$)' <<<"$(field Recommends)"
 description=$(field Description)
 check "short description" test "$(head -1 <<<"$description")" = "reader of classical Chinese literature"
 check "long description" test "$(wc -l <<<"$description")" -ge 3
