@@ -28,7 +28,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/quillora")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk")
 # The library is a data package of its own (tools/library/deb); the reader
-# works as the anthology alone without it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS quillora-library)
+# works as the anthology alone without it. Vertical pages turn their
+# punctuation only with a font that has the turned forms; without one they
+# fall back to the font above.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "quillora-library, fonts-lxgw-wenkai | fonts-noto-cjk")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

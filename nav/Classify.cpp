@@ -36,6 +36,10 @@ Action tagged(const platform::NodeInfo& node) {
     Action title = withNumber(Action::Kind::Title, node.tag);
     title.category = categoryOfTitle(node.key);
     title.name = node.text;
+    // Root, collection, poet, title: the poet is the one above the title.
+    const QStringList path = node.fullPath.split(u'\\');
+    if (path.size() >= 3)
+        title.poet = path[path.size() - 2];
     return title;
 }
 

@@ -23,6 +23,7 @@ struct Action {
     QString number;
     QString table;
     QString name;
+    QString poet; // a title's: the node above it
     bool hasChildren = false;
 
     bool operator==(const Action&) const = default;

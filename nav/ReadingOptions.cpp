@@ -13,6 +13,7 @@ namespace {
 const QString kSection = QStringLiteral("Reading");
 const QString kPinyin = QStringLiteral("Pinyin");
 const QString kMetre = QStringLiteral("Metre");
+const QString kVertical = QStringLiteral("Vertical");
 const QString kZoom = QStringLiteral("Zoom");
 const QString kTheme = QStringLiteral("Theme");
 const QString kScript = QStringLiteral("Script");
@@ -70,6 +71,7 @@ ReadingOptions ReadingOptions::read(const platform::Settings& settings) {
     ReadingOptions options;
     options.pinyin = flag(settings.read(kSection, kPinyin, {}), defaults.pinyin);
     options.metre = flag(settings.read(kSection, kMetre, {}), defaults.metre);
+    options.vertical = flag(settings.read(kSection, kVertical, {}), defaults.vertical);
     options.zoom = zoomStep(settings.read(kSection, kZoom, {}), defaults.zoom);
     options.theme = named(kThemeNames, settings.read(kSection, kTheme, {}), defaults.theme);
     options.script = named(kScriptNames, settings.read(kSection, kScript, {}), defaults.script);
@@ -90,6 +92,8 @@ void ReadingOptions::writeKeys(platform::Settings& settings, const ReadingOption
         settings.write(kSection, kPinyin, pinyin ? QStringLiteral("1") : QStringLiteral("0"));
     if (!before || metre != before->metre)
         settings.write(kSection, kMetre, metre ? QStringLiteral("1") : QStringLiteral("0"));
+    if (!before || vertical != before->vertical)
+        settings.write(kSection, kVertical, vertical ? QStringLiteral("1") : QStringLiteral("0"));
     if (!before || zoom != before->zoom)
         settings.write(kSection, kZoom, QString::number(zoom));
     if (!before || theme != before->theme)

@@ -23,6 +23,7 @@ bool isTraditional(Script script);
 struct ReadingOptions {
     bool pinyin = false;                // key "Pinyin": "1" on, "0" off
     bool metre = false;                 // key "Metre": "1" on, "0" off
+    bool vertical = false;              // key "Vertical": "1" on, "0" off
     int zoom = kDefaultZoom;            // key "Zoom": one of the zoom steps, in per cent
     Theme theme = Theme::Desktop;       // key "Theme": "desktop", "light" or "dark"
     Script script = Script::Simplified; // key "Script": "simplified", "traditional",

@@ -78,9 +78,10 @@ void titlePage(const Action& action, store::ContentStore& content, const pages::
     const std::optional<pages::Readings> pinyin = readingsOf(action, options);
     const QString text = pieces.Fields(c::NeiRong).toString();
     const std::optional<pages::MetreView> metre = metreOf(action, text, options);
+    const pages::VerticalVerse vertical{action.poet};
     pages::Html(target, action.name, text, optionalText(pieces, c::ZhuShi),
                 optionalText(pieces, c::JianXi), pinyin ? &*pinyin : nullptr,
-                metre ? &*metre : nullptr);
+                metre ? &*metre : nullptr, options.vertical ? &vertical : nullptr);
 }
 
 void idiomPage(const QString& number, store::ContentStore& content, const pages::Target& target) {

@@ -3,6 +3,7 @@
 #include "Fragments.h"
 #include "MetreView.h"
 #include "RubyText.h"
+#include "VerticalVerse.h"
 
 #include <QList>
 #include <QString>
@@ -20,11 +21,14 @@ namespace pages {
 // notes, Jx the analysis. With pinyin, the heading and the text lines carry
 // their syllables as ruby and the head a style for them; notes and analysis
 // stay as they are. With metre, a mark under each character of the text and
-// the verdict under it. Without either, the page is the plain one.
+// the verdict under it. Vertical, the heading, the poet and the text stand
+// in columns from right to left. Without any, the page is the plain one.
 PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QString Jx,
-                  const Readings* pinyin = nullptr, const MetreView* metre = nullptr);
+                  const Readings* pinyin = nullptr, const MetreView* metre = nullptr,
+                  const VerticalVerse* vertical = nullptr);
 void Html(const Target& target, const QString& Bt, const QString& Zw, const QString& Zs,
-          const QString& Jx, const Readings* pinyin = nullptr, const MetreView* metre = nullptr);
+          const QString& Jx, const Readings* pinyin = nullptr, const MetreView* metre = nullptr,
+          const VerticalVerse* vertical = nullptr);
 
 // Cy (chengyu, idiom): ChengYu the idiom, GuShi its story.
 PageFile cyPage(const QString& bullet, const QString& ChengYu, const QString& GuShi);

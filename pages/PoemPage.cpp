@@ -19,7 +19,7 @@ void verdictLines(PageFile& page, const MetreView& metre) {
 } // namespace
 
 PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QString Jx,
-                  const Readings* pinyin, const MetreView* metre) {
+                  const Readings* pinyin, const MetreView* metre, const VerticalVerse* vertical) {
     // The heading and the text carry the pinyin (the ruby writers raise the
     // marks as AddH does); the window title cannot.
     const QString marked = AddH(Bt);
@@ -42,8 +42,16 @@ PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QSt
         page.line(rubyStyleLine());
     if (metre)
         page.line(metreStyleLine());
+    if (vertical) {
+        page.line(verticalStyleLine());
+        page.line(verticalOpening());
+    }
     headingLine(page, bullet, boldTail(heading));
+    if (vertical && !vertical->poet.isEmpty())
+        page.line(poetLine(vertical->poet));
     textBlock(page, Zw);
+    if (vertical)
+        page.line(verticalClosing());
     if (metre)
         verdictLines(page, *metre);
     if (!Zs.isEmpty()) {
@@ -62,8 +70,9 @@ PageFile htmlPage(const QString& bullet, QString Bt, QString Zw, QString Zs, QSt
 }
 
 void Html(const Target& target, const QString& Bt, const QString& Zw, const QString& Zs,
-          const QString& Jx, const Readings* pinyin, const MetreView* metre) {
-    save(target, htmlPage(target.bullet, Bt, Zw, Zs, Jx, pinyin, metre));
+          const QString& Jx, const Readings* pinyin, const MetreView* metre,
+          const VerticalVerse* vertical) {
+    save(target, htmlPage(target.bullet, Bt, Zw, Zs, Jx, pinyin, metre, vertical));
 }
 
 } // namespace pages

@@ -60,6 +60,8 @@ class PageView final : public QWidget {
     void setInputFilter(QObject* filter);
 
     QString title() const;
+    // The page file on show, or empty when none is.
+    QString shownFile() const { return m_shown.toLocalFile(); }
     // The text the page shows, delivered to the callback once read.
     void plainText(const std::function<void(const QString&)>& callback) const;
     // Scripts run in the page's own world, the callback receiving the result.

@@ -1,11 +1,13 @@
 #include "Mainform.h"
 
+#include "CardActions.h"
 #include "ErrorReport.h"
 #include "FavouritesActions.h"
 #include "HitMarker.h"
 #include "LibraryBranch.h"
 #include "Paths.h"
 #include "Placement.h"
+#include "PrintActions.h"
 #include "ReadingActions.h"
 #include "SearchPane.h"
 #include "SplitterBar.h"
@@ -46,9 +48,12 @@ Mainform::Mainform(QWidget* parent)
     : QWidget(parent), BtTree(new platform::NodeTree(this)), Ie(new platform::PageView(this)),
       Picture1(new SplitterBar(this)),
       m_search(new SearchPane(this, BtTree, [this] { return find::buildFinder(*m_content); })),
-      m_marker(new HitMarker(Ie, this)), m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)),
+      m_marker(new HitMarker(Ie, this)),
+      m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)),
       m_favourites(new FavouritesActions(this, BtTree)),
-      m_library(new LibraryBranch(BtTree, this)) {
+      m_library(new LibraryBranch(BtTree, this)),
+      m_print(new PrintActions(this, BtTree, Ie, m_reading, [this] { return m_content.get(); })),
+      m_cards(new CardActions(this, BtTree, m_reading, [this] { return m_content.get(); })) {
     setWindowTitle(QStringLiteral("Vellumbra"));
     BtTree->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(BtTree, &platform::NodeTree::nodeChosen, this, &Mainform::choose);
@@ -65,10 +70,11 @@ Mainform::Mainform(QWidget* parent)
     });
     wireSearch();
     wireComfort();
+    m_print->setBookletKeys([this] { return m_favourites->keptKeys(); });
     // The tree's right-click menu lists the reader's actions with their keys.
     installActions(this, BtTree,
-                   m_comfort->actions() + m_search->actions() + m_marker->actions() +
-                       m_favourites->actions());
+                   m_comfort->actions() + m_favourites->actions() + m_print->actions() +
+                       m_cards->actions() + m_search->actions() + m_marker->actions());
 }
 
 void Mainform::wireComfort() {

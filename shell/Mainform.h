@@ -21,9 +21,11 @@ class ContentStore;
 
 namespace shell {
 
+class CardActions;
 class FavouritesActions;
 class HitMarker;
 class LibraryBranch;
+class PrintActions;
 class ReadingActions;
 class SearchPane;
 class SplitterBar;
@@ -53,6 +55,8 @@ class Mainform final : public QWidget {
     SearchPane* search() const { return m_search; }
     ReadingActions* reading() const { return m_comfort; }
     FavouritesActions* favourites() const { return m_favourites; }
+    PrintActions* printing() const { return m_print; }
+    CardActions* cards() const { return m_cards; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -87,6 +91,8 @@ class Mainform final : public QWidget {
     ReadingActions* m_comfort;
     FavouritesActions* m_favourites;
     LibraryBranch* m_library;
+    PrintActions* m_print;
+    CardActions* m_cards;
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
     QString m_shownKey; // the node whose page the view shows

@@ -34,6 +34,8 @@ const std::array kSwitches{
            [](nav::ReadingOptions& o, bool on) { o.pinyin = on; }},
     Switch{u"metre", [](const nav::ReadingOptions& o) { return o.metre; },
            [](nav::ReadingOptions& o, bool on) { o.metre = on; }},
+    Switch{u"vertical", [](const nav::ReadingOptions& o) { return o.vertical; },
+           [](nav::ReadingOptions& o, bool on) { o.vertical = on; }},
 };
 
 // The Traditionals the script switch can show, each a menu entry.

@@ -57,6 +57,7 @@ TEST(Classify, ATitlesCategoryComesFromItsKeyNotItsPath) {
                                     u"Vellumbra\\诗歌\\苏轼\\念奴娇·赤壁怀古"_s));
     EXPECT_EQ(ci.category, 1);
     EXPECT_EQ(ci.name, u"念奴娇·赤壁怀古"_s);
+    EXPECT_EQ(ci.poet, u"苏轼"_s);
     EXPECT_EQ(classify(node(u"R2.10.3"_s, u"30"_s, u"t"_s, u"其他\\t"_s)).category, 2);
 }
 

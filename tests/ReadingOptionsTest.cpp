@@ -56,9 +56,10 @@ TEST_F(ReadingSettings, WrittenOptionsReadBackInTheirOwnSection) {
     EXPECT_EQ(settings.read(u"Setting"_s, u"Left"_s, {}), u"120"_s);
 }
 
-TEST_F(ReadingSettings, ZoomThemeAndScriptRoundTripAndRecoverFromGarbage) {
+TEST_F(ReadingSettings, ZoomThemeScriptAndVerticalRoundTripAndRecoverFromGarbage) {
     nav::ReadingOptions chosen;
     chosen.zoom = 175;
+    chosen.vertical = true;
     chosen.theme = nav::Theme::Dark;
     chosen.script = nav::Script::Traditional;
     {
@@ -71,8 +72,10 @@ TEST_F(ReadingSettings, ZoomThemeAndScriptRoundTripAndRecoverFromGarbage) {
     for (const QString& bad : {u"176"_s, u"0"_s, u"-100"_s, u"dark"_s, u"1e2"_s, u""_s}) {
         settings.write(u"Reading"_s, u"Zoom"_s, bad);
         settings.write(u"Reading"_s, u"Script"_s, bad + u"x"_s);
+        settings.write(u"Reading"_s, u"Vertical"_s, bad);
         const nav::ReadingOptions read = nav::ReadingOptions::read(settings);
         EXPECT_EQ(read.zoom, 100) << bad.toStdString();
+        EXPECT_FALSE(read.vertical) << bad.toStdString();
         EXPECT_EQ(read.script, nav::Script::Simplified) << bad.toStdString();
     }
     settings.write(u"Reading"_s, u"Theme"_s, u"purple"_s);

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Takes screenshots of the real reader under Xvfb: the About page, a poem page
 # an era table page, the poem page with pinyin, in the dark theme, in
-# Traditional characters, on a screen scaled by 2, with its metre and 我的收藏
-# with three favourites, chosen with the keyboard.
+# Traditional characters, on a screen scaled by 2, with its metre, set
+# vertically and as a card, and 我的收藏 with three favourites, chosen with
+# the keyboard.
 # Writes docs/*.png.
 #   tools/screenshots.sh [OUTDIR]
 set -e
@@ -58,6 +59,14 @@ printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n[Reading]\
 shoot dark "Home Right Down Right Down Right Down Down Down"
 printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n[Reading]\nScript=traditional\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
 shoot traditional "Home Right Down Right Down Right Down Down Down"
+# The same poem set vertically, then its card.
+printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n[Reading]\nVertical=1\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
+shoot vertical "Home Right Down Right Down Right Down Down Down"
+printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
+# The card comes from the window test that draws it (xdotool's Ctrl+Shift
+# does not reach the window under Xvfb).
+QUILLORA_CARD_PICTURE="$PWD/$out/card.png" xvfb-run -a build/tests/paper_window_tests \
+  --gtest_filter='Paper.ACard*' >/dev/null 2>&1 || true
 # The poem on a screen scaled by 2: the same window, twice the pixels.
 printf '[Setting]\nLeft=0\nTop=0\nWidth=14400\nHeight=9600\nWindow=0\n' > "$XDG_CONFIG_HOME/Quillora/Quillora.ini"
 screen=1920x1280 QT_SCALE_FACTOR=2 shoot scale2 "Home Right Down Right Down Right Down Down Down"
