@@ -16,7 +16,7 @@ mklibrary=${MKLIBRARY:-build/tools/library/mklibrary/mklibrary}
 fetch() {
     tarball="$work/$1-$2.tgz"
     if [ ! -f "$tarball" ]; then
-        npm pack "$1@$2" --pack-destination "$work" --silent >/dev/null
+        python3 tools/library/fetch.py "$1" "$2" "$tarball"
     fi
     actual="sha512-$(openssl dgst -sha512 -binary "$tarball" | base64 -w0)"
     if [ "$actual" != "$3" ]; then

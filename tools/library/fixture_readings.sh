@@ -9,7 +9,7 @@ work=build/library/work
 mkdir -p "$work"
 cmake --build build --target mklibrary >/dev/null
 tarball="$work/$PP_NAME-$PP_VERSION.tgz"
-[ -f "$tarball" ] || npm pack "$PP_NAME@$PP_VERSION" --pack-destination "$work" --silent >/dev/null
+[ -f "$tarball" ] || python3 tools/library/fetch.py "$PP_NAME" "$PP_VERSION" "$tarball"
 actual="sha512-$(openssl dgst -sha512 -binary "$tarball" | base64 -w0)"
 [ "$actual" = "$PP_INTEGRITY" ] || { echo "fixture_readings.sh: $tarball is not the pinned $PP_NAME" >&2; exit 1; }
 rm -rf "$work/pinyin-pro" && mkdir -p "$work/pinyin-pro" && tar -xzf "$tarball" -C "$work/pinyin-pro"
