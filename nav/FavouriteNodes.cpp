@@ -1,5 +1,7 @@
 #include "FavouriteNodes.h"
 
+#include <QRegularExpression>
+
 #include "library/LibraryKeys.h"
 #include "store/NodeKeys.h"
 
@@ -46,8 +48,14 @@ std::optional<Piece> pieceOf(const platform::NodeInfo& node) {
     // A shi, ci or sanqu stands under its kind and its poet; so does a piece
     // of the library, under its collection and its author or section.
     const bool verse = store::nodeKeys::categoryOfTitle(node.key).has_value();
-    if ((verse || isLibraryPiece(node.key)) && path.size() >= 4)
+    if (verse && path.size() >= 4)
         return Piece{path[1], node.text, path[path.size() - 2]};
+    // A library author's node adds the count of pieces, which is no part of
+    // the name: 李白（39）.
+    if (isLibraryPiece(node.key) && path.size() >= 4) {
+        static const QRegularExpression count(QStringLiteral("（\\d+）$"));
+        return Piece{path[1], node.text, QString(path[path.size() - 2]).remove(count)};
+    }
     return std::nullopt;
 }
 

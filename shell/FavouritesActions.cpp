@@ -76,8 +76,8 @@ void FavouritesActions::load(const QString& path) {
 fn::Lookup FavouritesActions::lookup() const {
     // Built at the first question only: most starts find every key in place.
     auto index = std::make_shared<std::optional<QHash<QString, QStringList>>>();
-    auto pieceAt = [tree = m_tree](const QString& key) -> std::optional<Piece> {
-        if (!tree->contains(key))
+    auto pieceAt = [tree = m_tree, make = m_makeNode](const QString& key) -> std::optional<Piece> {
+        if (!tree->contains(key) && !(make && make(key) && tree->contains(key)))
             return std::nullopt;
         return fn::pieceOf(tree->info(key));
     };

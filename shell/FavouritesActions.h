@@ -51,6 +51,10 @@ class FavouritesActions final : public QObject {
            const nav::ReadingOptions& reading,
            const std::function<QString(const platform::NodeInfo&)>& pageOfPiece);
 
+    // Makes a node that is built only on demand (a piece of the library),
+    // so that a favourite of it finds its node; false when there is none.
+    void setNodeMaker(std::function<bool(const QString&)> make) { m_makeNode = std::move(make); }
+
     // Keeps the piece chosen in the tree, or drops it when it is kept.
     void toggle();
     // The keys of the kept pieces' own nodes, in the order added.
@@ -80,6 +84,7 @@ class FavouritesActions final : public QObject {
     platform::NodeTree* m_tree;
     std::unique_ptr<favourites::Store> m_store;
     QList<nav::favouriteNodes::Placed> m_placed;
+    std::function<bool(const QString&)> m_makeNode;
     QList<QAction*> m_actions;
 };
 

@@ -71,6 +71,7 @@ Mainform::Mainform(QWidget* parent)
     wireSearch();
     wireComfort();
     m_print->setBookletKeys([this] { return m_favourites->keptKeys(); });
+    m_favourites->setNodeMaker([this](const QString& key) { return m_library->prepare(key); });
     // The tree's right-click menu lists the reader's actions with their keys.
     installActions(this, BtTree,
                    m_comfort->actions() + m_favourites->actions() + m_print->actions() +

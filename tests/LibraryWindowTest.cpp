@@ -1,6 +1,7 @@
 // The library in the real window: 书库 › 全唐诗 › an author › a piece, a
 // line of the library searched and opened, back and forward across the
 // anthology and the library, and Traditional on a library page.
+#include "shell/FavouritesActions.h"
 #include "shell/Mainform.h"
 #include "shell/ReadingActions.h"
 #include "shell/SearchPane.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidgetItem>
 
@@ -122,6 +124,38 @@ TEST_F(LibraryWindow, ALibraryLineIsFoundOpenedAndMarked) {
         opened += shelf->child(i)->isExpanded() ? 1 : 0;
     EXPECT_EQ(opened, 1);
     EXPECT_TRUE(pageText().contains(u"函谷壯皇居"_s));
+}
+
+// A favourite of a library piece, whose node is made only when its branch
+// opens, is found again at the next start, with its author's plain name.
+TEST_F(LibraryWindow, AFavouriteOfALibraryPieceIsFoundAtTheNextStart) {
+    QTemporaryDir data;
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    form->close();
+    window_support::open(form);
+    tree = form->tree();
+    QTreeWidgetItem* poem =
+        childStarting(childStarting(childStarting(tree->topLevelItem(4), u"全唐诗"_s), u"李白（"_s),
+                      u"靜夜思"_s);
+    ASSERT_TRUE(poem);
+    const QString key = keyOf(poem);
+    andWait([&] { tree->setCurrentItem(poem); });
+    form->favourites()->toggle();
+    ASSERT_EQ(form->favourites()->keptKeys(), QStringList{key});
+
+    form->close();
+    window_support::open(form);
+    tree = form->tree();
+    EXPECT_EQ(form->favourites()->keptKeys(), QStringList{key});
+    ASSERT_EQ(tree->topLevelItemCount(), 6);
+    QTreeWidgetItem* kept = tree->topLevelItem(5);
+    EXPECT_EQ(kept->text(0), u"我的收藏"_s);
+    ASSERT_EQ(kept->childCount(), 1);
+    EXPECT_EQ(kept->child(0)->text(0), u"靜夜思（李白）"_s);
+    form->close();
+    qputenv("XDG_DATA_HOME", saved);
+    window_support::open(form);
 }
 
 } // namespace
