@@ -6,19 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include "FixtureLibrary.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-class EditionDiff : public ::testing::Test {
+class EditionDiff : public WithFixtureLibrary {
   protected:
-    static void SetUpTestSuite() {
-        QString error;
-        file =
-            library::LibraryFile::open(QStringLiteral(QUILLORA_FIXTURE_LIBRARY), &error).release();
-        ASSERT_NE(file, nullptr) << error.toStdString();
-    }
-    static void TearDownTestSuite() { delete file; }
     static library::Folding folding() { return library::Folding(file->foldTable()); }
 
     // The line with its differing runs in brackets.
@@ -28,9 +23,7 @@ class EditionDiff : public ::testing::Test {
             text += run.differs ? u'[' + run.text + u']' : run.text;
         return text;
     }
-    static library::LibraryFile* file;
 };
-library::LibraryFile* EditionDiff::file = nullptr;
 
 TEST_F(EditionDiff, MarksExactlyTheCharactersThatDiffer) {
     const auto lines = library::compareEditions(

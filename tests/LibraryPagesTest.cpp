@@ -12,19 +12,14 @@
 
 #include <gtest/gtest.h>
 
+#include "FixtureLibrary.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-class LibraryPages : public ::testing::Test {
+class LibraryPages : public WithFixtureLibrary {
   protected:
-    static void SetUpTestSuite() {
-        QString error;
-        file =
-            library::LibraryFile::open(QStringLiteral(QUILLORA_FIXTURE_LIBRARY), &error).release();
-        ASSERT_NE(file, nullptr) << error.toStdString();
-    }
-    static void TearDownTestSuite() { delete file; }
 
     // The page of a node as written to disk, decoded.
     QString page(const QString& key, const nav::ReadingOptions& options = {}) {
@@ -59,9 +54,7 @@ class LibraryPages : public ::testing::Test {
         return {};
     }
     QTemporaryDir m_dir;
-    static library::LibraryFile* file;
 };
-library::LibraryFile* LibraryPages::file = nullptr;
 
 TEST_F(LibraryPages, APieceHasItsTitleAuthorLinesAndTheCollectionsThatHoldIt) {
     const QString key = pieceKey(u"唐诗三百首"_s, u"登鸛雀樓"_s);

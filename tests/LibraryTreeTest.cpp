@@ -8,19 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include "FixtureLibrary.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-class LibraryTree : public ::testing::Test {
+class LibraryTree : public WithFixtureLibrary {
   protected:
-    static void SetUpTestSuite() {
-        QString error;
-        file =
-            library::LibraryFile::open(QStringLiteral(QUILLORA_FIXTURE_LIBRARY), &error).release();
-        ASSERT_NE(file, nullptr) << error.toStdString();
-    }
-    static void TearDownTestSuite() { delete file; }
 
     static QStringList texts(const std::vector<nav::LibraryTree::Child>& children) {
         QStringList out;
@@ -36,9 +31,7 @@ class LibraryTree : public ::testing::Test {
                 return child.key;
         return {};
     }
-    static library::LibraryFile* file;
 };
-library::LibraryFile* LibraryTree::file = nullptr;
 
 TEST_F(LibraryTree, TheCollectionsStandInTheShelfsOrderWithTheirBooksGrouped) {
     nav::LibraryTree tree(*file);
