@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin
   libgl-dev libsqlite3-dev libicu-dev libopencc-dev libgtest-dev libbenchmark-dev xvfb xauth fonts-wqy-microhei
-  desktop-file-utils appstream man-db dpkg-dev file xdotool python3 opencc nodejs poppler-utils"
+  desktop-file-utils appstream man-db dpkg-dev file xdotool python3 opencc nodejs ca-certificates poppler-utils"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
