@@ -21,23 +21,6 @@ QList<favourites::Favourite> kept(const ProgramRun& run) {
     return favourites::Store(run.favouritesFile()).list();
 }
 
-// Types keys into the program's window, as a user at the keyboard would.
-void type(ProgramRun& run, const QString& xdotool, const QStringList& keys) {
-    const QStringList window{u"search"_s,
-                             u"--sync"_s,
-                             u"--onlyvisible"_s,
-                             u"--pid"_s,
-                             QString::number(run.process().processId()),
-                             u"--name"_s,
-                             u"Vellumbra"_s,
-                             u"windowfocus"_s,
-                             u"key"_s};
-    for (const QString& key : keys) {
-        QProcess::execute(xdotool, window + QStringList{key});
-        QTest::qWait(300);
-    }
-}
-
 } // namespace
 
 TEST(FavouritesProgram, AFavouriteSurvivesTheProgramKilledStraightAfterAddingIt) {
@@ -47,7 +30,7 @@ TEST(FavouritesProgram, AFavouriteSurvivesTheProgramKilledStraightAfterAddingIt)
     QTemporaryDir home;
     ProgramRun run(home.path());
     ASSERT_NO_FATAL_FAILURE(run.start());
-    type(run, xdotool, {u"ctrl+r"_s, u"ctrl+d"_s});
+    run.type(xdotool, {u"ctrl+r"_s, u"ctrl+d"_s});
     ASSERT_TRUE(eventually([&] { return kept(run).size() == 1; }));
     ::kill(pid_t(run.process().processId()), SIGKILL);
     ASSERT_TRUE(run.process().waitForFinished(10000));

@@ -88,6 +88,20 @@ class ProgramRun {
         return line.match(QString::fromUtf8(file.readAll())).captured(1);
     }
 
+    // Types keys into the program's window with xdotool, as a user at the
+    // keyboard would, a pause after each.
+    void type(const QString& xdotool, const QStringList& keys) {
+        const QStringList window{QStringLiteral("search"), QStringLiteral("--sync"),
+                                 QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                 QString::number(m_process.processId()), QStringLiteral("--name"),
+                                 QStringLiteral("Vellumbra"), QStringLiteral("windowfocus"),
+                                 QStringLiteral("key")};
+        for (const QString& key : keys) {
+            QProcess::execute(xdotool, window + QStringList{key});
+            QTest::qWait(300);
+        }
+    }
+
     void launch() {
         m_process.start(QStringLiteral(QUILLORA_EXECUTABLE), {});
         ASSERT_TRUE(m_process.waitForStarted());
