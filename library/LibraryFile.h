@@ -20,6 +20,10 @@ namespace library {
 class LibraryFile final {
   public:
     static std::unique_ptr<LibraryFile> open(const QString& path, QString* error);
+    // Reads the header only: whether the file is a library of this format
+    // and of the size it says, without mapping or checking its tables. A
+    // file that passes may still fail to open.
+    static bool probe(const QString& path, QString* error);
 
     std::span<const format::CollectionRecord> collections() const { return m_collections; }
     std::span<const format::AuthorRecord> authors() const { return m_authors; }

@@ -19,7 +19,8 @@ namespace shell {
 SearchPane::SearchPane(QWidget* window, platform::NodeTree* tree, FinderFactory makeFinder)
     : QObject(window), m_tree(tree), m_field(new QLineEdit(window)), m_count(new QLabel(window)),
       m_list(new QListWidget(window)), m_openAction(tableAction(QStringLiteral("find"), this)),
-      m_closeAction(tableAction(QStringLiteral("closeFind"), this)), m_makeFinder(std::move(makeFinder)) {
+      m_closeAction(tableAction(QStringLiteral("closeFind"), this)),
+      m_makeFinder(std::move(makeFinder)) {
     m_field->setPlaceholderText(QStringLiteral("诗题、诗句、诗人、成语、年号、年份或拼音"));
     m_field->setClearButtonEnabled(true);
     m_list->setItemDelegate(new ResultDelegate(m_list));
@@ -121,13 +122,19 @@ void SearchPane::search() {
     place(m_pane);
 }
 
-void SearchPane::setLibrary(const library::LibraryFile* file) {
-    m_library = file;
+void SearchPane::setLibrary(LibrarySource source) {
+    m_librarySource = std::move(source);
+    m_library = nullptr;
     m_librarySearcher.reset();
 }
 
 ShownResults SearchPane::found(const QString& query) {
     const find::Results anthology = m_finder->find(query, kShownRows);
+    const library::LibraryFile* file = m_librarySource ? m_librarySource() : nullptr;
+    if (file != m_library) {
+        m_library = file;
+        m_librarySearcher.reset();
+    }
     if (!m_library)
         return shownRows(anthology);
     if (!m_librarySearcher)
