@@ -7,6 +7,8 @@
 // shared machine does not decide its figure.
 //   library_bench --query LIBRARY QUERY...     (prints the rows)
 //   library_bench --open LIBRARY [N]           (times opening it, N times)
+//   library_bench --after-pause LIBRARY QUERIES (each query warm, then right
+//                 after the file's pages were given back, as after a pause)
 #include "library/Folding.h"
 #include "library/LibraryFile.h"
 #include "library/Searcher.h"
@@ -155,6 +157,35 @@ int timeOpening(const QString& path, int times) {
     return 0;
 }
 
+// The first search after the reader paused pays for bringing the pages it
+// reads back from the cache: each query warm, then after a release.
+int timeAfterPause(const QString& path, const QStringList& queries) {
+    QString error;
+    const std::unique_ptr<library::LibraryFile> file = library::LibraryFile::open(path, &error);
+    if (!file) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    const library::Searcher searcher(*file);
+    std::vector<double> warm, paused;
+    for (const QString& query : queries) {
+        searcher.find(query, 100);
+        QElapsedTimer clock;
+        clock.start();
+        searcher.find(query, 100);
+        warm.push_back(double(clock.nsecsElapsed()) / 1e6);
+        file->releaseResidentPages();
+        clock.restart();
+        searcher.find(query, 100);
+        paused.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    std::printf("%lld queries, warm: median %.2f ms, 95th %.2f ms; after the pages were given "
+                "back: median %.2f ms, 95th %.2f ms\n",
+                qlonglong(queries.size()), percentile(warm, 0.5), percentile(warm, 0.95),
+                percentile(paused, 0.5), percentile(paused, 0.95));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -163,6 +194,8 @@ int main(int argc, char** argv) {
         args << QString::fromUtf8(argv[i]);
     if (args.size() >= 2 && args[0] == u"--open"_qs)
         return timeOpening(args[1], args.size() > 2 ? args[2].toInt() : 20);
+    if (args.size() >= 3 && args[0] == u"--after-pause"_qs)
+        return timeAfterPause(args[1], readQueries(args[2]));
     const bool printing = !args.isEmpty() && args[0] == u"--query"_qs;
     if (printing)
         args.removeFirst();

@@ -2,6 +2,9 @@
 
 #include "Checksum.h"
 
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 #include <algorithm>
 #include <cstring>
 
@@ -82,6 +85,15 @@ bool LibraryFile::map(const QString& path, QString* error) {
         return fail(error, path, QStringLiteral("cannot be mapped (%1)").arg(m_file.errorString()));
     m_bytes = {bytes, size_t(size)};
     return true;
+}
+
+void LibraryFile::releaseResidentPages() const {
+#ifdef __linux__
+    // The mapping is read-only and starts at offset 0, so page aligned; its
+    // pages are never dirty and come back from the file when next read.
+    if (!m_bytes.empty())
+        madvise(const_cast<unsigned char*>(m_bytes.data()), m_bytes.size(), MADV_DONTNEED);
+#endif
 }
 
 namespace {

@@ -53,6 +53,12 @@ class LibraryFile final {
     // other pieces. The readings are generated, not reviewed.
     QStringView pieceReadings(const format::PieceRecord& piece) const;
 
+    // Gives the file's pages back to the system: they stay in its cache, so
+    // the next read costs a page fault rather than a disk read, but no longer
+    // count as this process's memory. For when the reader falls idle after
+    // searches that touched much of the file.
+    void releaseResidentPages() const;
+
     // Checks the checksums of the large sections too (text and postings),
     // which opening leaves out to stay fast.
     bool verifyAll(QString* error) const;

@@ -38,6 +38,15 @@ SearchPane::SearchPane(QWidget* window, platform::NodeTree* tree, FinderFactory 
     m_pending.setInterval(0);
     connect(&m_pending, &QTimer::timeout, this, &SearchPane::search);
     connect(m_field, &QLineEdit::textChanged, this, [this] { m_pending.start(); });
+    // Searches may read much of the library; once the reader pauses, its
+    // pages go back to the system's cache instead of staying this
+    // process's memory.
+    m_idle.setSingleShot(true);
+    m_idle.setInterval(kIdleRelease);
+    connect(&m_idle, &QTimer::timeout, this, [this] {
+        if (m_library)
+            m_library->releaseResidentPages();
+    });
     // A click opens; a double-click is two clicks on the same result.
     connect(m_list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { choose(m_list->row(item)); });
@@ -139,6 +148,7 @@ ShownResults SearchPane::found(const QString& query) {
         return shownRows(anthology);
     if (!m_librarySearcher)
         m_librarySearcher = std::make_unique<library::Searcher>(*m_library);
+    m_idle.start();
     const library::Folding folding(m_library->foldTable());
     return shownRows(anthology, m_librarySearcher->find(query, kShownRows), folding,
                      m_librarySearcher->terms(query), kShownRows);

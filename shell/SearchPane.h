@@ -37,6 +37,7 @@ class SearchPane final : public QObject {
   public:
     using FinderFactory = std::function<std::unique_ptr<find::Finder>()>;
     static constexpr int kShownRows = 100;
+    static constexpr int kIdleRelease = 1000; // ms after the last library search
 
     // The finder is made at the first search, not at start-up.
     SearchPane(QWidget* window, platform::NodeTree* tree, FinderFactory makeFinder);
@@ -96,6 +97,7 @@ class SearchPane final : public QObject {
     const library::LibraryFile* m_library = nullptr; // the one m_librarySearcher reads
     std::unique_ptr<library::Searcher> m_librarySearcher;
     QTimer m_pending;
+    QTimer m_idle;
     QRect m_pane;
     bool m_open = false;
 };

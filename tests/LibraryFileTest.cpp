@@ -45,7 +45,47 @@ const library::format::SectionEntry& entry(const QByteArray& bytes, library::for
         bytes.constData() + sizeof(library::format::Header))[size_t(id) - 1];
 }
 
+// The kilobytes of the mapping of `path` this process holds in memory.
+qint64 residentKilobytes(const QString& path) {
+    QFile maps(u"/proc/self/smaps"_s);
+    if (!maps.open(QIODevice::ReadOnly))
+        return -1;
+    qint64 total = 0;
+    bool inside = false;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        if (!line.isEmpty() && !line.contains(':'))
+            continue;
+        if (line.contains('-') && line.split(' ').size() > 5)
+            inside = line.endsWith(path.toUtf8());
+        else if (inside && line.startsWith("Rss:"))
+            total += line.mid(4).trimmed().split(' ').value(0).toLongLong();
+    }
+    return total;
+}
+
+QString everyText(const library::LibraryFile& file) {
+    QString all;
+    for (const auto& piece : file.pieces())
+        all += file.pieceText(piece);
+    return all;
+}
+
 } // namespace
+
+TEST(LibraryFile, PagesGivenBackAreReadAgainAlike) {
+    QString error;
+    const QString path = QStringLiteral(QUILLORA_FIXTURE_LIBRARY);
+    const auto file = library::LibraryFile::open(path, &error);
+    ASSERT_TRUE(file) << error.toStdString();
+    const QString before = everyText(*file);
+    ASSERT_TRUE(file->verifyAll(&error));
+    const qint64 resident = residentKilobytes(path);
+    ASSERT_GT(resident, 0) << "the whole file was just read";
+    file->releaseResidentPages();
+    EXPECT_LT(residentKilobytes(path), resident);
+    EXPECT_EQ(everyText(*file), before);
+    EXPECT_TRUE(file->verifyAll(&error)) << error.toStdString();
+}
 
 TEST(LibraryFile, TheFixtureOpensAndItsLargeSectionsVerify) {
     QString error;
