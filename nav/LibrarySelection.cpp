@@ -36,7 +36,7 @@ bool traditionalShown(const ReadingOptions& options) {
 }
 
 void piecePage(const library::LibraryFile& file, const Node& node, const pages::Target& target,
-               const ReadingOptions& options) {
+               const ReadingOptions& options, const AnthologyLinks* anthology) {
     const fmt::CollectionRecord& collection = file.collections()[size_t(node.collection)];
     const fmt::AuthorRecord& author =
         file.authors()[collection.firstAuthor + uint32_t(node.author)];
@@ -51,7 +51,8 @@ void piecePage(const library::LibraryFile& file, const Node& node, const pages::
     const QString name = collectionName(file, uint32_t(node.collection));
     piece.dynasty = libraryShelf::dynastyOf(name);
     piece.collection = libraryShelf::labelOf(name);
-    const LibraryEditions editions = editionsOf(file, index);
+    const LibraryEditions editions = editionsOf(file, index, anthology);
+    piece.inAnthology = editions.inAnthology;
     piece.alsoIn = editions.alsoIn;
     piece.editions = editions.differing;
     QList<int> source;
@@ -133,13 +134,14 @@ bool looksTraditional(const library::LibraryFile& file, QStringView text) {
 }
 
 QString showLibraryNode(const QString& key, const library::LibraryFile& file, LibraryTree& tree,
-                        const pages::Target& target, const ReadingOptions& options) {
+                        const pages::Target& target, const ReadingOptions& options,
+                        const AnthologyLinks* anthology) {
     std::optional<Node> node = libraryNode::parse(key);
     if (!node || tree.pathTo(key).isEmpty())
         node = Node{};
     switch (node->kind) {
     case Kind::Piece:
-        piecePage(file, *node, target, options);
+        piecePage(file, *node, target, options, anthology);
         break;
     case Kind::Author:
         authorPage(file, *node, target, options);
@@ -148,6 +150,17 @@ QString showLibraryNode(const QString& key, const library::LibraryFile& file, Li
         shelfPage(file, tree, *node, target);
         break;
     }
+    return target.page;
+}
+
+std::optional<QString> showAnthologyEditions(const QString& key, const library::LibraryFile& file,
+                                             const AnthologyLinks& anthology,
+                                             const pages::Target& target) {
+    const std::optional<pages::AnthologyEditions> editions =
+        anthologyEditionsOf(file, anthology, key);
+    if (!editions)
+        return std::nullopt;
+    pages::save(target, pages::anthologyEditionsPage(target.bullet, *editions));
     return target.page;
 }
 

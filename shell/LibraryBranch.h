@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -13,8 +14,9 @@ namespace library {
 class LibraryFile;
 }
 namespace nav {
+class AnthologyLinks;
 class LibraryTree;
-}
+} // namespace nav
 namespace platform {
 class NodeTree;
 }
@@ -36,6 +38,11 @@ class LibraryBranch final : public QObject {
     // cannot be opened is said once on the standard error stream.
     void load();
     const library::LibraryFile* file() const { return m_file.get(); }
+    // Whether a library was found at start, whether or not it is open yet.
+    bool installed() const { return m_file != nullptr; }
+    // Where the pages of pieces learn which of them are the anthology's poems.
+    using AnthologySource = std::function<const nav::AnthologyLinks*()>;
+    void setAnthology(AnthologySource source) { m_anthology = std::move(source); }
 
     bool owns(const QString& key) const;
     // Writes the node's page and returns the file to show.
@@ -53,6 +60,7 @@ class LibraryBranch final : public QObject {
     platform::NodeTree* m_tree;
     std::unique_ptr<library::LibraryFile> m_file;
     std::unique_ptr<nav::LibraryTree> m_branch;
+    AnthologySource m_anthology;
 };
 
 } // namespace shell
