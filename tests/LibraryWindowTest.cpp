@@ -210,6 +210,16 @@ TEST_F(LibraryWindow, AnAnthologyPoemIsComparedWithTheLibrarysEditionsOnAPageOfI
     andWait([&] { form->reading()->action(u"forward"_s)->trigger(); });
     EXPECT_TRUE(pageText().contains(u"牀前看月光"_s));
 
+    // The library's own page of the poem names the anthology and compares it.
+    QTreeWidgetItem* libraryPoem = childStarting(
+        childStarting(childStarting(tree->topLevelItem(4), u"全唐诗"_s), u"李白（"_s), u"靜夜思"_s);
+    ASSERT_TRUE(libraryPoem);
+    andWait([&] { tree->setCurrentItem(libraryPoem); });
+    EXPECT_FALSE(editions->isEnabled());
+    shown = pageText();
+    EXPECT_TRUE(shown.contains(u"又见本书"_s)) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(u"床前明月光"_s));
+
     // Alike but for script: said in plain words.
     andWait([&] { tree->reveal(poemKey(u"王之涣"_s, u"登鹳雀楼"_s)); });
     ASSERT_TRUE(editions->isEnabled());
