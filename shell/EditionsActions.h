@@ -54,6 +54,8 @@ class EditionsActions final : public QObject {
     // Which library pieces are the anthology's poems: worked out at the
     // first call; null without a usable library.
     const nav::AnthologyLinks* links();
+    // Whether they have been worked out yet.
+    bool linked() const { return m_links != nullptr; }
     // Writes the comparison page of the anthology's poem of that key and
     // returns its path; nothing when the library holds no edition of it.
     std::optional<QString> showPage(const QString& key, const pages::Target& target);

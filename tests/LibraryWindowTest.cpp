@@ -184,7 +184,11 @@ TEST_F(LibraryWindow, AFavouriteOfALibraryPieceIsFoundAtTheNextStart) {
 TEST_F(LibraryWindow, AnAnthologyPoemIsComparedWithTheLibrarysEditionsOnAPageOfItsOwn) {
     const QString night = poemKey(u"李白"_s, u"静夜思"_s);
     ASSERT_EQ(night, u"R0.19.9"_s);
+    // Nothing is worked out at start, nor for a node that is no poem.
+    andWait([&] { tree->reveal(u"R0.19"_s); });
+    EXPECT_FALSE(form->editions()->linked());
     andWait([&] { tree->reveal(night); });
+    EXPECT_TRUE(form->editions()->linked());
     const QByteArray poemPage = pageBytes();
     auto* editions = form->findChild<QAction*>(u"editions"_s);
     ASSERT_NE(editions, nullptr);
@@ -209,6 +213,10 @@ TEST_F(LibraryWindow, AnAnthologyPoemIsComparedWithTheLibrarysEditionsOnAPageOfI
     EXPECT_EQ(pageBytes(), poemPage);
     andWait([&] { form->reading()->action(u"forward"_s)->trigger(); });
     EXPECT_TRUE(pageText().contains(u"牀前看月光"_s));
+    // A switch that changes pages builds the comparison anew, not the poem.
+    andWait([&] { form->reading()->action(u"script"_s)->setChecked(true); });
+    EXPECT_TRUE(pageText().contains(u"其他版本"_s)) << pageText().toStdString();
+    andWait([&] { form->reading()->action(u"script"_s)->setChecked(false); });
 
     // The library's own page of the poem names the anthology and compares it.
     QTreeWidgetItem* libraryPoem = childStarting(
