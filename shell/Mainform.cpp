@@ -16,6 +16,7 @@
 
 #include "find/Search.h"
 #include "nav/Classify.h"
+#include "nav/FavouriteNodes.h"
 #include "nav/ReaderKeys.h"
 #include "nav/Selection.h"
 #include "nav/TraditionalText.h"
@@ -104,8 +105,9 @@ void Mainform::showKeysPage() {
     }
 }
 
-// The poem stays chosen in the tree while its comparison is shown, so that
-// Back from the comparison, or a click on the poem, shows the poem again.
+// The poem stays chosen in the tree while its comparison is shown (or the
+// node under 我的收藏 that leads to it), so that Back from the comparison,
+// or a click on the node, shows the poem again.
 void Mainform::showEditionsPage(const QString& key) {
     if (!BtTree->contains(key))
         return;
@@ -115,13 +117,14 @@ void Mainform::showEditionsPage(const QString& key) {
             m_editions->showPage(key, nav::shownIn(pageFiles().target, m_reading));
         if (!page)
             return;
-        {
+        const QString chosen = BtTree->selectedKey();
+        if (chosen != key && chosen != nav::favouriteNodes::nodeKey(key)) {
             const QSignalBlocker quiet(BtTree);
             BtTree->reveal(key);
         }
-        m_editions->follow(key);
+        m_editions->follow(BtTree->selectedKey());
         Ie->Navigate(*page);
-        m_shownKey = key;
+        m_shownKey = BtTree->selectedKey();
         m_editionsShown = key;
         m_comfort->editionsPageShown(key);
     } catch (const platform::Error& error) {

@@ -213,6 +213,18 @@ TEST_F(LibraryWindow, AnAnthologyPoemIsComparedWithTheLibrarysEditionsOnAPageOfI
     EXPECT_EQ(pageBytes(), poemPage);
     andWait([&] { form->reading()->action(u"forward"_s)->trigger(); });
     EXPECT_TRUE(pageText().contains(u"牀前看月光"_s));
+    // The poem's node under 我的收藏 offers it too, and stays chosen.
+    form->favourites()->toggle();
+    const QString kept = u"Wdsc:"_s + night;
+    ASSERT_TRUE(tree->contains(kept));
+    andWait([&] { tree->reveal(kept); });
+    EXPECT_TRUE(editions->isEnabled());
+    andWait([&] { editions->trigger(); });
+    EXPECT_TRUE(pageText().contains(u"牀前看月光"_s));
+    EXPECT_EQ(tree->selectedKey(), kept);
+    andWait([&] { tree->reveal(night); });
+    form->favourites()->toggle();
+    andWait([&] { editions->trigger(); });
     // A switch that changes pages builds the comparison anew, not the poem.
     andWait([&] { form->reading()->action(u"script"_s)->setChecked(true); });
     EXPECT_TRUE(pageText().contains(u"其他版本"_s)) << pageText().toStdString();
