@@ -4,6 +4,7 @@
 #include "TableActions.h"
 
 #include "nav/AnthologyLinks.h"
+#include "nav/FavouriteNodes.h"
 #include "nav/LibrarySelection.h"
 #include "platform/Error.h"
 #include "platform/NodeTree.h"
@@ -14,6 +15,15 @@
 #include <cstdio>
 
 namespace shell {
+
+namespace {
+
+// A node under 我的收藏 stands for the poem it leads to.
+QString poemOf(const QString& key) {
+    return nav::favouriteNodes::pieceKeyOf(key).value_or(key);
+}
+
+} // namespace
 
 EditionsActions::EditionsActions(platform::NodeTree* tree, LibraryBranch* library,
                                  ContentSource content, QObject* parent)
@@ -30,7 +40,7 @@ void EditionsActions::install(QWidget* window) {
     connect(m_action, &QAction::triggered, this, [this] {
         const QString key = m_tree->selectedKey();
         if (!key.isEmpty())
-            emit pageRequested(key);
+            emit pageRequested(poemOf(key));
     });
     connect(m_tree, &platform::NodeTree::nodeChosen, this,
             [this](const platform::NodeInfo& node) { follow(node.key); });
@@ -41,9 +51,10 @@ void EditionsActions::install(QWidget* window) {
 void EditionsActions::follow(const QString& key) {
     if (!m_action)
         return;
-    const bool poem = store::nodeKeys::categoryOfTitle(key).has_value();
-    const nav::AnthologyLinks* found = poem ? links() : nullptr;
-    m_action->setEnabled(found && !found->libraryOf(key).empty());
+    const QString poem = poemOf(key);
+    const bool anthology = store::nodeKeys::categoryOfTitle(poem).has_value();
+    const nav::AnthologyLinks* found = anthology ? links() : nullptr;
+    m_action->setEnabled(found && !found->libraryOf(poem).empty());
 }
 
 const nav::AnthologyLinks* EditionsActions::links() {
