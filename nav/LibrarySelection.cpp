@@ -35,6 +35,16 @@ bool traditionalShown(const ReadingOptions& options) {
     return isTraditional(options.script);
 }
 
+// Beside a Traditional source written as it is, the anthology's text is
+// still shown in the script asked for, as on its own pages.
+void showAnthologyIn(std::vector<pages::OtherEdition>& editions, const ReadingOptions& options) {
+    for (pages::OtherEdition& edition : editions)
+        if (edition.anthology)
+            for (pages::EditionLine& line : edition.lines)
+                for (pages::EditionRun& run : line.theirs)
+                    run.text = textShownIn(run.text, options);
+}
+
 void piecePage(const library::LibraryFile& file, const Node& node, const pages::Target& target,
                const ReadingOptions& options, const AnthologyLinks* anthology) {
     const fmt::CollectionRecord& collection = file.collections()[size_t(node.collection)];
@@ -55,9 +65,12 @@ void piecePage(const library::LibraryFile& file, const Node& node, const pages::
     piece.inAnthology = editions.inAnthology;
     piece.alsoIn = editions.alsoIn;
     piece.editions = editions.differing;
+    const bool keepSource = traditionalShown(options) && looksTraditional(file, text);
+    if (keepSource)
+        showAnthologyIn(piece.editions, options);
     QList<int> source;
     const pages::PageFile page = pages::libraryPiecePage(target.bullet, piece, &source);
-    savePage(target, page, source, traditionalShown(options) && looksTraditional(file, text));
+    savePage(target, page, source, keepSource);
 }
 
 void authorPage(const library::LibraryFile& file, const Node& node, const pages::Target& target,

@@ -119,7 +119,7 @@ TEST_F(AnthologyEditions, TheComparisonMarksExactlyTheDifferingCharacters) {
 
 TEST_F(AnthologyEditions, ALibraryPieceNamesTheAnthologyAndComparesItsText) {
     QTemporaryDir dir;
-    const auto pageOf = [&](uint32_t piece) {
+    const auto pageOf = [&](uint32_t piece, const nav::ReadingOptions& options = {}) {
         const auto& record = file->pieces()[piece];
         const auto& author = file->authors()[record.author];
         const auto& collection = file->collections()[record.collection];
@@ -127,8 +127,10 @@ TEST_F(AnthologyEditions, ALibraryPieceNamesTheAnthologyAndComparesItsText) {
                                 .arg(record.author - collection.firstAuthor)
                                 .arg(piece - author.firstPiece);
         nav::LibraryTree tree(*file);
-        const pages::Target target{dir.filePath(u"page.htm"_s), u"/b/Dian"_s};
-        QFile written(nav::showLibraryNode(key, *file, tree, target, {}, links));
+        pages::Target target{dir.filePath(u"page.htm"_s), u"/b/Dian"_s};
+        if (nav::isTraditional(options.script))
+            target.display = [](const QString& line) { return u"T:"_s + line; };
+        QFile written(nav::showLibraryNode(key, *file, tree, target, options, links));
         EXPECT_TRUE(written.open(QIODevice::ReadOnly));
         return platform::cp936::decode(written.readAll());
     };
@@ -140,6 +142,16 @@ TEST_F(AnthologyEditions, ALibraryPieceNamesTheAnthologyAndComparesItsText) {
                                u"看</span>月光，疑是地上霜。</td><td>床前"_s + mark +
                                u"明</span>月光，疑是地上霜。</td></tr>"_s))
         << night.toStdString();
+    // In Traditional the source is written as it is, the anthology's text
+    // converted as on its own pages.
+    nav::ReadingOptions traditional;
+    traditional.script = nav::Script::Traditional;
+    const QString shown = pageOf(libraryPieceOf(u"李白"_s, u"静夜思"_s), traditional);
+    EXPECT_TRUE(shown.contains(u"<tr><td>舉頭望"_s + mark +
+                               u"山</span>月，低頭思故鄉。</td><td>舉頭望"_s + mark +
+                               u"明</span>月，低頭思故鄉。</td></tr>"_s))
+        << shown.toStdString();
+
     // Alike but for script: named, nothing to compare.
     const QString tower = pageOf(libraryPieceOf(u"王之涣"_s, u"登鹳雀楼"_s));
     EXPECT_TRUE(tower.contains(u"又见本书及《"_s)) << tower.toStdString();
