@@ -50,12 +50,13 @@ Mainform::Mainform(QWidget* parent)
     : QWidget(parent), BtTree(new platform::NodeTree(this)), Ie(new platform::PageView(this)),
       Picture1(new SplitterBar(this)),
       m_search(new SearchPane(this, BtTree, [this] { return find::buildFinder(*m_content); })),
-      m_marker(new HitMarker(Ie, this)), m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)),
-      m_favourites(new FavouritesActions(this, BtTree)), m_library(new LibraryBranch(BtTree, this)),
+      m_marker(new HitMarker(Ie, this)),
+      m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)),
+      m_favourites(new FavouritesActions(this, BtTree)),
+      m_library(new LibraryBranch(BtTree, this)),
       m_print(new PrintActions(this, BtTree, Ie, m_reading, [this] { return m_content.get(); })),
       m_cards(new CardActions(this, BtTree, m_reading, [this] { return m_content.get(); })),
-      m_editions(new EditionsActions(
-          BtTree, m_library, [this] { return m_content.get(); }, this)) {
+      m_editions(new EditionsActions(BtTree, m_library, [this] { return m_content.get(); }, this)) {
     setWindowTitle(QStringLiteral("Vellumbra"));
     BtTree->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(BtTree, &platform::NodeTree::nodeChosen, this, &Mainform::choose);
