@@ -182,6 +182,21 @@ TEST_F(LibraryMetre, WithTheViewOffEveryPiecePageIsByteForByteAsBefore) {
               "caa20c807c7f8ca25f9da2bf0beabd581f64dc1b5f24f20676acb7fda40ed532");
 }
 
+// A poem lost but for its places (□ where a character was) has nothing to
+// mark: no view, and the analysis says so instead of reading past its end.
+TEST(LibraryMetreText, APoemWithoutACharacterHasNoView) {
+    const QStringList lost{u"□□□□□，□□□□□。"_s, u"□□□□□，□□□□□。"_s};
+    EXPECT_FALSE(nav::libraryMetre::view(lost, true));
+    const metre::Analysis analysis = nav::libraryMetre::analyse(lost, true);
+    EXPECT_FALSE(analysis.regulated);
+    EXPECT_TRUE(analysis.marks.empty());
+    EXPECT_FALSE(analysis.notRegulated.isEmpty());
+    // Angle brackets in a source are no markup: the characters between
+    // them keep their marks, one for each.
+    const QStringList bracketed{u"白日依山<盡>，黃河入海流。"_s, u"欲窮千里目，更上一層樓。"_s};
+    EXPECT_EQ(nav::libraryMetre::view(bracketed, true)->marks.size(), 20);
+}
+
 // The unreviewed line is the library's: an anthology poem's verdict has none.
 TEST(AnthologyMetre, APoemsVerdictHasNoUnreviewedLine) {
     store::ContentStore content{QStringLiteral(QUILLORA_TEST_DIC)};
