@@ -205,8 +205,9 @@ TEST_F(LibraryWindow, AFavouriteOfALibraryPieceIsFoundAtTheNextStart) {
     form->close();
     window_support::open(form);
     tree = form->tree();
-    QTreeWidgetItem* poem = childStarting(
-        childStarting(childStarting(tree->topLevelItem(4), u"全唐诗"_s), u"李白（"_s), u"靜夜思"_s);
+    QTreeWidgetItem* poem =
+        childStarting(childStarting(childStarting(tree->topLevelItem(4), u"全唐诗"_s), u"李白（"_s),
+                      u"靜夜思"_s);
     ASSERT_TRUE(poem);
     const QString key = keyOf(poem);
     andWait([&] { tree->setCurrentItem(poem); });
