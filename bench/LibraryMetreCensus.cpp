@@ -5,6 +5,7 @@
 // the processor time of the analysis per piece, and of one piece page
 // written with the view beside the same page without it.
 //   library_metre_census LIBRARY [runs]
+#include "library/Folding.h"
 #include "library/LibraryFile.h"
 #include "metre/RhymeTable.h"
 #include "metre/Verses.h"
@@ -21,6 +22,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <numeric>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -44,6 +47,8 @@ struct Census {
     int pieces = 0;
     int regulated = 0;
     int rhymesOnly = 0;
+    int rhymesFound = 0; // of those, with at least one rhyme marked
+    int unmarked = 0;    // no Han character to mark: no view
     int rhymePositions = 0;
     int missing = 0;
     QHash<char32_t, int> missingCharacters;
@@ -52,11 +57,12 @@ struct Census {
 };
 
 // The rhyme positions of a piece and those whose character the table lacks.
-void countRhymePositions(const QStringList& lines, bool traditional, Census& census) {
+void countRhymePositions(const QStringList& lines, const nav::libraryMetre::Source& source,
+                         Census& census) {
     const metre::RhymeTable& table = metre::RhymeTable::shipped();
     const QString text = nav::libraryMetre::analysedText(lines);
     const std::vector<metre::Verse> verses =
-        metre::versesOf(text, nav::libraryMetre::rhymeForms(text, traditional));
+        metre::versesOf(text, nav::libraryMetre::rhymeForms(text, source));
     for (size_t i = 1; i < verses.size(); i += 2) {
         ++census.rhymePositions;
         const char32_t shown = verses[i].shown.back();
@@ -71,20 +77,26 @@ void readPiece(const library::LibraryFile& file, uint32_t index, const QString& 
                Census& census) {
     const QString text = file.pieceText(file.pieces()[index]).toString();
     const QStringList lines = text.split(u'\n').mid(2);
-    const bool traditional = nav::looksTraditional(file, text);
+    const library::Folding folding(file.foldTable());
+    const nav::libraryMetre::Source source{nav::looksTraditional(file, text), &folding};
     const double start = cpuMilliseconds();
-    const metre::Analysis analysis = nav::libraryMetre::analyse(lines, traditional);
-    const pages::MetreView view = pages::metreView(analysis, metre::RhymeTable::shipped());
+    const std::optional<pages::MetreView> view = nav::libraryMetre::view(lines, source);
     census.milliseconds.push_back(cpuMilliseconds() - start);
     ++census.pieces;
-    if (analysis.regulated) {
+    if (!view) {
+        ++census.unmarked;
+        return;
+    }
+    if (nav::libraryMetre::analyse(lines, source).regulated) {
         ++census.regulated;
         if (census.firstRegulatedKey.isEmpty())
             census.firstRegulatedKey = key;
-    } else if (!view.marks.isEmpty()) {
+    } else {
         ++census.rhymesOnly;
+        census.rhymesFound += std::any_of(view->marks.cbegin(), view->marks.cend(),
+                                          [](const QString& mark) { return !mark.isEmpty(); });
     }
-    countRhymePositions(lines, traditional, census);
+    countRhymePositions(lines, source, census);
 }
 
 Census take(const library::LibraryFile& file) {
@@ -109,8 +121,9 @@ Census take(const library::LibraryFile& file) {
 
 void printCensus(const Census& census, uint32_t allPieces) {
     std::printf("library: %u pieces; read for metre: %d\n", allPieces, census.pieces);
-    std::printf("regulated analysis: %d\nrhymes only: %d\nno mark at all: %d\n", census.regulated,
-                census.rhymesOnly, census.pieces - census.regulated - census.rhymesOnly);
+    std::printf("regulated analysis: %d\nrhymes only: %d (with a rhyme marked: %d)\n"
+                "no character to mark, no view: %d\n",
+                census.regulated, census.rhymesOnly, census.rhymesFound, census.unmarked);
     std::printf("rhyme positions: %d, on characters the table lacks: %d\n", census.rhymePositions,
                 census.missing);
     std::vector<std::pair<int, char32_t>> commonest;

@@ -2,6 +2,7 @@
 
 #include "TraditionalText.h"
 
+#include "library/Folding.h"
 #include "metre/RhymeTable.h"
 #include "metre/Verses.h"
 #include "platform/Error.h"
@@ -34,13 +35,25 @@ std::vector<QList<uint>> standardForms(const QString& text) {
     }
 }
 
-QString traditionalForms(const QString& text) {
+// The characters as the library's search folds them: some variant forms
+// the conversion tables leave alone (粧, 簷) fold to a form the table has.
+QList<uint> foldedForms(QList<uint> characters, const library::Folding& folding) {
+    for (uint& c : characters)
+        if (c < 0x10000 && folding.unit(char16_t(c)) != 0)
+            c = folding.unit(char16_t(c));
+    return characters;
+}
+
+QString traditionalForms(const QString& text, const library::Folding* folding) {
     const metre::RhymeTable& table = metre::RhymeTable::shipped();
     QList<uint> characters = text.toUcs4();
     const auto known = [&table](uint c) { return c < 0x3400 || table.knows(char32_t(c)); };
     if (std::all_of(characters.cbegin(), characters.cend(), known))
         return text;
-    for (const QList<uint>& forms : standardForms(text)) {
+    std::vector<QList<uint>> candidates = standardForms(text);
+    if (folding)
+        candidates.push_back(foldedForms(characters, *folding));
+    for (const QList<uint>& forms : candidates) {
         if (forms.size() != characters.size())
             continue;
         for (qsizetype i = 0; i < forms.size(); ++i)
@@ -59,9 +72,9 @@ bool readsMetre(const QString& collectionName) {
     return kShi.contains(collectionName);
 }
 
-QString rhymeForms(const QString& text, bool traditional) {
-    if (traditional)
-        return traditionalForms(text);
+QString rhymeForms(const QString& text, const Source& source) {
+    if (source.traditional)
+        return traditionalForms(text, source.folding);
     try {
         return traditionalText(text);
     } catch (const platform::Error&) {
@@ -76,15 +89,15 @@ QString analysedText(const QStringList& lines) {
     return text;
 }
 
-metre::Analysis analyse(const QStringList& lines, bool traditional) {
+metre::Analysis analyse(const QStringList& lines, const Source& source) {
     const QString text = analysedText(lines);
-    return metre::analyse(text, {rhymeForms(text, traditional), {}}, metre::RhymeTable::shipped());
+    return metre::analyse(text, {rhymeForms(text, source), {}}, metre::RhymeTable::shipped());
 }
 
-std::optional<pages::MetreView> view(const QStringList& lines, bool traditional) {
+std::optional<pages::MetreView> view(const QStringList& lines, const Source& source) {
     if (metre::hanCount(analysedText(lines)) == 0)
         return std::nullopt;
-    return pages::metreView(analyse(lines, traditional), metre::RhymeTable::shipped());
+    return pages::metreView(analyse(lines, source), metre::RhymeTable::shipped());
 }
 
 } // namespace nav::libraryMetre

@@ -51,11 +51,11 @@ void showAnthologyIn(std::vector<pages::OtherEdition>& editions, const ReadingOp
 // marks under them are ours and shown as the rest of the page (kept's
 // display); a source converted has its marks converted with it.
 std::optional<pages::MetreView> metreOf(const QString& collection, const QStringList& lines,
-                                        bool traditional, const pages::Target& kept,
-                                        const ReadingOptions& options) {
+                                        const libraryMetre::Source& source,
+                                        const pages::Target& kept, const ReadingOptions& options) {
     if (!options.metre || !libraryMetre::readsMetre(collection))
         return std::nullopt;
-    std::optional<pages::MetreView> view = libraryMetre::view(lines, traditional);
+    std::optional<pages::MetreView> view = libraryMetre::view(lines, source);
     if (view && kept.display)
         for (QString& mark : view->marks)
             mark = kept.display(mark);
@@ -86,8 +86,9 @@ void piecePage(const library::LibraryFile& file, const Node& node, const pages::
     const bool keepSource = traditionalShown(options) && traditional;
     if (keepSource)
         showAnthologyIn(piece.editions, options);
-    const std::optional<pages::MetreView> metre =
-        metreOf(name, piece.lines, traditional, keepSource ? target : pages::Target{}, options);
+    const library::Folding folding(file.foldTable());
+    const std::optional<pages::MetreView> metre = metreOf(
+        name, piece.lines, {traditional, &folding}, keepSource ? target : pages::Target{}, options);
     piece.metre = metre ? &*metre : nullptr;
     QList<int> source;
     const pages::PageFile page = pages::libraryPiecePage(target.bullet, piece, &source);

@@ -91,6 +91,8 @@ class LibraryMetre : public WithFixtureLibrary {
     QTemporaryDir m_dir;
 };
 
+const nav::libraryMetre::Source kTraditional{.traditional = true};
+const nav::libraryMetre::Source kSimplified{};
 const QString kUnreviewed = u"格律标注由程序按平水韵推算，未经逐首审校。"_s;
 
 // Two regulated poems of the fixture's 全唐诗, written in Traditional, and
@@ -106,21 +108,33 @@ TEST_F(LibraryMetre, ARegulatedPoemInTraditionalMarksAsItsSimplifiedText) {
     const QStringList snowSimplified{u"洁野凝晨曜，装墀带夕晖。"_s, u"集条分树玉，拂浪影泉玑。"_s,
                                      u"色洒妆台粉，花飘绮席衣。"_s, u"入扇萦离匣，点素皎残机。"_s};
     const std::optional<pages::MetreView> simplified =
-        nav::libraryMetre::view(snowSimplified, false);
+        nav::libraryMetre::view(snowSimplified, kSimplified);
     ASSERT_TRUE(simplified);
     EXPECT_EQ(marksOf(html), simplified->marks);
     EXPECT_EQ(simplified->marks.size(), 40);
 
     const auto [home, homeLines] =
         piece(u"全唐诗"_s, u"過舊宅二首 一"_s, u"新豐停翠輦，譙邑駐鳴笳。"_s);
-    const std::optional<pages::MetreView> traditional = nav::libraryMetre::view(homeLines, true);
+    const std::optional<pages::MetreView> traditional =
+        nav::libraryMetre::view(homeLines, kTraditional);
     const QStringList homeSimplified{u"新丰停翠辇，谯邑驻鸣笳。"_s, u"园荒一径断，苔古半阶斜。"_s,
                                      u"前池消旧水，昔树发今花。"_s, u"一朝辞此地，四海遂为家。"_s};
     ASSERT_TRUE(traditional);
-    EXPECT_EQ(traditional->marks, nav::libraryMetre::view(homeSimplified, false)->marks);
+    EXPECT_EQ(traditional->marks, nav::libraryMetre::view(homeSimplified, kSimplified)->marks);
     EXPECT_FALSE(traditional->marks.join(u""_s).contains(u"？"_s));
     EXPECT_EQ(traditional->marks.value(39), uR"(<span class="mk">○<br>下平六麻</span>)"_s);
-    EXPECT_TRUE(nav::libraryMetre::analyse(homeLines, true).regulated);
+    EXPECT_TRUE(nav::libraryMetre::analyse(homeLines, kTraditional).regulated);
+}
+
+// 粧 is a variant form neither the rhyme table nor the conversion tables
+// know; the library folds it to 妆, whose groups the table has.
+TEST_F(LibraryMetre, AVariantFormTheConversionsLeaveIsReadAsTheLibraryFoldsIt) {
+    const auto [key, lines] = piece(u"全唐诗"_s, u"賦得花庭霧"_s, u"蘭氣已熏宮，新橤半粧叢。"_s);
+    const QStringList marks = marksOf(page(key, withMetre()));
+    ASSERT_EQ(marks.size(), 40);
+    EXPECT_EQ(marks[8], uR"(<span class="mk">○</span>)"_s);
+    EXPECT_EQ(nav::libraryMetre::view(lines, kTraditional)->marks[8],
+              uR"(<span class="mk">？</span>)"_s);
 }
 
 // An old poem of ten lines: its rhymes marked, no tones, and the line that
@@ -186,15 +200,15 @@ TEST_F(LibraryMetre, WithTheViewOffEveryPiecePageIsByteForByteAsBefore) {
 // mark: no view, and the analysis says so instead of reading past its end.
 TEST(LibraryMetreText, APoemWithoutACharacterHasNoView) {
     const QStringList lost{u"□□□□□，□□□□□。"_s, u"□□□□□，□□□□□。"_s};
-    EXPECT_FALSE(nav::libraryMetre::view(lost, true));
-    const metre::Analysis analysis = nav::libraryMetre::analyse(lost, true);
+    EXPECT_FALSE(nav::libraryMetre::view(lost, kTraditional));
+    const metre::Analysis analysis = nav::libraryMetre::analyse(lost, kTraditional);
     EXPECT_FALSE(analysis.regulated);
     EXPECT_TRUE(analysis.marks.empty());
     EXPECT_FALSE(analysis.notRegulated.isEmpty());
     // Angle brackets in a source are no markup: the characters between
     // them keep their marks, one for each.
     const QStringList bracketed{u"白日依山<盡>，黃河入海流。"_s, u"欲窮千里目，更上一層樓。"_s};
-    EXPECT_EQ(nav::libraryMetre::view(bracketed, true)->marks.size(), 20);
+    EXPECT_EQ(nav::libraryMetre::view(bracketed, kTraditional)->marks.size(), 20);
 }
 
 // The unreviewed line is the library's: an anthology poem's verdict has none.
