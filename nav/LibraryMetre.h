@@ -8,12 +8,12 @@
 
 #include <optional>
 
-// The metre of the library's poems: which collections it is read for, and
-// the analysis of a piece's lines as its page shows them.
 namespace library {
 class Folding;
 }
 
+// The metre of the library's poems: which collections it is read for, and
+// the analysis of a piece's lines as its page shows them.
 namespace nav::libraryMetre {
 
 // How a piece's text is written: in Traditional characters or not; and the
