@@ -87,6 +87,12 @@ class Analyser {
         Analysis& a = m_result;
         a.lines = int(m_verses.size());
         a.length = sameLength();
+        // A text without a Han character (a lost poem, "□□□") has no line
+        // to read a rhyme from.
+        if (m_verses.empty()) {
+            a.notRegulated = QStringLiteral("没有可以分析的诗句");
+            return std::move(m_result);
+        }
         const bool shaped = (a.lines == 4 || a.lines == 8) && (a.length == 5 || a.length == 7);
         const Choice level = commonGroup(evenEnds(), true, m_readings.front().back().groups);
         const Choice oblique = commonGroup(evenEnds(), false);

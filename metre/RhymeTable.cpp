@@ -62,6 +62,9 @@ QList<int> RhymeTable::groups(char32_t shown, char32_t traditional) const {
         const auto own = m_groups.constFind(traditional);
         if (own != m_groups.constEnd())
             return *own;
+        const auto standsFor = m_merged.constFind(traditional);
+        if (standsFor != m_merged.constEnd())
+            return *standsFor;
     }
     const auto merged = m_merged.constFind(shown);
     return merged != m_merged.constEnd() ? *merged : m_groups.value(shown);

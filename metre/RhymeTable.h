@@ -29,9 +29,14 @@ class RhymeTable final {
     // The groups of a character as shown, given the character that stands in
     // its place in the converted line (0 when there is no converted line):
     // that character's own groups, so that 后 kept in 皇后 is not read as 後
-    // and 干 turned 幹 is not read as 乾; without it, a simplified form
+    // and 干 turned 幹 is not read as 乾; without it, or when that
+    // character is itself only a simplified form, a simplified form
     // carries the groups of every character it stands for.
     QList<int> groups(char32_t shown, char32_t traditional) const;
+
+    // Whether the table holds the character, with groups of its own or as
+    // the simplified form of others; a variant form (爲, 羣) it lacks.
+    bool knows(char32_t c) const { return m_groups.contains(c) || m_merged.contains(c); }
 
     // "上平十一真", "入声一屋" …; empty for a number outside the table.
     QString name(int group) const { return m_names.value(group); }

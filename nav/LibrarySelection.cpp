@@ -1,6 +1,7 @@
 #include "LibrarySelection.h"
 
 #include "LibraryEditions.h"
+#include "LibraryMetre.h"
 #include "LibraryTree.h"
 #include "TraditionalText.h"
 
@@ -45,6 +46,22 @@ void showAnthologyIn(std::vector<pages::OtherEdition>& editions, const ReadingOp
                     run.text = textShownIn(run.text, options);
 }
 
+// The metre of a piece of a collection the view is read for, when it is on.
+// The lines of a source kept as written keep their characters, but the
+// marks under them are ours and shown as the rest of the page (kept's
+// display); a source converted has its marks converted with it.
+std::optional<pages::MetreView> metreOf(const QString& collection, const QStringList& lines,
+                                        const libraryMetre::Source& source,
+                                        const pages::Target& kept, const ReadingOptions& options) {
+    if (!options.metre || !libraryMetre::readsMetre(collection))
+        return std::nullopt;
+    std::optional<pages::MetreView> view = libraryMetre::view(lines, source);
+    if (view && kept.display)
+        for (QString& mark : view->marks)
+            mark = kept.display(mark);
+    return view;
+}
+
 void piecePage(const library::LibraryFile& file, const Node& node, const pages::Target& target,
                const ReadingOptions& options, const AnthologyLinks* anthology) {
     const fmt::CollectionRecord& collection = file.collections()[size_t(node.collection)];
@@ -65,9 +82,14 @@ void piecePage(const library::LibraryFile& file, const Node& node, const pages::
     piece.inAnthology = editions.inAnthology;
     piece.alsoIn = editions.alsoIn;
     piece.editions = editions.differing;
-    const bool keepSource = traditionalShown(options) && looksTraditional(file, text);
+    const bool traditional = looksTraditional(file, text);
+    const bool keepSource = traditionalShown(options) && traditional;
     if (keepSource)
         showAnthologyIn(piece.editions, options);
+    const library::Folding folding(file.foldTable());
+    const std::optional<pages::MetreView> metre = metreOf(
+        name, piece.lines, {traditional, &folding}, keepSource ? target : pages::Target{}, options);
+    piece.metre = metre ? &*metre : nullptr;
     QList<int> source;
     const pages::PageFile page = pages::libraryPiecePage(target.bullet, piece, &source);
     savePage(target, page, source, keepSource);

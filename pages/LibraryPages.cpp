@@ -1,5 +1,6 @@
 #include "LibraryPages.h"
 
+#include "RubyText.h"
 #include "SourceText.h"
 
 namespace pages {
@@ -80,6 +81,37 @@ QString sourceLine(const LibraryPiece& piece) {
     return line;
 }
 
+// The lines of the text; with the metre view, each character in a cell
+// with its mark under it, the cells of a line in a box of their own.
+QStringList textLines(const LibraryPiece& piece) {
+    if (piece.metre) {
+        const QStringList cells =
+            sourceCellText(piece.lines.join(QStringLiteral("\r\n")), piece.metre->marks)
+                .split(QStringLiteral("\r\n"));
+        if (cells.size() == piece.lines.size())
+            return cells;
+    }
+    QStringList lines;
+    for (const QString& line : piece.lines)
+        lines << sourceHtml(line);
+    return lines;
+}
+
+// The verdict under the text, a line each; under it, in small print, that
+// no one has read the library's analyses through, and the source of the
+// rhyme groups.
+void verdictLines(PageFile& page, const MetreView& metre) {
+    page.line(QStringLiteral("<br>"));
+    for (const QString& line : metre.verdict)
+        page.line(QStringLiteral("<span class=\"mv\">") + sourceHtml(line) +
+                  QStringLiteral("</span><br>"));
+    page.line(
+        QStringLiteral("<span class=\"mc\">格律标注由程序按平水韵推算，未经逐首审校。</span><br>"));
+    if (!metre.credit.isEmpty())
+        page.line(QStringLiteral("<span class=\"mc\">") + sourceHtml(metre.credit) +
+                  QStringLiteral("</span><br>"));
+}
+
 } // namespace
 
 PageFile libraryPiecePage(const QString& bullet, const LibraryPiece& piece,
@@ -88,6 +120,10 @@ PageFile libraryPiecePage(const QString& bullet, const LibraryPiece& piece,
     PageFile page;
     headBlock(page, QStringLiteral("<title>") + title + QStringLiteral("</title>"));
     bodyTag(page);
+    if (piece.metre) {
+        page.line(rubyStyleLine());
+        page.line(metreStyleLine());
+    }
     if (sourceLines)
         *sourceLines << int(page.lines().size());
     heading(page, bullet, title);
@@ -97,9 +133,10 @@ PageFile libraryPiecePage(const QString& bullet, const LibraryPiece& piece,
     QStringList lines;
     if (!piece.author.isEmpty())
         lines << byline;
-    for (const QString& line : piece.lines)
-        lines << sourceHtml(line);
+    lines += textLines(piece);
     block(page, lines, sourceLines);
+    if (piece.metre)
+        verdictLines(page, *piece.metre);
     if (!piece.readingsNote.isEmpty())
         page.line(QStringLiteral(R"(<font size="1" color="#808080">)") + piece.readingsNote +
                   QStringLiteral("</font><br>"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Fragments.h"
+#include "MetreView.h"
 
 #include <QList>
 #include <QPair>
@@ -45,6 +46,9 @@ struct LibraryPiece {
     QStringList alsoIn;                 // the other collections that hold the same piece
     std::vector<OtherEdition> editions; // those whose text differs
     QString readingsNote;               // one small line about the pinyin, when shown
+    // With the metre view: a mark under each Han character of the lines, in
+    // order, and the verdict under them. Borrowed for the page's building.
+    const MetreView* metre = nullptr;
 };
 
 struct CountRow {

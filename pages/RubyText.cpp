@@ -1,6 +1,7 @@
 #include "RubyText.h"
 
 #include "AddH.h"
+#include "SourceText.h"
 #include "SyllableWidth.h"
 
 #include "platform/Cp936.h"
@@ -15,10 +16,16 @@ namespace {
 const QStringList kNoSyllables;
 constexpr double kMarkCell = 2.0;
 
+// How a character other than ruby markup is written: as AddH writes it, or
+// as sourceHtml does for the library's text.
+using Append = void (*)(QString& out, QStringView character, int code);
+
 // Writes text as ruby and marks, line by line, from one pass over its codes.
 class RubyWriter {
   public:
-    explicit RubyWriter(QStringView text) : m_text(text) { m_out.reserve(text.size() * 24); }
+    RubyWriter(QStringView text, Append append) : m_text(text), m_append(append) {
+        m_out.reserve(text.size() * 24);
+    }
 
     // Marks under the characters, one per Han character of the whole text.
     void setMarks(const QStringList* marks) { m_marks = marks; }
@@ -31,19 +38,19 @@ class RubyWriter {
             const platform::cp936::CharCode& c = codes[i];
             const QStringView character = m_text.mid(c.position, c.length);
             if (!isHan(c)) {
-                appendMarked(m_out, character, c.code);
+                m_append(m_out, character, c.code);
                 continue;
             }
             const QString mark = m_marks ? m_marks->value(m_han) : QString();
             ++m_han;
             const bool syllable = next < syllables.size();
             if (!syllable && mark.isEmpty()) {
-                appendMarked(m_out, character, c.code);
+                m_append(m_out, character, c.code);
                 continue;
             }
             m_out +=
                 mark.isEmpty() ? QStringLiteral("<ruby>") : QStringLiteral("<ruby class=\"m\">");
-            appendMarked(m_out, character, c.code);
+            m_append(m_out, character, c.code);
             if (syllable)
                 m_out += QStringLiteral("<rt>") + syllables[next++] + QStringLiteral("</rt>");
             m_out += mark + QStringLiteral("</ruby>");
@@ -61,29 +68,16 @@ class RubyWriter {
     }
 
     QStringView m_text;
+    Append m_append;
     QString m_out;
     const QStringList* m_marks = nullptr;
     qsizetype m_han = 0;
 };
 
-} // namespace
-
-QString rubyLine(QStringView line, const QStringList& syllables) {
-    RubyWriter writer(line);
-    writer.out() += QStringLiteral("<span") + cellStyle(cellEms({syllables})) + u'>';
-    const std::vector<platform::cp936::CharCode> codes = platform::cp936::codes(line);
-    writer.write(codes, 0, codes.size(), syllables);
-    writer.out() += QStringLiteral("</span>");
-    return std::move(writer.out());
-}
-
-QString rubyText(QStringView text, const std::vector<QStringList>& lines) {
-    return cellText(text, lines, nullptr);
-}
-
-QString cellText(QStringView text, const std::vector<QStringList>& lines,
-                 const QStringList* marks) {
-    RubyWriter writer(text);
+// The text's lines as cells, each line a box of its own.
+QString cells(QStringView text, const std::vector<QStringList>& lines, const QStringList* marks,
+              Append append) {
+    RubyWriter writer(text, append);
     writer.setMarks(marks);
     const std::vector<platform::cp936::CharCode> codes = platform::cp936::codes(text);
     size_t line = 0;
@@ -111,6 +105,30 @@ QString cellText(QStringView text, const std::vector<QStringList>& lines,
     }
     writeLine(codes.size());
     return std::move(writer.out());
+}
+
+} // namespace
+
+QString rubyLine(QStringView line, const QStringList& syllables) {
+    RubyWriter writer(line, appendMarked);
+    writer.out() += QStringLiteral("<span") + cellStyle(cellEms({syllables})) + u'>';
+    const std::vector<platform::cp936::CharCode> codes = platform::cp936::codes(line);
+    writer.write(codes, 0, codes.size(), syllables);
+    writer.out() += QStringLiteral("</span>");
+    return std::move(writer.out());
+}
+
+QString rubyText(QStringView text, const std::vector<QStringList>& lines) {
+    return cellText(text, lines, nullptr);
+}
+
+QString cellText(QStringView text, const std::vector<QStringList>& lines,
+                 const QStringList* marks) {
+    return cells(text, lines, marks, appendMarked);
+}
+
+QString sourceCellText(QStringView text, const QStringList& marks) {
+    return cells(text, {}, &marks, appendSource);
 }
 
 QString rubyStyleLine() {

@@ -31,6 +31,10 @@ QString rubyText(QStringView text, const std::vector<QStringList>& lines);
 // under each Han character of the whole text in order (empty for none), and
 // lines may be empty for marks alone.
 QString cellText(QStringView text, const std::vector<QStringList>& lines, const QStringList* marks);
+// As cellText with marks alone, for text from the library: every other
+// character is written as sourceHtml writes it, markup escaped and the
+// characters code page 936 lacks kept as references.
+QString sourceCellText(QStringView text, const QStringList& marks);
 // The head line that sets the syllables small and grey above the text.
 QString rubyStyleLine();
 

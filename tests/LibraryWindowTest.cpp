@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidgetItem>
+#include <QWebEngineView>
 
 #include <gtest/gtest.h>
 
@@ -146,6 +147,53 @@ TEST_F(LibraryWindow, ALibraryLineIsFoundOpenedAndMarked) {
         opened += shelf->child(i)->isExpanded() ? 1 : 0;
     EXPECT_EQ(opened, 1);
     EXPECT_TRUE(pageText().contains(u"函谷壯皇居"_s));
+}
+
+// The metre view on a regulated poem of the library: its marks in the page,
+// the verdict with the unreviewed line, in Traditional with the source as
+// written, in the dark theme and zoomed; off again, the page as before.
+TEST_F(LibraryWindow, TheMetreViewMarksALibraryPoemAsItDoesAnAnthologyPoem) {
+    QTreeWidgetItem* poet =
+        childStarting(childStarting(tree->topLevelItem(4), u"全唐诗"_s), u"太宗皇帝"_s);
+    ASSERT_TRUE(poet);
+    QTreeWidgetItem* poem = childStarting(poet, u"詠雪"_s);
+    ASSERT_TRUE(poem);
+    andWait([&] { tree->setCurrentItem(poem); });
+    const QString plain = pageText();
+    const auto marks = [&] {
+        return window_support::evaluated(form->view(), u"document.querySelectorAll('.mk').length"_s)
+            .toInt();
+    };
+    EXPECT_EQ(marks(), 0);
+    QAction* metre = form->reading()->action(u"metre"_s);
+    andWait([&] { metre->setChecked(true); });
+    EXPECT_EQ(marks(), 40);
+    QString text = pageText();
+    EXPECT_TRUE(text.contains(u"五言律诗"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"上平五微"_s));
+    EXPECT_TRUE(text.contains(u"格律标注由程序按平水韵推算，未经逐首审校。"_s));
+
+    andWait([&] { form->reading()->action(u"script"_s)->setChecked(true); });
+    EXPECT_EQ(marks(), 40);
+    text = pageText();
+    EXPECT_TRUE(text.contains(u"五言律詩"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"潔"_s));
+    andWait([&] { form->reading()->action(u"script"_s)->setChecked(false); });
+
+    while (!form->reading()->darkShown())
+        form->reading()->action(u"theme"_s)->trigger();
+    form->reading()->action(u"zoomIn"_s)->trigger();
+    andWait([&] { form->reading()->action(u"random"_s)->trigger(); });
+    andWait([&] { tree->reveal(keyOf(poem)); });
+    EXPECT_EQ(marks(), 40);
+    EXPECT_DOUBLE_EQ(form->view()->findChild<QWebEngineView*>()->zoomFactor(), 1.10);
+    while (form->reading()->darkShown())
+        form->reading()->action(u"theme"_s)->trigger();
+    form->reading()->action(u"zoomReset"_s)->trigger();
+
+    andWait([&] { metre->setChecked(false); });
+    EXPECT_EQ(marks(), 0);
+    EXPECT_EQ(pageText(), plain);
 }
 
 // A favourite of a library piece, whose node is made only when its branch
