@@ -48,6 +48,9 @@ class LibraryFile final {
     // known. The line breaks of the text are not repeated. Empty for the
     // other pieces. The readings are generated, not reviewed.
     QStringView pieceReadings(const format::PieceRecord& piece) const;
+    // The notes the source gives a piece (花间集, 南唐二主词), as the source
+    // writes them, one note a line split by '\n'; empty for a piece without.
+    QStringView pieceNotes(const format::PieceRecord& piece) const;
 
     // Checks the checksums of the large sections too (text and postings),
     // which opening leaves out to stay fast.
@@ -61,7 +64,10 @@ class LibraryFile final {
     bool map(const QString& path, QString* error);
     bool readSections(QString* error);
     bool checkRecords(QString* error) const;
-    bool textDirectoryInBounds() const;
+    bool runDirectoryInBounds(std::span<const format::PieceRunEntry> directory,
+                              size_t runSize) const;
+    QStringView pieceRun(std::span<const format::PieceRunEntry> directory,
+                         std::span<const char16_t> runs, const format::PieceRecord& piece) const;
     std::span<const unsigned char> section(format::SectionId id) const;
     std::span<const unsigned char> list(const uint32_t* directory, size_t index) const;
 
@@ -83,6 +89,8 @@ class LibraryFile final {
     std::span<const uint16_t> m_names;
     std::span<const format::TextReadingEntry> m_textDirectory;
     std::span<const char16_t> m_textReadings;
+    std::span<const format::NoteEntry> m_noteDirectory;
+    std::span<const char16_t> m_notes;
     std::vector<QStringView> m_syllables;
 };
 

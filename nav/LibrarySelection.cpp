@@ -1,6 +1,7 @@
 #include "LibrarySelection.h"
 
 #include "LibraryEditions.h"
+#include "LibraryReadings.h"
 #include "LibraryTree.h"
 #include "TraditionalText.h"
 
@@ -35,13 +36,25 @@ bool traditionalShown(const ReadingOptions& options) {
     return isTraditional(options.script);
 }
 
+// The pinyin of a study collection's piece, when the reader asks for pinyin.
+void addReadings(const library::LibraryFile& file, const fmt::PieceRecord& record,
+                 const QStringList& parts, const ReadingOptions& options,
+                 pages::LibraryPiece& piece) {
+    if (!options.pinyin)
+        return;
+    piece.pinyin = libraryReadings(file.pieceReadings(record), parts);
+    if (piece.pinyin)
+        piece.readingsNote = QStringLiteral("拼音由程序生成，未经逐字审校。");
+}
+
 void piecePage(const library::LibraryFile& file, const Node& node, const pages::Target& target,
                const ReadingOptions& options) {
     const fmt::CollectionRecord& collection = file.collections()[size_t(node.collection)];
     const fmt::AuthorRecord& author =
         file.authors()[collection.firstAuthor + uint32_t(node.author)];
     const uint32_t index = author.firstPiece + uint32_t(node.piece);
-    const QString text = file.pieceText(file.pieces()[index]).toString();
+    const fmt::PieceRecord& record = file.pieces()[index];
+    const QString text = file.pieceText(record).toString();
     const QStringList parts = text.split(u'\n');
     pages::LibraryPiece piece;
     piece.title = parts.value(0);
@@ -54,6 +67,8 @@ void piecePage(const library::LibraryFile& file, const Node& node, const pages::
     const LibraryEditions editions = editionsOf(file, index);
     piece.alsoIn = editions.alsoIn;
     piece.editions = editions.differing;
+    piece.notes = file.pieceNotes(record).toString();
+    addReadings(file, record, parts, options, piece);
     QList<int> source;
     const pages::PageFile page = pages::libraryPiecePage(target.bullet, piece, &source);
     savePage(target, page, source, traditionalShown(options) && looksTraditional(file, text));

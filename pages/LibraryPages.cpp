@@ -1,6 +1,8 @@
 #include "LibraryPages.h"
 
+#include "RubyText.h"
 #include "SourceText.h"
+#include "SyllableWidth.h"
 
 namespace pages {
 namespace {
@@ -62,6 +64,32 @@ void editionsBlock(PageFile& page, const QString& bullet, const LibraryPiece& pi
     }
 }
 
+// The piece's lines as the page writes them: with their pinyin when given,
+// all in one cell width so that the columns line up.
+QStringList textLines(const LibraryPiece& piece) {
+    QStringList lines;
+    if (!piece.pinyin) {
+        for (const QString& line : piece.lines)
+            lines << sourceHtml(line);
+        return lines;
+    }
+    const std::vector<QStringList>& readings = piece.pinyin->lines;
+    const double cell = cellEms(readings);
+    for (size_t i = 0; i < size_t(piece.lines.size()); ++i)
+        lines << sourceRubyLine(piece.lines[qsizetype(i)],
+                                i < readings.size() ? readings[i] : QStringList(), cell);
+    return lines;
+}
+
+// The source's lines (notes, the paragraphs of a biography), one a line as
+// the source breaks them: split before sourceHtml, which joins them.
+QStringList sourceParagraphs(const QString& text) {
+    QStringList lines;
+    for (const QString& line : text.split(u'\n'))
+        lines << sourceHtml(line);
+    return lines;
+}
+
 QString sourceLine(const LibraryPiece& piece) {
     QString line = QStringLiteral("收于") + quoted(sourceHtml(piece.collection));
     if (!piece.section.isEmpty())
@@ -84,24 +112,27 @@ PageFile libraryPiecePage(const QString& bullet, const LibraryPiece& piece,
     PageFile page;
     headBlock(page, QStringLiteral("<title>") + title + QStringLiteral("</title>"));
     bodyTag(page);
+    // In the body, as on the anthology's pages: the head stays the one every page shares.
+    if (piece.pinyin)
+        page.line(rubyStyleLine());
     if (sourceLines)
         *sourceLines << int(page.lines().size());
-    heading(page, bullet, title);
+    heading(page, bullet,
+            piece.pinyin ? sourceRubyHeading(piece.title, piece.pinyin->title) : title);
     QString byline = sourceHtml(piece.author);
     if (!piece.dynasty.isEmpty())
         byline = QStringLiteral("〔") + piece.dynasty + QStringLiteral("〕") + byline;
     QStringList lines;
     if (!piece.author.isEmpty())
         lines << byline;
-    for (const QString& line : piece.lines)
-        lines << sourceHtml(line);
+    lines << textLines(piece);
     block(page, lines, sourceLines);
     if (!piece.readingsNote.isEmpty())
         page.line(QStringLiteral(R"(<font size="1" color="#808080">)") + piece.readingsNote +
                   QStringLiteral("</font><br>"));
     if (!piece.notes.isEmpty()) {
         heading(page, bullet, QStringLiteral("注解"));
-        block(page, sourceHtml(piece.notes).split(u'\n'), sourceLines);
+        block(page, sourceParagraphs(piece.notes), sourceLines);
     }
     heading(page, bullet, QStringLiteral("出处"));
     block(page, {sourceLine(piece)});
@@ -124,7 +155,7 @@ PageFile libraryAuthorPage(const QString& bullet, const LibraryAuthor& author,
                 : name + QStringLiteral("〔") + author.dynasty + QStringLiteral("〕"));
     if (!author.biography.isEmpty()) {
         heading(page, bullet, QStringLiteral("小传"));
-        block(page, sourceHtml(author.biography).split(u'\n'), sourceLines);
+        block(page, sourceParagraphs(author.biography), sourceLines);
         page.line(QStringLiteral(R"(<font size="2" color="#808080">——录自)") +
                   author.biographySource + QStringLiteral("</font><br>"));
     }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // The pages of the library, in the anthology's style: the same head, bullet,
@@ -29,6 +30,13 @@ struct OtherEdition {
     std::vector<EditionLine> lines;
 };
 
+// The pinyin over a piece: a syllable for each Han character of the title,
+// and of each line, per line ("" for a character without a known reading).
+struct LibraryReadings {
+    QStringList title;
+    std::vector<QStringList> lines;
+};
+
 struct LibraryPiece {
     QString title;
     QString author;
@@ -40,6 +48,7 @@ struct LibraryPiece {
     QStringList alsoIn;                 // the other collections that hold the same piece
     std::vector<OtherEdition> editions; // those whose text differs
     QString readingsNote;               // one small line about the pinyin, when shown
+    std::optional<LibraryReadings> pinyin; // shown over the title and the lines when given
 };
 
 struct CountRow {

@@ -1,6 +1,7 @@
 #include "RubyText.h"
 
 #include "AddH.h"
+#include "SourceText.h"
 #include "SyllableWidth.h"
 
 #include "platform/Cp936.h"
@@ -15,10 +16,16 @@ namespace {
 const QStringList kNoSyllables;
 constexpr double kMarkCell = 2.0;
 
-// Writes text as ruby and marks, line by line, from one pass over its codes.
+// Writes text as ruby and marks, line by line, from one pass over its codes;
+// each character as `append` writes it.
 class RubyWriter {
   public:
-    explicit RubyWriter(QStringView text) : m_text(text) { m_out.reserve(text.size() * 24); }
+    using Append = void (*)(QString& out, QStringView character, int code);
+
+    explicit RubyWriter(QStringView text, Append append = appendMarked)
+        : m_text(text), m_append(append) {
+        m_out.reserve(text.size() * 24);
+    }
 
     // Marks under the characters, one per Han character of the whole text.
     void setMarks(const QStringList* marks) { m_marks = marks; }
@@ -31,19 +38,19 @@ class RubyWriter {
             const platform::cp936::CharCode& c = codes[i];
             const QStringView character = m_text.mid(c.position, c.length);
             if (!isHan(c)) {
-                appendMarked(m_out, character, c.code);
+                m_append(m_out, character, c.code);
                 continue;
             }
             const QString mark = m_marks ? m_marks->value(m_han) : QString();
             ++m_han;
             const bool syllable = next < syllables.size();
             if (!syllable && mark.isEmpty()) {
-                appendMarked(m_out, character, c.code);
+                m_append(m_out, character, c.code);
                 continue;
             }
             m_out +=
                 mark.isEmpty() ? QStringLiteral("<ruby>") : QStringLiteral("<ruby class=\"m\">");
-            appendMarked(m_out, character, c.code);
+            m_append(m_out, character, c.code);
             if (syllable)
                 m_out += QStringLiteral("<rt>") + syllables[next++] + QStringLiteral("</rt>");
             m_out += mark + QStringLiteral("</ruby>");
@@ -61,20 +68,43 @@ class RubyWriter {
     }
 
     QStringView m_text;
+    Append m_append;
     QString m_out;
     const QStringList* m_marks = nullptr;
     qsizetype m_han = 0;
 };
 
-} // namespace
-
-QString rubyLine(QStringView line, const QStringList& syllables) {
-    RubyWriter writer(line);
-    writer.out() += QStringLiteral("<span") + cellStyle(cellEms({syllables})) + u'>';
+// One line in a span that opens with `tag`.
+QString spanLine(QStringView line, const QStringList& syllables, const QString& tag,
+                 RubyWriter::Append append) {
+    RubyWriter writer(line, append);
+    writer.out() += tag;
     const std::vector<platform::cp936::CharCode> codes = platform::cp936::codes(line);
     writer.write(codes, 0, codes.size(), syllables);
     writer.out() += QStringLiteral("</span>");
     return std::move(writer.out());
+}
+
+QString headingTag(const QStringList& syllables) {
+    return QStringLiteral("<span") + cellStyle(cellEms({syllables})) + u'>';
+}
+
+QString textLineTag(double cell) {
+    return QStringLiteral("<span class=\"py\"") + cellStyle(cell) + u'>';
+}
+
+} // namespace
+
+QString rubyLine(QStringView line, const QStringList& syllables) {
+    return spanLine(line, syllables, headingTag(syllables), appendMarked);
+}
+
+QString sourceRubyHeading(QStringView heading, const QStringList& syllables) {
+    return spanLine(heading, syllables, headingTag(syllables), appendSource);
+}
+
+QString sourceRubyLine(QStringView line, const QStringList& syllables, double cell) {
+    return spanLine(line, syllables, textLineTag(cell), appendSource);
 }
 
 QString rubyText(QStringView text, const std::vector<QStringList>& lines) {
@@ -92,7 +122,7 @@ QString cellText(QStringView text, const std::vector<QStringList>& lines,
     // line up from one line to the next as in a printed edition.
     // Marks alone need room for a rhyme group's name under a character.
     const double cell = marks ? std::max(kMarkCell, cellEms(lines)) : cellEms(lines);
-    const QString lineTag = QStringLiteral("<span class=\"py\"") + cellStyle(cell) + u'>';
+    const QString lineTag = textLineTag(cell);
     // Each line a box of its own, so that the engine lays out only the lines
     // in view: a long text with ruby loads in a fraction of the time.
     const auto writeLine = [&](size_t end) {

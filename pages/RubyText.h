@@ -31,6 +31,13 @@ QString rubyText(QStringView text, const std::vector<QStringList>& lines);
 // under each Han character of the whole text in order (empty for none), and
 // lines may be empty for marks alone.
 QString cellText(QStringView text, const std::vector<QStringList>& lines, const QStringList* marks);
+// Text from the library with its syllables, the characters written as
+// sourceHtml writes them (escaped, and a rare character as a numeric
+// reference that keeps its syllable). A heading is marked up as rubyLine
+// marks up a line; a line of the text as each line of rubyText, in the
+// given cell width, so that all lines of a piece share one.
+QString sourceRubyHeading(QStringView heading, const QStringList& syllables);
+QString sourceRubyLine(QStringView line, const QStringList& syllables, double cell);
 // The head line that sets the syllables small and grey above the text.
 QString rubyStyleLine();
 

@@ -9,22 +9,24 @@ namespace pages {
 QString sourceHtml(QStringView text) {
     QString html;
     html.reserve(text.size() + 16);
-    for (const auto& c : platform::cp936::codes(text)) {
-        const QStringView character = text.mid(c.position, c.length);
-        if (character == u"&")
-            html += QStringLiteral("&amp;");
-        else if (character == u"<")
-            html += QStringLiteral("&lt;");
-        else if (character == u">")
-            html += QStringLiteral("&gt;");
-        else if (character == u"\r" || character == u"\n")
-            html += u' ';
-        else if (c.code < 0)
-            html += QStringLiteral("&#x%1;").arg(character.toUcs4().value(0), 0, 16);
-        else
-            html += character;
-    }
+    for (const auto& c : platform::cp936::codes(text))
+        appendSource(html, text.mid(c.position, c.length), c.code);
     return html;
+}
+
+void appendSource(QString& out, QStringView character, int code) {
+    if (character == u"&")
+        out += QStringLiteral("&amp;");
+    else if (character == u"<")
+        out += QStringLiteral("&lt;");
+    else if (character == u">")
+        out += QStringLiteral("&gt;");
+    else if (character == u"\r" || character == u"\n")
+        out += u' ';
+    else if (code < 0)
+        out += QStringLiteral("&#x%1;").arg(character.toUcs4().value(0), 0, 16);
+    else
+        out += character;
 }
 
 } // namespace pages

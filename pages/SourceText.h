@@ -11,4 +11,8 @@ namespace pages {
 // reference, so that the page file keeps it instead of a question mark.
 QString sourceHtml(QStringView text);
 
+// What sourceHtml appends for one character with its code page 936 code
+// (-1 when it has none).
+void appendSource(QString& out, QStringView character, int code);
+
 } // namespace pages
