@@ -2,7 +2,9 @@
 // 100 nodes of poems and their authors): how late the tree follows each key,
 // whether every page file written is the one of the node selected, and how
 // long after the last key the last node's page is shown.
-//   key_repeat_timing [rounds]
+//   key_repeat_timing [rounds] [--library]
+// With --library the Downs go through the pieces of 李白 in the library's
+// 全唐诗 (QUILLORA_LIBRARY names the library), made as their branch opened.
 #include "Timing.h"
 #include "TreeWalk.h"
 
@@ -38,8 +40,8 @@ Round holdDown(shell::Mainform& form) {
     const auto moved = QObject::connect(tree, &QTreeWidget::currentItemChanged, tree, [&] {
         // Runs after the window has written the page of the new node.
         round.moveDelays.push_back(clock.nsecsElapsed() / 1e6 - due.back());
-        const QString expected =
-            QStringLiteral("<title>%1</title>").arg(tree_walk::pageTitle(tree->info(tree->selectedKey())));
+        const QString expected = QStringLiteral("<title>%1</title>")
+                                     .arg(tree_walk::pageTitle(tree->info(tree->selectedKey())));
         if (tree_walk::writtenTitleLine() != expected)
             ++round.wrongPages;
     });
@@ -69,6 +71,33 @@ Round holdDown(shell::Mainform& form) {
     return round;
 }
 
+QTreeWidgetItem* childStarting(QTreeWidgetItem* parent, const QStringList& texts) {
+    for (int i = 0; parent && i < parent->childCount(); ++i)
+        for (const QString& text : texts)
+            if (parent->child(i)->text(0).startsWith(text))
+                return parent->child(i);
+    return nullptr;
+}
+
+// Opens 书库 › 全唐诗 › 李白 and gives the key of his first piece.
+QString openLibraryPoet(platform::NodeTree& tree) {
+    QTreeWidgetItem* shelf = nullptr;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i)
+        if (tree.topLevelItem(i)->text(0) == QStringLiteral("书库"))
+            shelf = tree.topLevelItem(i);
+    if (!shelf)
+        return {};
+    shelf->setExpanded(true);
+    QTreeWidgetItem* tang = childStarting(shelf, {QStringLiteral("全唐诗")});
+    if (tang)
+        tang->setExpanded(true);
+    QTreeWidgetItem* li = childStarting(tang, {QStringLiteral("李白（")});
+    if (!li)
+        return {};
+    li->setExpanded(true);
+    return li->childCount() > kKeys ? li->child(0)->data(0, Qt::UserRole).toString() : QString();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -76,6 +105,7 @@ int main(int argc, char** argv) {
     platform::preparePageEngine();
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 3;
+    const bool library = argc > 2 && QByteArray(argv[2]) == "--library";
     shell::Mainform form;
     QEventLoop loaded;
     QObject::connect(form.view(), &platform::PageView::loadFinished, &loaded, &QEventLoop::quit);
@@ -83,8 +113,17 @@ int main(int argc, char** argv) {
     form.show();
     loaded.exec();
     platform::NodeTree* tree = form.tree();
-    tree_walk::openEveryAuthor(*tree);
-    tree->select(QStringLiteral("R0.0.0"));
+    QString first = QStringLiteral("R0.0.0");
+    if (library) {
+        first = openLibraryPoet(*tree);
+        if (first.isEmpty()) {
+            std::fprintf(stderr, "key_repeat_timing: no library with 李白 in 全唐诗 found\n");
+            return 1;
+        }
+    } else {
+        tree_walk::openEveryAuthor(*tree);
+    }
+    tree->select(first);
     loaded.exec();
     tree->setFocus();
     std::vector<double> delays;
@@ -96,7 +135,8 @@ int main(int argc, char** argv) {
         lastPages.push_back(round.lastPage);
         wrong += round.wrongPages;
     }
-    std::printf("key repeat, %d rounds of %d Downs at 30/s:\n", rounds, kKeys);
+    std::printf("key repeat%s, %d rounds of %d Downs at 30/s:\n",
+                library ? " through the library's 李白" : "", rounds, kKeys);
     std::printf("  key to tree move      %s\n", qPrintable(bench::summary(delays)));
     std::printf("  last key to its page  %s\n", qPrintable(bench::summary(lastPages)));
     std::printf("  pages written for another node than the one selected: %d\n", wrong);

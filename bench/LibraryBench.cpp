@@ -6,6 +6,9 @@
 // takes each query's median, so that one wait for the disk or a core on a
 // shared machine does not decide its figure.
 //   library_bench --query LIBRARY QUERY...     (prints the rows)
+//   library_bench --open LIBRARY [N]           (times opening it, N times)
+//   library_bench --after-pause LIBRARY QUERIES (each query warm, then right
+//                 after the file's pages were given back, as after a pause)
 #include "library/Folding.h"
 #include "library/LibraryFile.h"
 #include "library/Searcher.h"
@@ -64,8 +67,9 @@ double buildFts(const QString& records, const library::Folding& folding, const Q
     clock.start();
     sqlite3* db = nullptr;
     sqlite3_open(path.toUtf8().constData(), &db);
-    sqlite3_exec(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;"
-                     "CREATE VIRTUAL TABLE t USING fts5(title, author, body, tokenize='trigram');",
+    sqlite3_exec(db,
+                 "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;"
+                 "CREATE VIRTUAL TABLE t USING fts5(title, author, body, tokenize='trigram');",
                  nullptr, nullptr, nullptr);
     sqlite3_stmt* insert = nullptr;
     sqlite3_prepare_v2(db, "INSERT INTO t VALUES (?, ?, ?)", -1, &insert, nullptr);
@@ -80,8 +84,7 @@ double buildFts(const QString& records, const library::Folding& folding, const Q
         if (!object.contains(u"l"))
             body << qs(folding.fold(object.value(u"b").toString()));
         const QByteArray values[3] = {qs(folding.fold(title)).toUtf8(),
-                                      qs(folding.fold(author)).toUtf8(),
-                                      body.join(u'\n').toUtf8()};
+                                      qs(folding.fold(author)).toUtf8(), body.join(u'\n').toUtf8()};
         for (int i = 0; i < 3; ++i)
             sqlite3_bind_text(insert, i + 1, values[i].constData(), int(values[i].size()),
                               SQLITE_TRANSIENT);
@@ -133,12 +136,66 @@ QStringList readQueries(const QString& path) {
     return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
 }
 
+// What the reader pays when it starts with the library installed: mapping
+// the file and checking what opening checks.
+int timeOpening(const QString& path, int times) {
+    std::vector<double> wall, cpu;
+    for (int i = 0; i < times; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        const double cpuBefore = cpuMilliseconds();
+        QString error;
+        if (!library::LibraryFile::open(path, &error)) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return 1;
+        }
+        cpu.push_back(cpuMilliseconds() - cpuBefore);
+        wall.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    std::printf("opening the library, %d times: median %.2f ms (processor %.2f ms), max %.2f ms\n",
+                times, percentile(wall, 0.5), percentile(cpu, 0.5), percentile(wall, 1.0));
+    return 0;
+}
+
+// The first search after the reader paused pays for bringing the pages it
+// reads back from the cache: each query warm, then after a release.
+int timeAfterPause(const QString& path, const QStringList& queries) {
+    QString error;
+    const std::unique_ptr<library::LibraryFile> file = library::LibraryFile::open(path, &error);
+    if (!file) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    const library::Searcher searcher(*file);
+    std::vector<double> warm, paused;
+    for (const QString& query : queries) {
+        searcher.find(query, 100);
+        QElapsedTimer clock;
+        clock.start();
+        searcher.find(query, 100);
+        warm.push_back(double(clock.nsecsElapsed()) / 1e6);
+        file->releaseResidentPages();
+        clock.restart();
+        searcher.find(query, 100);
+        paused.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    std::printf("%lld queries, warm: median %.2f ms, 95th %.2f ms; after the pages were given "
+                "back: median %.2f ms, 95th %.2f ms\n",
+                qlonglong(queries.size()), percentile(warm, 0.5), percentile(warm, 0.95),
+                percentile(paused, 0.5), percentile(paused, 0.95));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromUtf8(argv[i]);
+    if (args.size() >= 2 && args[0] == u"--open"_qs)
+        return timeOpening(args[1], args.size() > 2 ? args[2].toInt() : 20);
+    if (args.size() >= 3 && args[0] == u"--after-pause"_qs)
+        return timeAfterPause(args[1], readQueries(args[2]));
     const bool printing = !args.isEmpty() && args[0] == u"--query"_qs;
     if (printing)
         args.removeFirst();
@@ -188,7 +245,8 @@ int main(int argc, char** argv) {
     const library::Folding folding(file->foldTable());
     // An FTS5 database from an earlier run is kept when asked (its build
     // time is then not measured again).
-    const bool reuse = qEnvironmentVariableIsSet("LIBRARY_BENCH_REUSE") && QFileInfo::exists(ftsPath);
+    const bool reuse =
+        qEnvironmentVariableIsSet("LIBRARY_BENCH_REUSE") && QFileInfo::exists(ftsPath);
     const double ftsBuild = reuse ? 0 : buildFts(args[1], folding, ftsPath);
     sqlite3* db = nullptr;
     sqlite3_open_v2(ftsPath.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);

@@ -2,6 +2,9 @@
 
 #include "Checksum.h"
 
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 #include <algorithm>
 #include <cstring>
 
@@ -17,8 +20,7 @@ bool fail(QString* error, const QString& path, const QString& what) {
     return false;
 }
 
-template <typename Record>
-std::span<const Record> recordsOf(std::span<const unsigned char> bytes) {
+template <typename Record> std::span<const Record> recordsOf(std::span<const unsigned char> bytes) {
     return {reinterpret_cast<const Record*>(bytes.data()), bytes.size() / sizeof(Record)};
 }
 
@@ -87,28 +89,61 @@ bool LibraryFile::map(const QString& path, QString* error) {
     return true;
 }
 
+void LibraryFile::releaseResidentPages() const {
+#ifdef __linux__
+    // The mapping is read-only and starts at offset 0, so page aligned; its
+    // pages are never dirty and come back from the file when next read.
+    if (!m_bytes.empty())
+        madvise(const_cast<unsigned char*>(m_bytes.data()), m_bytes.size(), MADV_DONTNEED);
+#endif
+}
+
+namespace {
+
+// What the header alone tells: a file of another kind, of another version,
+// cut short or lengthened. Cheap enough to run while the reader starts.
+bool headerFits(const Header& header, uint64_t actualSize, const QString& path, QString* error) {
+    if (std::memcmp(header.magic, kMagic, sizeof kMagic) != 0)
+        return fail(error, path, QStringLiteral("is not a library file"));
+    if (header.version != kVersion)
+        return fail(error, path,
+                    QStringLiteral("is of format %1, this reader reads format %2")
+                        .arg(header.version)
+                        .arg(kVersion));
+    if (header.fileSize != actualSize)
+        return fail(error, path,
+                    header.fileSize > actualSize ? QStringLiteral("is truncated")
+                                                 : QStringLiteral("has trailing bytes"));
+    if (header.sectionCount != kSectionCount)
+        return fail(error, path, QStringLiteral("is damaged (its table of sections)"));
+    if (actualSize < sizeof(Header) + sizeof(SectionEntry) * kSectionCount)
+        return fail(error, path, QStringLiteral("is truncated"));
+    return true;
+}
+
+} // namespace
+
+bool LibraryFile::probe(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(error, path, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+    Header header;
+    if (file.read(reinterpret_cast<char*>(&header), sizeof header) != qint64(sizeof header))
+        return fail(error, path, QStringLiteral("is truncated"));
+    return headerFits(header, uint64_t(file.size()), path, error);
+}
+
 bool LibraryFile::readSections(QString* error) {
     const QString path = m_file.fileName();
     Header header;
     std::memcpy(&header, m_bytes.data(), sizeof header);
-    if (std::memcmp(header.magic, kMagic, sizeof kMagic) != 0)
-        return fail(error, path, QStringLiteral("is not a library file"));
-    if (header.version != kVersion)
-        return fail(error, path, QStringLiteral("is of format %1, this reader reads format %2")
-                                     .arg(header.version)
-                                     .arg(kVersion));
-    if (header.fileSize != m_bytes.size())
-        return fail(error, path, header.fileSize > m_bytes.size() ? QStringLiteral("is truncated")
-                                                                   : QStringLiteral("has trailing bytes"));
-    if (header.sectionCount != kSectionCount)
-        return fail(error, path, QStringLiteral("is damaged (its table of sections)"));
+    if (!headerFits(header, m_bytes.size(), path, error))
+        return false;
     const size_t tableBytes = sizeof(SectionEntry) * kSectionCount;
-    if (m_bytes.size() < sizeof(Header) + tableBytes)
-        return fail(error, path, QStringLiteral("is truncated"));
     Header zeroed = header;
     zeroed.headerChecksum = 0;
-    const uint32_t sum = checksum(m_bytes.data() + sizeof(Header), tableBytes,
-                                  checksum(&zeroed, sizeof zeroed));
+    const uint32_t sum =
+        checksum(m_bytes.data() + sizeof(Header), tableBytes, checksum(&zeroed, sizeof zeroed));
     if (sum != header.headerChecksum)
         return fail(error, path, QStringLiteral("is damaged (its header)"));
     m_table = recordsOf<SectionEntry>(m_bytes.subspan(sizeof(Header), tableBytes));
@@ -133,7 +168,8 @@ bool LibraryFile::readSections(QString* error) {
     m_unigrams = reinterpret_cast<const uint32_t*>(section(SectionId::UnigramDirectory).data());
     m_bigrams = reinterpret_cast<const uint32_t*>(section(SectionId::BigramDirectory).data());
     m_postings = section(SectionId::Postings);
-    m_titleStarts = reinterpret_cast<const uint32_t*>(section(SectionId::TitleStartDirectory).data());
+    m_titleStarts =
+        reinterpret_cast<const uint32_t*>(section(SectionId::TitleStartDirectory).data());
     m_initials = reinterpret_cast<const uint32_t*>(section(SectionId::InitialsDirectory).data());
     m_nameDirectory = recordsOf<uint32_t>(section(SectionId::NameReadingDirectory));
     m_names = recordsOf<uint16_t>(section(SectionId::NameReadings));
@@ -163,7 +199,9 @@ std::span<const unsigned char> LibraryFile::section(SectionId id) const {
 
 bool LibraryFile::checkRecords(QString* error) const {
     const QString path = m_file.fileName();
-    const auto damaged = [&] { return fail(error, path, QStringLiteral("is damaged (its records)")); };
+    const auto damaged = [&] {
+        return fail(error, path, QStringLiteral("is damaged (its records)"));
+    };
     for (const CollectionRecord& c : m_collections)
         if (!inside(c.nameOffset, c.nameLength, m_strings.size()) ||
             !inside(c.firstAuthor, c.authorCount, m_authors.size()) ||
@@ -211,7 +249,8 @@ bool LibraryFile::verifyAll(QString* error) const {
                          SectionId::TextReadings, SectionId::Notes}) {
         const std::span<const unsigned char> bytes = section(id);
         if (checksum(bytes.data(), bytes.size()) != m_table[size_t(id) - 1].checksum)
-            return fail(error, m_file.fileName(), QStringLiteral("is damaged (a checksum differs)"));
+            return fail(error, m_file.fileName(),
+                        QStringLiteral("is damaged (a checksum differs)"));
     }
     return true;
 }

@@ -20,6 +20,10 @@ namespace library {
 class LibraryFile final {
   public:
     static std::unique_ptr<LibraryFile> open(const QString& path, QString* error);
+    // Reads the header only: whether the file is a library of this format
+    // and of the size it says, without mapping or checking its tables. A
+    // file that passes may still fail to open.
+    static bool probe(const QString& path, QString* error);
 
     std::span<const format::CollectionRecord> collections() const { return m_collections; }
     std::span<const format::AuthorRecord> authors() const { return m_authors; }
@@ -51,6 +55,12 @@ class LibraryFile final {
     // The notes the source gives a piece (花间集, 南唐二主词), as the source
     // writes them, one note a line split by '\n'; empty for a piece without.
     QStringView pieceNotes(const format::PieceRecord& piece) const;
+
+    // Gives the file's pages back to the system: they stay in its cache, so
+    // the next read costs a page fault rather than a disk read, but no longer
+    // count as this process's memory. For when the reader falls idle after
+    // searches that touched much of the file.
+    void releaseResidentPages() const;
 
     // Checks the checksums of the large sections too (text and postings),
     // which opening leaves out to stay fast.

@@ -74,7 +74,8 @@ class Analyser {
                 // tone tells nothing about a character that has one.
                 const QString syllable = syllables ? context.syllables[verse.first + i] : QString();
                 if (r.both() && !r.byPlace && !r.entering)
-                    r.modern = modernTone(syllable);
+                    r.modern =
+                        table.obliqueByWord(verse.shown, i) ? Tone::Oblique : modernTone(syllable);
                 r.todays = groupsOfTodaysTone(r.groups, syllable);
                 line.push_back(r);
             }
@@ -225,9 +226,14 @@ class Analyser {
 
     // The second character of line i against the one before: opposite within
     // a couplet (对), the same across couplets (粘).
+    // A second character of two tones reads as its own line alternates
+    // (二四异): a line at odds with itself is a worse fault than one that
+    // breaks the link to its neighbour, so the link gives way.
     Tone secondTone(size_t i, Tone previous) {
         const Tone wanted = i == 0 ? previous : i % 2 == 1 ? opposite(previous) : previous;
-        const Tone actual = m_readings[i][1].settled();
+        Tone actual = m_readings[i][1].settled();
+        if (actual == Tone::Unknown && i > 0)
+            actual = alternationOf(i);
         if (actual == Tone::Unknown || actual == wanted)
             return wanted;
         const bool couplet = i % 2 == 1;
@@ -237,6 +243,26 @@ class Analyser {
              couplet ? QStringLiteral("第二字“%1”与出句第二字同为%2声").arg(c, toneName(actual))
                      : QStringLiteral("第二字“%1”与上句第二字平仄不同").arg(c)});
         return actual;
+    }
+
+    // The tone the second character must have for line i to alternate, when
+    // the rest of the line says so plainly: the opposite of the fourth, and
+    // in a line of seven the same as the sixth. A line of five whose fourth
+    // is level between oblique third and fifth may be the accepted
+    // 平平仄平仄, whose second is level too: that says nothing.
+    Tone alternationOf(size_t i) const {
+        const std::vector<Reading>& line = m_readings[i];
+        const auto at = [&line](size_t place) { return line[place - 1].settled(); };
+        if (line.size() != 5 && line.size() != 7)
+            return Tone::Unknown;
+        const Tone fourth = at(4);
+        if (fourth == Tone::Unknown)
+            return Tone::Unknown;
+        if (line.size() == 7)
+            return at(6) == opposite(fourth) ? opposite(fourth) : Tone::Unknown;
+        const bool mayBeTheAcceptedForm =
+            fourth == Tone::Level && at(3) != Tone::Level && at(5) != Tone::Level;
+        return mayBeTheAcceptedForm ? Tone::Unknown : opposite(fourth);
     }
 
     static QString toneName(Tone tone) {

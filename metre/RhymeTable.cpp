@@ -7,6 +7,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace metre {
 
 const RhymeTable& RhymeTable::shipped() {
@@ -24,6 +26,19 @@ RhymeTable::RhymeTable(const QByteArray& json) {
         m_names.append(name.toString());
     for (const uint c : root.value(QStringLiteral("position")).toString().toUcs4())
         m_byPlace.insert(char32_t(c));
+    const QJsonObject oblique = root.value(QStringLiteral("oblique")).toObject();
+    for (auto it = oblique.begin(); it != oblique.end(); ++it) {
+        const QList<uint> key = it.key().toUcs4();
+        if (key.size() != 1)
+            continue;
+        for (const QJsonValue& word : it.value().toArray()) {
+            QList<char32_t> chars;
+            for (const uint c : word.toString().toUcs4())
+                chars.append(char32_t(c));
+            if (chars.contains(char32_t(key.first())))
+                m_obliqueWords[char32_t(key.first())].append(chars);
+        }
+    }
     read(root.value(QStringLiteral("characters")).toObject(), m_groups);
     read(root.value(QStringLiteral("simplified")).toObject(), m_merged);
 }
@@ -50,6 +65,20 @@ QList<int> RhymeTable::groups(char32_t shown, char32_t traditional) const {
     }
     const auto merged = m_merged.constFind(shown);
     return merged != m_merged.constEnd() ? *merged : m_groups.value(shown);
+}
+
+bool RhymeTable::obliqueByWord(const QList<char32_t>& line, qsizetype index) const {
+    const auto words = m_obliqueWords.constFind(line.value(index));
+    if (words == m_obliqueWords.constEnd())
+        return false;
+    for (const QList<char32_t>& word : *words) {
+        const qsizetype at = word.indexOf(line[index]);
+        const qsizetype start = index - at;
+        if (start >= 0 && start + word.size() <= line.size() &&
+            std::equal(word.begin(), word.end(), line.begin() + start))
+            return true;
+    }
+    return false;
 }
 
 } // namespace metre

@@ -22,7 +22,8 @@ class RhymeTable final {
     // names in order; "characters", each character with its own group
     // numbers; "simplified", each simplified form with the groups of every
     // character it stands for; "position", the characters whose two tones
-    // share one meaning.
+    // share one meaning; "oblique", for a character, the words in which it
+    // keeps its oblique reading.
     explicit RhymeTable(const QByteArray& json);
 
     // The groups of a character as shown, given the character that stands in
@@ -39,11 +40,17 @@ class RhymeTable final {
     // that its place in the line decides, not today's reading.
     bool placeDecides(char32_t c) const { return m_byPlace.contains(c); }
 
+    // Whether the character at `index` of the line stands in a word that
+    // keeps its old oblique reading although today's syllable is level (贺劳:
+    // 劳 "to reward" was 去声, read láo today).
+    bool obliqueByWord(const QList<char32_t>& line, qsizetype index) const;
+
   private:
     void read(const QJsonObject& characters, QHash<char32_t, QList<int>>& into) const;
 
     QStringList m_names;
     QSet<char32_t> m_byPlace;
+    QHash<char32_t, QList<QList<char32_t>>> m_obliqueWords;
     QHash<char32_t, QList<int>> m_groups;
     QHash<char32_t, QList<int>> m_merged;
 };

@@ -12,6 +12,7 @@
 #include <QRandomGenerator>
 
 #include <cstdio>
+#include <utility>
 
 namespace shell {
 
@@ -27,19 +28,41 @@ void LibraryBranch::load() {
     if (path.isEmpty())
         return;
     QString error;
-    m_file = library::LibraryFile::open(path, &error);
-    if (!m_file) {
+    if (!library::LibraryFile::probe(path, &error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return;
     }
-    m_branch = std::make_unique<nav::LibraryTree>(*m_file);
+    m_unopened = path;
     const QString root = nav::libraryNode::rootKey();
     m_tree->Add({}, root, nav::LibraryTree::rootText(), nav::kClosedBook, nav::kOpenBook);
     m_tree->deferChildren(root);
 }
 
-bool LibraryBranch::owns(const QString& key) const {
-    return m_branch && nav::libraryNode::inLibrary(key);
+bool LibraryBranch::ready() {
+    if (m_file)
+        return true;
+    if (m_unopened.isEmpty())
+        return false;
+    QString error;
+    m_file = library::LibraryFile::open(std::exchange(m_unopened, {}), &error);
+    if (!m_file) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        // Possibly asked from within the tree's own handling of the root
+        // (opening it): the node goes once that handling is over.
+        QMetaObject::invokeMethod(
+            this, [this] { m_tree->remove(nav::libraryNode::rootKey()); }, Qt::QueuedConnection);
+        return false;
+    }
+    m_branch = std::make_unique<nav::LibraryTree>(*m_file);
+    return true;
+}
+
+const library::LibraryFile* LibraryBranch::file() {
+    return ready() ? m_file.get() : nullptr;
+}
+
+bool LibraryBranch::owns(const QString& key) {
+    return nav::libraryNode::inLibrary(key) && ready();
 }
 
 QString LibraryBranch::show(const QString& key, const pages::Target& target,
@@ -75,7 +98,7 @@ bool LibraryBranch::prepare(const QString& key) {
 }
 
 std::optional<QString> LibraryBranch::randomPiece(const QString& shown) {
-    if (!m_file || m_file->pieces().size() < 2)
+    if (!ready() || m_file->pieces().size() < 2)
         return std::nullopt;
     const auto count = quint32(m_file->pieces().size());
     for (int attempt = 0; attempt < 8; ++attempt) {

@@ -32,12 +32,16 @@ class LibraryBranch final : public QObject {
     LibraryBranch(platform::NodeTree* tree, QObject* parent);
     ~LibraryBranch() override;
 
-    // Opens the installed library and adds its root node; a library that
-    // cannot be opened is said once on the standard error stream.
+    // Finds the installed library and adds its root node. Only the header
+    // is read now; the file is opened and its tables checked when the
+    // library is first used, so that start-up does not wait for it. A
+    // library that cannot be used is said once on the standard error
+    // stream, and its root node goes.
     void load();
-    const library::LibraryFile* file() const { return m_file.get(); }
+    // The library, opened now if it was not yet; null without a usable one.
+    const library::LibraryFile* file();
 
-    bool owns(const QString& key) const;
+    bool owns(const QString& key);
     // Writes the node's page and returns the file to show.
     QString show(const QString& key, const pages::Target& target,
                  const nav::ReadingOptions& options);
@@ -48,9 +52,11 @@ class LibraryBranch final : public QObject {
     std::optional<QString> randomPiece(const QString& shown);
 
   private:
+    bool ready();
     void makeChildren(const QString& key);
 
     platform::NodeTree* m_tree;
+    QString m_unopened; // the library found at start, until it is opened
     std::unique_ptr<library::LibraryFile> m_file;
     std::unique_ptr<nav::LibraryTree> m_branch;
 };

@@ -48,10 +48,8 @@ Mainform::Mainform(QWidget* parent)
     : QWidget(parent), BtTree(new platform::NodeTree(this)), Ie(new platform::PageView(this)),
       Picture1(new SplitterBar(this)),
       m_search(new SearchPane(this, BtTree, [this] { return find::buildFinder(*m_content); })),
-      m_marker(new HitMarker(Ie, this)),
-      m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)),
-      m_favourites(new FavouritesActions(this, BtTree)),
-      m_library(new LibraryBranch(BtTree, this)),
+      m_marker(new HitMarker(Ie, this)), m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)),
+      m_favourites(new FavouritesActions(this, BtTree)), m_library(new LibraryBranch(BtTree, this)),
       m_print(new PrintActions(this, BtTree, Ie, m_reading, [this] { return m_content.get(); })),
       m_cards(new CardActions(this, BtTree, m_reading, [this] { return m_content.get(); })) {
     setWindowTitle(QStringLiteral("Vellumbra"));
@@ -158,7 +156,7 @@ void Mainform::load() {
     m_content = std::make_unique<store::ContentStore>(paths::inWorkingFolder(paths::kDatabase));
     nav::buildTree(*BtTree, *m_content);
     m_library->load();
-    m_search->setLibrary(m_library->file());
+    m_search->setLibrary([this] { return m_library->file(); });
     m_comfort->setLibraryRandom(
         [this](const QString& shown) { return m_library->randomPiece(shown); });
     // After 书库, so that 我的收藏 stands last.

@@ -19,7 +19,8 @@ namespace shell {
 SearchPane::SearchPane(QWidget* window, platform::NodeTree* tree, FinderFactory makeFinder)
     : QObject(window), m_tree(tree), m_field(new QLineEdit(window)), m_count(new QLabel(window)),
       m_list(new QListWidget(window)), m_openAction(tableAction(QStringLiteral("find"), this)),
-      m_closeAction(tableAction(QStringLiteral("closeFind"), this)), m_makeFinder(std::move(makeFinder)) {
+      m_closeAction(tableAction(QStringLiteral("closeFind"), this)),
+      m_makeFinder(std::move(makeFinder)) {
     m_field->setPlaceholderText(QStringLiteral("诗题、诗句、诗人、成语、年号、年份或拼音"));
     m_field->setClearButtonEnabled(true);
     m_list->setItemDelegate(new ResultDelegate(m_list));
@@ -37,6 +38,15 @@ SearchPane::SearchPane(QWidget* window, platform::NodeTree* tree, FinderFactory 
     m_pending.setInterval(0);
     connect(&m_pending, &QTimer::timeout, this, &SearchPane::search);
     connect(m_field, &QLineEdit::textChanged, this, [this] { m_pending.start(); });
+    // Searches may read much of the library; once the reader pauses, its
+    // pages go back to the system's cache instead of staying this
+    // process's memory.
+    m_idle.setSingleShot(true);
+    m_idle.setInterval(kIdleRelease);
+    connect(&m_idle, &QTimer::timeout, this, [this] {
+        if (m_library)
+            m_library->releaseResidentPages();
+    });
     // A click opens; a double-click is two clicks on the same result.
     connect(m_list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { choose(m_list->row(item)); });
@@ -121,17 +131,24 @@ void SearchPane::search() {
     place(m_pane);
 }
 
-void SearchPane::setLibrary(const library::LibraryFile* file) {
-    m_library = file;
+void SearchPane::setLibrary(LibrarySource source) {
+    m_librarySource = std::move(source);
+    m_library = nullptr;
     m_librarySearcher.reset();
 }
 
 ShownResults SearchPane::found(const QString& query) {
     const find::Results anthology = m_finder->find(query, kShownRows);
+    const library::LibraryFile* file = m_librarySource ? m_librarySource() : nullptr;
+    if (file != m_library) {
+        m_library = file;
+        m_librarySearcher.reset();
+    }
     if (!m_library)
         return shownRows(anthology);
     if (!m_librarySearcher)
         m_librarySearcher = std::make_unique<library::Searcher>(*m_library);
+    m_idle.start();
     const library::Folding folding(m_library->foldTable());
     return shownRows(anthology, m_librarySearcher->find(query, kShownRows), folding,
                      m_librarySearcher->terms(query), kShownRows);

@@ -37,6 +37,7 @@ class SearchPane final : public QObject {
   public:
     using FinderFactory = std::function<std::unique_ptr<find::Finder>()>;
     static constexpr int kShownRows = 100;
+    static constexpr int kIdleRelease = 1000; // ms after the last library search
 
     // The finder is made at the first search, not at start-up.
     SearchPane(QWidget* window, platform::NodeTree* tree, FinderFactory makeFinder);
@@ -54,8 +55,11 @@ class SearchPane final : public QObject {
         m_display = std::move(display);
     }
 
-    // The library's rows join the anthology's; none leaves the anthology alone.
-    void setLibrary(const library::LibraryFile* file);
+    // The library's rows join the anthology's. The source is asked at the
+    // first search, so that the library is opened only when used; without a
+    // source, or when it gives none, the anthology is searched alone.
+    using LibrarySource = std::function<const library::LibraryFile*()>;
+    void setLibrary(LibrarySource source);
 
     QAction* openAction() const { return m_openAction; }
     QList<QAction*> actions() const { return {m_openAction, m_closeAction}; }
@@ -89,9 +93,11 @@ class SearchPane final : public QObject {
     FinderFactory m_makeFinder;
     std::unique_ptr<find::Finder> m_finder;
     std::vector<ShownRow> m_rows;
-    const library::LibraryFile* m_library = nullptr;
+    LibrarySource m_librarySource;
+    const library::LibraryFile* m_library = nullptr; // the one m_librarySearcher reads
     std::unique_ptr<library::Searcher> m_librarySearcher;
     QTimer m_pending;
+    QTimer m_idle;
     QRect m_pane;
     bool m_open = false;
 };

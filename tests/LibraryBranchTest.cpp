@@ -2,9 +2,11 @@
 // without one (or with one that cannot be read), its children made only as
 // branches open.
 #include "shell/LibraryBranch.h"
+#include "library/Format.h"
 #include "nav/LibraryNode.h"
 #include "platform/NodeTree.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTreeWidgetItem>
@@ -61,6 +63,35 @@ TEST(LibraryBranch, TheRootFollowsAboutWithALibraryAndIsAbsentWithout) {
         EXPECT_FALSE(window.branch.prepare(u"L9.0.1"_s));
         EXPECT_EQ(window.branch.file(), nullptr);
     }
+}
+
+// Start-up reads only the header; a library whose tables turn out damaged
+// when it is first used is said then, and its node goes.
+TEST(LibraryBranch, ALibraryDamagedBeyondItsHeaderLeavesWhenFirstUsed) {
+    QFile fixture(QStringLiteral(QUILLORA_FIXTURE_LIBRARY));
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    QByteArray bytes = fixture.readAll();
+    const auto* table = reinterpret_cast<const library::format::SectionEntry*>(
+        bytes.constData() + sizeof(library::format::Header));
+    const auto& collections = table[size_t(library::format::SectionId::Collections) - 1];
+    bytes[qsizetype(collections.offset)] ^= 0x01;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"library.qll"_s);
+    QFile damaged(path);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(bytes);
+    damaged.close();
+    const LibraryAt elsewhere(path);
+    Window window;
+    ASSERT_NE(window.item(nav::libraryNode::rootKey()), nullptr)
+        << "the header is sound: the node is there at first";
+    window.item(nav::libraryNode::rootKey())->setExpanded(true);
+    EXPECT_EQ(window.branch.file(), nullptr);
+    EXPECT_FALSE(window.branch.owns(nav::libraryNode::rootKey()));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.item(nav::libraryNode::rootKey()), nullptr);
+    EXPECT_EQ(window.tree.nodeCount(), 1);
+    EXPECT_FALSE(window.branch.prepare(u"L9.0.1"_s));
 }
 
 TEST(LibraryBranch, ChildrenAreMadeWhenTheirBranchOpensAndNotBefore) {

@@ -36,7 +36,8 @@ QString openError(const QByteArray& bytes) {
     EXPECT_EQ(opened == nullptr, !error.isEmpty());
     if (!error.isEmpty()) {
         EXPECT_TRUE(error.contains(path)) << error.toStdString();
-        EXPECT_EQ(QString(error).remove(path).count(u'.'), 1) << "one sentence: " << error.toStdString();
+        EXPECT_EQ(QString(error).remove(path).count(u'.'), 1)
+            << "one sentence: " << error.toStdString();
     }
     return error;
 }
@@ -46,7 +47,47 @@ const library::format::SectionEntry& entry(const QByteArray& bytes, library::for
         bytes.constData() + sizeof(library::format::Header))[size_t(id) - 1];
 }
 
+// The kilobytes of the mapping of `path` this process holds in memory.
+qint64 residentKilobytes(const QString& path) {
+    QFile maps(u"/proc/self/smaps"_s);
+    if (!maps.open(QIODevice::ReadOnly))
+        return -1;
+    qint64 total = 0;
+    bool inside = false;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        if (!line.isEmpty() && !line.contains(':'))
+            continue;
+        if (line.contains('-') && line.split(' ').size() > 5)
+            inside = line.endsWith(path.toUtf8());
+        else if (inside && line.startsWith("Rss:"))
+            total += line.mid(4).trimmed().split(' ').value(0).toLongLong();
+    }
+    return total;
+}
+
+QString everyText(const library::LibraryFile& file) {
+    QString all;
+    for (const auto& piece : file.pieces())
+        all += file.pieceText(piece);
+    return all;
+}
+
 } // namespace
+
+TEST(LibraryFile, PagesGivenBackAreReadAgainAlike) {
+    QString error;
+    const QString path = QStringLiteral(QUILLORA_FIXTURE_LIBRARY);
+    const auto file = library::LibraryFile::open(path, &error);
+    ASSERT_TRUE(file) << error.toStdString();
+    const QString before = everyText(*file);
+    ASSERT_TRUE(file->verifyAll(&error));
+    const qint64 resident = residentKilobytes(path);
+    ASSERT_GT(resident, 0) << "the whole file was just read";
+    file->releaseResidentPages();
+    EXPECT_LT(residentKilobytes(path), resident);
+    EXPECT_EQ(everyText(*file), before);
+    EXPECT_TRUE(file->verifyAll(&error)) << error.toStdString();
+}
 
 TEST(LibraryFile, TheFixtureOpensAndItsLargeSectionsVerify) {
     QString error;
@@ -69,6 +110,47 @@ TEST(LibraryFile, MissingUnreadableTruncatedAndForeignFilesAreRefusedInOneSenten
     EXPECT_TRUE(openError(good.left(40)).contains(u"truncated"_s));
     EXPECT_TRUE(openError(good + "x").contains(u"trailing"_s));
     EXPECT_TRUE(openError(QByteArray(4096, 'Q')).contains(u"not a library file"_s));
+}
+
+// Start-up reads the header alone; it must refuse what opening refuses for
+// the header's sake, in the same words, and leave the tables to opening.
+TEST(LibraryFile, TheHeaderAloneSaysWhatOpeningSaysOfIt) {
+    const QByteArray good = fixtureBytes();
+    QByteArray otherVersion = good;
+    const uint32_t next = library::format::kVersion + 1;
+    std::memcpy(otherVersion.data() + offsetof(library::format::Header, version), &next,
+                sizeof next);
+    QByteArray damagedTable = good;
+    const auto& pieces = entry(good, library::format::SectionId::Pieces);
+    damagedTable[qsizetype(pieces.offset + 3)] ^= 0x01;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"library.qll"_s);
+    const auto probeError = [&](const QByteArray& bytes) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        QString error;
+        const bool usable = library::LibraryFile::probe(path, &error);
+        EXPECT_EQ(usable, error.isEmpty());
+        return error;
+    };
+    for (const QByteArray& bad : {QByteArray(), good.left(20), good.left(good.size() / 2),
+                                  good + "x", QByteArray(4096, 'Q'), otherVersion}) {
+        const QString error = probeError(bad);
+        EXPECT_FALSE(error.isEmpty()) << bad.size();
+        // The same words; the two were written to different folders.
+        const QString opening = openError(bad);
+        EXPECT_EQ(error.mid(error.indexOf(u"library.qll"_s)),
+                  opening.mid(opening.indexOf(u"library.qll"_s)))
+            << bad.size();
+    }
+    EXPECT_TRUE(probeError(good).isEmpty());
+    EXPECT_TRUE(probeError(damagedTable).isEmpty());
+    EXPECT_TRUE(openError(damagedTable).contains(u"damaged"_s));
+    QString missing;
+    EXPECT_FALSE(library::LibraryFile::probe(u"/nonexistent/library.qll"_s, &missing));
+    EXPECT_TRUE(missing.contains(u"cannot be read"_s)) << missing.toStdString();
 }
 
 TEST(LibraryFile, AnotherVersionIsNamedAsSuch) {
@@ -138,7 +220,8 @@ TEST(LibraryFile, ReadingsGoWithTheirCharactersOneSyllableEach) {
         const QStringView text = file->pieceText(piece);
         const QStringView title = text.left(text.indexOf(u'\n'));
         const uint32_t document = uint32_t(&piece - file->pieces().data());
-        ASSERT_EQ(int(file->nameReadings(document).size()), hanCount(title)) << title.toString().toStdString();
+        ASSERT_EQ(int(file->nameReadings(document).size()), hanCount(title))
+            << title.toString().toStdString();
         const QStringView readings = file->pieceReadings(piece);
         const QString collection = file->string(file->collections()[piece.collection].nameOffset,
                                                 file->collections()[piece.collection].nameLength)
@@ -149,7 +232,8 @@ TEST(LibraryFile, ReadingsGoWithTheirCharactersOneSyllableEach) {
             EXPECT_TRUE(readings.isEmpty()) << collection.toStdString();
         }
         if (readings.isEmpty()) {
-            EXPECT_FALSE(study) << collection.toStdString() << " " << title.toString().toStdString();
+            EXPECT_FALSE(study) << collection.toStdString() << " "
+                                << title.toString().toStdString();
             continue;
         }
         ++studied;
@@ -159,7 +243,8 @@ TEST(LibraryFile, ReadingsGoWithTheirCharactersOneSyllableEach) {
     EXPECT_GT(studied, 300);
     // 关雎's title, then its section 国风·周南, then its first line.
     const library::format::PieceRecord& guanju = file->pieces()[file->collections()[0].firstPiece];
-    EXPECT_TRUE(file->pieceReadings(guanju).startsWith(u"guān jū guó fēng zhōu nán guān guān jū jiū"_s))
+    EXPECT_TRUE(
+        file->pieceReadings(guanju).startsWith(u"guān jū guó fēng zhōu nán guān guān jū jiū"_s))
         << file->pieceReadings(guanju).toString().toStdString();
     const auto title = file->nameReadings(file->collections()[0].firstPiece);
     ASSERT_EQ(title.size(), 2u);
@@ -170,7 +255,8 @@ TEST(LibraryFile, ReadingsGoWithTheirCharactersOneSyllableEach) {
 TEST(LibraryFile, DamageToTheHeaderOrATableIsCaughtOnOpening) {
     const QByteArray good = fixtureBytes();
     QByteArray header = good;
-    header[sizeof(library::format::Header) + 9] = char(header[sizeof(library::format::Header) + 9] ^ 0x40);
+    header[sizeof(library::format::Header) + 9] =
+        char(header[sizeof(library::format::Header) + 9] ^ 0x40);
     EXPECT_TRUE(openError(header).contains(u"damaged"_s));
 
     for (auto id : {library::format::SectionId::Pieces, library::format::SectionId::Fold,
@@ -242,7 +328,7 @@ TEST(LibraryKeys, KeysReadBackAndOtherTextIsNoKey) {
     const auto author = library::keys::parse(library::keys::author(0, 4));
     ASSERT_TRUE(author);
     EXPECT_EQ(author->piece, -1);
-    for (const QString& other : {u"R0.1.2"_s, u"L"_s, u"L1"_s, u"L1.2.3.4"_s, u"L1.x"_s,
-                                 u"L1..2"_s, u"L-1.2"_s, u"L99999999999.1"_s})
+    for (const QString& other : {u"R0.1.2"_s, u"L"_s, u"L1"_s, u"L1.2.3.4"_s, u"L1.x"_s, u"L1..2"_s,
+                                 u"L-1.2"_s, u"L99999999999.1"_s})
         EXPECT_FALSE(library::keys::parse(other)) << other.toStdString();
 }

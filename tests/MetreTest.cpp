@@ -321,3 +321,44 @@ TEST(Metre, OldStyleRhymesSharingTwoObliqueGroupsTakeTheOneOfTodaysTone) {
         groups(Poem{u"松下问童子，言师采药去。\r\n只在此山中，云深不知处。"_s, {}, {}}.analysis()),
         QStringList(2, u"上声六语"_s));
 }
+
+TEST(Metre, ASecondCharacterOfTwoTonesFollowsItsOwnLine) {
+    // 杜甫《咏怀古迹·其二》: 望 in 怅望千秋一洒泪 read level would keep the
+    // link to the line above but leave the line 仄平平平 against itself and
+    // the next line unmatched; read oblique the line alternates and the one
+    // departure is the link (失粘), as the poem is known for.
+    const Analysis du = Poem{
+        u"摇落深知宋玉悲，风流儒雅亦吾师。\r\n"
+        u"怅望千秋一洒泪，萧条异代不同时。\r\n"
+        u"江山故宅空文藻，云雨荒台岂梦思。\r\n"
+        u"最是楚宫俱泯灭，舟人指点到今疑。"_s,
+        {},
+        {}}.analysis();
+    const Mark& wang = du.marks[15];
+    EXPECT_EQ(wang.tone, Tone::Oblique);
+    EXPECT_TRUE(wang.byPosition);
+    ASSERT_EQ(du.departures.size(), 1u);
+    EXPECT_EQ(du.departures[0].line, 3);
+    EXPECT_EQ(du.departures[0].name, u"失粘"_s);
+}
+
+TEST(Metre, AWordKeepsTheOldObliqueReadingTodaysSyllableLost) {
+    // 卢纶《塞下曲》: 劳 in 贺劳旋 is "to reward", 去声, though read láo
+    // today; the line keeps the pattern. 劳 "to toil" stays level.
+    const QString text = u"野幕敞琼筵，羌戎贺劳旋。\r\n醉和金甲舞，雷鼓动山川。"_s;
+    const QString traditional = u"野幕敞瓊筵，羌戎賀勞旋。\r\n醉和金甲舞，雷鼓動山川。"_s;
+    const QString syllables = u"yě mù chǎng qióng yán qiāng róng hè láo xuán zuì hé jīn jiǎ wǔ "
+                              u"léi gǔ dòng shān chuān"_s;
+    const Analysis lu = Poem{text, traditional, syllables}.analysis();
+    EXPECT_EQ(lu.marks[8].tone, Tone::Oblique);
+    EXPECT_TRUE(lu.departures.empty());
+    EXPECT_EQ(signs(Poem{traditional, {}, syllables}.analysis(), 5), signs(lu, 5));
+    // 李白《劳劳亭》: 劳劳 are the toiling ones, level.
+    const Analysis toil = Poem{u"天下伤心处，劳劳送客亭。\r\n春风知别苦，不遣柳条青。"_s,
+                               {},
+                               u"tiān xià shāng xīn chù láo láo sòng kè tíng chūn fēng zhī bié kǔ "
+                               u"bù qiǎn liǔ tiáo qīng"_s}
+                              .analysis();
+    EXPECT_EQ(toil.marks[5].tone, Tone::Level);
+    EXPECT_EQ(toil.marks[6].tone, Tone::Level);
+}

@@ -8,7 +8,7 @@ set -e
 cd "$(dirname "$0")/.."
 runs=${1:-10}
 tools/setup.sh
-cmake --build build --target startup_probe floor_probe selection_timing key_repeat_timing page_bench \
+cmake --build build --target startup_probe floor_probe selection_timing key_repeat_timing library_tree_timing page_bench \
   find_bench quillora >/dev/null
 b=build/bench
 work=$(mktemp -d)
@@ -59,10 +59,33 @@ memory() {
   echo "memory (PSS, process and helpers), $1: reader after start $start MB, after 1000 choices $after MB (10 s later $later MB); floor $floor MB"
 }
 
+library_memory() {  # PSS at rest with the library found, and after 300 library searches
+  coproc L { $b/startup_probe --searches bench/library_queries.txt 300 2>/dev/null; }
+  read -r _ <&"${L[0]}"; sleep 2
+  local rest=$(pss_tree $L_PID)
+  echo >&"${L[1]}"; read -r _ <&"${L[0]}"; sleep 2
+  local used=$(pss_tree $L_PID)
+  echo >&"${L[1]}"; wait $L_PID 2>/dev/null || true
+  coproc F { $b/floor_probe "$work/readme.htm" stay 2>/dev/null; }
+  read -r _ <&"${F[0]}"; sleep 2
+  local floor=$(pss_tree $F_PID)
+  echo >&"${F[1]}"; wait $F_PID 2>/dev/null || true
+  echo "memory with the library, $1: at rest $rest MB, after 300 library searches $used MB; floor $floor MB"
+}
+
 echo "== $(date -u +%F) $(nproc) cores, $(uname -r)"
 echo "executable: $(stat -c %s build/shell/Quillora) bytes ($(strip -o "$work/q" build/shell/Quillora && stat -c %s "$work/q") stripped), content database $(stat -c %s build/resources/ts.dic) bytes"
-QT_QPA_PLATFORM=offscreen startup offscreen
-QT_QPA_PLATFORM=offscreen memory offscreen
+QUILLORA_LIBRARY=/nonexistent QT_QPA_PLATFORM=offscreen startup offscreen
+QUILLORA_LIBRARY=/nonexistent QT_QPA_PLATFORM=offscreen memory offscreen
+# The library, when one is found (QUILLORA_LIBRARY or the build tree): start-up
+# and memory with it beside the floor.
+library=${QUILLORA_LIBRARY:-build/library/library.qll}
+if [ -f "$library" ]; then
+  QUILLORA_LIBRARY=$library QT_QPA_PLATFORM=offscreen startup "offscreen, library installed"
+  QUILLORA_LIBRARY=$library QT_QPA_PLATFORM=offscreen library_memory offscreen
+  QUILLORA_LIBRARY=$library xvfb-run -a -s "-screen 0 1280x1024x24" $b/key_repeat_timing 3 --library 2>/dev/null | sed 's/^/Xvfb: /'
+  QUILLORA_LIBRARY=$library xvfb-run -a -s "-screen 0 1280x1024x24" $b/library_tree_timing 5 2>/dev/null | sed 's/^/Xvfb: /'
+fi
 QT_QPA_PLATFORM=offscreen $b/selection_timing 20 2>/dev/null
 QT_QPA_PLATFORM=offscreen $b/key_repeat_timing 3 2>/dev/null
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$(declare -f stats median startup); b=$b work=$work runs=$runs startup Xvfb"

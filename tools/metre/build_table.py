@@ -238,6 +238,9 @@ def main():
         'simplified': {c: sorted(merged[c]) for c in sorted(merged) if merged[c] != table.get(c)},
         # Two tones of one meaning: the place in the line decides, not today's reading.
         'position': decisions['position_decides'],
+        # Words in which a character keeps an old oblique reading that today's
+        # syllable has lost.
+        'oblique': {e['character']: e['words'] for e in decisions.get('oblique_words', [])},
     }
     with open(os.path.join(OUT_DIR, 'pingshui.json'), 'w', encoding='utf-8') as f:
         json.dump(out, f, ensure_ascii=False, separators=(',', ':'), sort_keys=False)
