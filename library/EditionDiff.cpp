@@ -95,6 +95,28 @@ std::u16string foldedAll(const Folding& folding, const QStringList& lines) {
     return all;
 }
 
+// The length of a longest common subsequence, in one row of memory. Texts
+// too long for the square of their lengths are compared place by place.
+size_t commonLength(const std::u16string& a, const std::u16string& b) {
+    constexpr size_t kLargestTable = 4'000'000;
+    if (a.size() * b.size() > kLargestTable) {
+        size_t same = 0;
+        for (size_t k = 0; k < std::min(a.size(), b.size()); ++k)
+            same += a[k] == b[k] ? 1 : 0;
+        return same;
+    }
+    std::vector<size_t> row(b.size() + 1, 0);
+    for (const char16_t c : a) {
+        size_t diagonal = 0;
+        for (size_t j = 0; j < b.size(); ++j) {
+            const size_t above = row[j + 1];
+            row[j + 1] = c == b[j] ? diagonal + 1 : std::max(row[j], above);
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
 } // namespace
 
 std::vector<DiffLine> compareEditions(const Folding& folding, const QStringList& mine,
@@ -113,6 +135,12 @@ std::vector<DiffLine> compareEditions(const Folding& folding, const QStringList&
 
 bool sameText(const Folding& folding, const QStringList& mine, const QStringList& theirs) {
     return foldedAll(folding, mine) == foldedAll(folding, theirs);
+}
+
+bool nearlyAlike(const Folding& folding, const QStringList& mine, const QStringList& theirs) {
+    const std::u16string a = foldedAll(folding, mine), b = foldedAll(folding, theirs);
+    const size_t longer = std::max(a.size(), b.size());
+    return longer > 0 && commonLength(a, b) * 10 >= longer * 7;
 }
 
 } // namespace library

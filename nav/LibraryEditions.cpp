@@ -1,5 +1,6 @@
 #include "LibraryEditions.h"
 
+#include "AnthologyLinks.h"
 #include "LibraryShelf.h"
 
 #include "library/EditionDiff.h"
@@ -18,6 +19,11 @@ QStringList linesOf(const library::LibraryFile& file, uint32_t piece) {
     return file.pieceText(file.pieces()[piece]).toString().split(u'\n').mid(2);
 }
 
+QString whereOf(const library::LibraryFile& file, uint32_t piece) {
+    const fmt::CollectionRecord& record = file.collections()[file.pieces()[piece].collection];
+    return libraryShelf::labelOf(file.string(record.nameOffset, record.nameLength).toString());
+}
+
 std::vector<pages::EditionRun> runsOf(const std::vector<library::DiffRun>& runs) {
     std::vector<pages::EditionRun> out;
     for (const library::DiffRun& run : runs)
@@ -25,39 +31,86 @@ std::vector<pages::EditionRun> runsOf(const std::vector<library::DiffRun>& runs)
     return out;
 }
 
+pages::OtherEdition compared(const library::Folding& folding, const QString& where,
+                             const QStringList& mine, const QStringList& theirs) {
+    pages::OtherEdition other{where, {}};
+    for (const library::DiffLine& line : library::compareEditions(folding, mine, theirs))
+        other.lines.push_back({runsOf(line.mine), runsOf(line.theirs)});
+    return other;
+}
+
+// The texts that differ from one's own, each compared once: a collection
+// that holds the text twice, alike, is shown once.
+class Differing {
+  public:
+    Differing(const library::Folding& folding, QStringList mine)
+        : m_folding(folding), m_mine(std::move(mine)) {}
+
+    // False when the text reads as one's own once folded.
+    bool add(const QString& where, const QStringList& theirs) {
+        if (library::sameText(m_folding, m_mine, theirs))
+            return false;
+        QList<QStringList>& seen = m_shown[where];
+        if (std::none_of(seen.begin(), seen.end(), [&](const QStringList& earlier) {
+                return library::sameText(m_folding, earlier, theirs);
+            })) {
+            seen << theirs;
+            editions.push_back(compared(m_folding, where, m_mine, theirs));
+        }
+        return true;
+    }
+
+    std::vector<pages::OtherEdition> editions;
+
+  private:
+    const library::Folding& m_folding;
+    QStringList m_mine;
+    QHash<QString, QList<QStringList>> m_shown;
+};
+
 } // namespace
 
-LibraryEditions editionsOf(const library::LibraryFile& file, uint32_t piece) {
+LibraryEditions editionsOf(const library::LibraryFile& file, uint32_t piece,
+                           const AnthologyLinks* anthology) {
     LibraryEditions editions;
     const library::Folding folding(file.foldTable());
-    const QStringList mine = linesOf(file, piece);
+    Differing differing(folding, linesOf(file, piece));
+    if (const AnthologyPiece* poem = anthology ? anthology->anthologyOf(piece) : nullptr) {
+        editions.inAnthology = true;
+        if (differing.add(pages::kAnthologyName, poem->lines))
+            differing.editions.back().anthology = true;
+    }
     // The editions form a ring; a damaged ring must not hold the page up.
     constexpr int kMostEditions = 64;
     int steps = 0;
-    QHash<QString, QList<QStringList>> shown;
     for (uint32_t next = file.pieces()[piece].nextEdition;
          next != piece && next < file.pieces().size() && steps < kMostEditions;
          next = file.pieces()[next].nextEdition, ++steps) {
-        const fmt::CollectionRecord& record = file.collections()[file.pieces()[next].collection];
-        const QString where =
-            libraryShelf::labelOf(file.string(record.nameOffset, record.nameLength).toString());
+        const QString where = whereOf(file, next);
         if (!editions.alsoIn.contains(where))
             editions.alsoIn << where;
-        const QStringList theirs = linesOf(file, next);
-        if (library::sameText(folding, mine, theirs))
-            continue;
-        // A collection that holds the text twice, alike, is compared once.
-        QList<QStringList>& seen = shown[where];
-        if (std::any_of(seen.begin(), seen.end(), [&](const QStringList& earlier) {
-                return library::sameText(folding, earlier, theirs);
-            }))
-            continue;
-        seen << theirs;
-        pages::OtherEdition other{where, {}};
-        for (const library::DiffLine& line : library::compareEditions(folding, mine, theirs))
-            other.lines.push_back({runsOf(line.mine), runsOf(line.theirs)});
-        editions.differing.push_back(std::move(other));
+        differing.add(where, linesOf(file, next));
     }
+    editions.differing = std::move(differing.editions);
+    return editions;
+}
+
+std::optional<pages::AnthologyEditions> anthologyEditionsOf(const library::LibraryFile& file,
+                                                            const AnthologyLinks& anthology,
+                                                            const QString& key) {
+    const AnthologyPiece* poem = anthology.piece(key);
+    const std::span<const uint32_t> pieces = anthology.libraryOf(key);
+    if (!poem || pieces.empty())
+        return std::nullopt;
+    const library::Folding folding(file.foldTable());
+    Differing differing(folding, poem->lines);
+    pages::AnthologyEditions editions{poem->title, poem->poet, {}, {}};
+    for (const uint32_t piece : pieces) {
+        const QString where = whereOf(file, piece);
+        if (!differing.add(where, linesOf(file, piece)) && !editions.alike.contains(where))
+            editions.alike << where;
+    }
+    editions.differing = std::move(differing.editions);
     return editions;
 }
 

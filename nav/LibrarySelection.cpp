@@ -36,6 +36,16 @@ bool traditionalShown(const ReadingOptions& options) {
     return isTraditional(options.script);
 }
 
+// Beside a Traditional source written as it is, the anthology's text is
+// still shown in the script asked for, as on its own pages.
+void showAnthologyIn(std::vector<pages::OtherEdition>& editions, const ReadingOptions& options) {
+    for (pages::OtherEdition& edition : editions)
+        if (edition.anthology)
+            for (pages::EditionLine& line : edition.lines)
+                for (pages::EditionRun& run : line.theirs)
+                    run.text = textShownIn(run.text, options);
+}
+
 // The pinyin of a study collection's piece, when the reader asks for pinyin.
 void addReadings(const library::LibraryFile& file, const fmt::PieceRecord& record,
                  const QStringList& parts, const ReadingOptions& options,
@@ -48,7 +58,7 @@ void addReadings(const library::LibraryFile& file, const fmt::PieceRecord& recor
 }
 
 void piecePage(const library::LibraryFile& file, const Node& node, const pages::Target& target,
-               const ReadingOptions& options) {
+               const ReadingOptions& options, const AnthologyLinks* anthology) {
     const fmt::CollectionRecord& collection = file.collections()[size_t(node.collection)];
     const fmt::AuthorRecord& author =
         file.authors()[collection.firstAuthor + uint32_t(node.author)];
@@ -64,14 +74,18 @@ void piecePage(const library::LibraryFile& file, const Node& node, const pages::
     const QString name = collectionName(file, uint32_t(node.collection));
     piece.dynasty = libraryShelf::dynastyOf(name);
     piece.collection = libraryShelf::labelOf(name);
-    const LibraryEditions editions = editionsOf(file, index);
+    const LibraryEditions editions = editionsOf(file, index, anthology);
+    piece.inAnthology = editions.inAnthology;
     piece.alsoIn = editions.alsoIn;
     piece.editions = editions.differing;
     piece.notes = file.pieceNotes(record).toString();
     addReadings(file, record, parts, options, piece);
+    const bool keepSource = traditionalShown(options) && looksTraditional(file, text);
+    if (keepSource)
+        showAnthologyIn(piece.editions, options);
     QList<int> source;
     const pages::PageFile page = pages::libraryPiecePage(target.bullet, piece, &source);
-    savePage(target, page, source, traditionalShown(options) && looksTraditional(file, text));
+    savePage(target, page, source, keepSource);
 }
 
 void authorPage(const library::LibraryFile& file, const Node& node, const pages::Target& target,
@@ -148,13 +162,14 @@ bool looksTraditional(const library::LibraryFile& file, QStringView text) {
 }
 
 QString showLibraryNode(const QString& key, const library::LibraryFile& file, LibraryTree& tree,
-                        const pages::Target& target, const ReadingOptions& options) {
+                        const pages::Target& target, const ReadingOptions& options,
+                        const AnthologyLinks* anthology) {
     std::optional<Node> node = libraryNode::parse(key);
     if (!node || tree.pathTo(key).isEmpty())
         node = Node{};
     switch (node->kind) {
     case Kind::Piece:
-        piecePage(file, *node, target, options);
+        piecePage(file, *node, target, options, anthology);
         break;
     case Kind::Author:
         authorPage(file, *node, target, options);
@@ -163,6 +178,17 @@ QString showLibraryNode(const QString& key, const library::LibraryFile& file, Li
         shelfPage(file, tree, *node, target);
         break;
     }
+    return target.page;
+}
+
+std::optional<QString> showAnthologyEditions(const QString& key, const library::LibraryFile& file,
+                                             const AnthologyLinks& anthology,
+                                             const pages::Target& target) {
+    const std::optional<pages::AnthologyEditions> editions =
+        anthologyEditionsOf(file, anthology, key);
+    if (!editions)
+        return std::nullopt;
+    pages::save(target, pages::anthologyEditionsPage(target.bullet, *editions));
     return target.page;
 }
 

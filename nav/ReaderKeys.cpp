@@ -58,6 +58,12 @@ const QList<ReaderKey>& readerKeys() {
         {.id = u"savePdf"_s, .what = u"存为 PDF…"_s, .keys = {u"Ctrl+Shift+S"_s}, .menu = true},
         {.id = u"saveCard"_s, .what = u"存为图片…"_s, .menu = true},
         {.id = u"copyCard"_s, .what = u"复制为图片"_s, .keys = {u"Ctrl+Shift+C"_s}, .menu = true},
+        // The anthology's poem against the library's editions of it.
+        {.id = u"editions"_s,
+         .what = u"其他版本"_s,
+         .keys = {u"Ctrl+Shift+E"_s},
+         .menu = true,
+         .library = true},
         // The piece chosen kept or dropped; the entry says which it will do.
         {.id = u"favourite"_s, .what = u"收藏"_s, .keys = {u"Ctrl+D"_s}, .menu = true},
         {.id = u"exportFavourites"_s, .what = u"导出收藏…"_s, .menu = true},
@@ -84,9 +90,11 @@ const ReaderKey& readerKey(const QString& id) {
     return none;
 }
 
-QList<pages::KeyRow> keyRows() {
+QList<pages::KeyRow> keyRows(bool withLibrary) {
     QList<pages::KeyRow> rows;
     for (const ReaderKey& key : readerKeys()) {
+        if (key.library && !withLibrary)
+            continue;
         const QStringList all = key.keys + key.treeKeys + key.mouse;
         if (!all.isEmpty())
             rows << pages::KeyRow{key.what, all};

@@ -20,12 +20,14 @@ struct ReaderKey {
     QStringList mouse = {};    // the same by mouse, in words
     bool menu = false;         // an entry of the tree's right-click menu
     bool checkable = false;    // a switch, ticked in the menu while on
+    bool library = false;      // there only with a library installed
 };
 
 const QList<ReaderKey>& readerKeys();
 // The entry of that id; an empty entry for an id the table does not know.
 const ReaderKey& readerKey(const QString& id);
-// The keys page's rows: every entry that has a key or a mouse gesture.
-QList<pages::KeyRow> keyRows();
+// The keys page's rows: every entry that has a key or a mouse gesture; the
+// library's entries only when it is installed.
+QList<pages::KeyRow> keyRows(bool withLibrary = false);
 
 } // namespace nav

@@ -42,17 +42,19 @@ QString runsHtml(const std::vector<EditionRun>& runs) {
     return html;
 }
 
+QString placeName(const OtherEdition& edition) {
+    return edition.anthology ? kAnthologyName : quoted(sourceHtml(edition.where));
+}
+
 // Each other edition as a table: this page's text on the left, the other's
 // on the right, a line of each per row, the differing characters marked.
-void editionsBlock(PageFile& page, const QString& bullet, const LibraryPiece& piece,
-                   QList<int>* sourceLines) {
-    heading(page, bullet, QStringLiteral("其他版本"));
-    for (const OtherEdition& edition : piece.editions) {
+void editionTables(PageFile& page, const QString& mineName,
+                   const std::vector<OtherEdition>& editions, QList<int>* sourceLines) {
+    for (const OtherEdition& edition : editions) {
         page.line(paragraphLine() + fontLine());
         page.line(QStringLiteral(R"(<table border="0" cellpadding="2">)"));
-        page.line(QStringLiteral("<tr><td><b>") + quoted(piece.collection) +
-                  QStringLiteral("</b></td><td><b>") + quoted(edition.where) +
-                  QStringLiteral("</b></td></tr>"));
+        page.line(QStringLiteral("<tr><td><b>") + mineName + QStringLiteral("</b></td><td><b>") +
+                  placeName(edition) + QStringLiteral("</b></td></tr>"));
         for (const EditionLine& line : edition.lines) {
             if (sourceLines)
                 *sourceLines << int(page.lines().size());
@@ -95,8 +97,10 @@ QString sourceLine(const LibraryPiece& piece) {
     if (!piece.section.isEmpty())
         line += sourceHtml(piece.section);
     line += QStringLiteral("。");
-    if (!piece.alsoIn.isEmpty()) {
+    if (!piece.alsoIn.isEmpty() || piece.inAnthology) {
         line += QStringLiteral("又见");
+        if (piece.inAnthology)
+            line += kAnthologyName + (piece.alsoIn.isEmpty() ? QString() : QStringLiteral("及"));
         for (const QString& other : piece.alsoIn)
             line += quoted(sourceHtml(other));
         line += QStringLiteral("。");
@@ -136,8 +140,10 @@ PageFile libraryPiecePage(const QString& bullet, const LibraryPiece& piece,
     }
     heading(page, bullet, QStringLiteral("出处"));
     block(page, {sourceLine(piece)});
-    if (!piece.editions.empty())
-        editionsBlock(page, bullet, piece, sourceLines);
+    if (!piece.editions.empty()) {
+        heading(page, bullet, QStringLiteral("其他版本"));
+        editionTables(page, quoted(sourceHtml(piece.collection)), piece.editions, sourceLines);
+    }
     page.line(QStringLiteral("</font>"));
     closingLines(page);
     return page;
@@ -184,6 +190,27 @@ PageFile libraryShelfPage(const QString& bullet, const LibraryShelf& shelf) {
             page.line(shelf.summary + QStringLiteral("<br>"));
         for (const CountRow& row : shelf.counts)
             page.line(countText(row));
+    }
+    page.line(QStringLiteral("</font>"));
+    closingLines(page);
+    return page;
+}
+
+PageFile anthologyEditionsPage(const QString& bullet, const AnthologyEditions& editions) {
+    const QString title = sourceHtml(editions.title);
+    PageFile page;
+    headBlock(page, QStringLiteral("<title>") + title + QStringLiteral("</title>"));
+    bodyTag(page);
+    heading(page, bullet, title);
+    block(page, {sourceHtml(editions.poet)});
+    heading(page, bullet, QStringLiteral("其他版本"));
+    editionTables(page, kAnthologyName, editions.differing, nullptr);
+    if (!editions.alike.isEmpty()) {
+        QString line;
+        for (const QString& where : editions.alike)
+            line += quoted(sourceHtml(where));
+        block(page, {line + QStringLiteral("与") + kAnthologyName +
+                     QStringLiteral("文字相同，只是繁简或异体字不同。")});
     }
     page.line(QStringLiteral("</font>"));
     closingLines(page);

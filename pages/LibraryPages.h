@@ -28,7 +28,11 @@ struct EditionLine {
 struct OtherEdition {
     QString where; // the collection (or the anthology) that holds it
     std::vector<EditionLine> lines;
+    bool anthology = false; // `where` is the anthology itself, named as kAnthologyName
 };
+
+// How the library's pages name the reader's own anthology.
+inline const QString kAnthologyName = QStringLiteral("本书");
 
 // The pinyin over a piece: a syllable for each Han character of the title,
 // and of each line, per line ("" for a character without a known reading).
@@ -45,6 +49,7 @@ struct LibraryPiece {
     QString notes;                      // the source's notes, where the collection has them
     QString collection;                 // the collection it is read from
     QString section;                    // its chapter or book there, if any
+    bool inAnthology = false;           // the anthology holds it too
     QStringList alsoIn;                 // the other collections that hold the same piece
     std::vector<OtherEdition> editions; // those whose text differs
     QString readingsNote;               // one small line about the pinyin, when shown
@@ -78,8 +83,19 @@ PageFile libraryPiecePage(const QString& bullet, const LibraryPiece& piece,
                           QList<int>* sourceLines = nullptr);
 PageFile libraryAuthorPage(const QString& bullet, const LibraryAuthor& author,
                            QList<int>* sourceLines = nullptr);
+// One of the anthology's poems against the library's editions of it.
+struct AnthologyEditions {
+    QString title;
+    QString poet;
+    std::vector<OtherEdition> differing; // the library's editions whose text differs
+    QStringList alike; // the collections whose text differs only in script and forms
+};
+
 // A collection, a group of books, or the whole library.
 PageFile libraryShelfPage(const QString& bullet, const LibraryShelf& shelf);
+// The comparison of an anthology's poem with the library's editions; the
+// library's text is written through sourceHtml.
+PageFile anthologyEditionsPage(const QString& bullet, const AnthologyEditions& editions);
 
 // Writes the page to the target through its display, except the given
 // lines, which are written as built.

@@ -67,7 +67,11 @@ bool LibraryBranch::owns(const QString& key) {
 
 QString LibraryBranch::show(const QString& key, const pages::Target& target,
                             const nav::ReadingOptions& options) {
-    return nav::showLibraryNode(key, *m_file, *m_branch, nav::shownIn(target, options), options);
+    // Only a piece's page asks which anthology poem it is.
+    const bool piece = nav::libraryNode::parse(key).value_or(nav::libraryNode::Node{}).kind ==
+                       nav::libraryNode::Node::Kind::Piece;
+    return nav::showLibraryNode(key, *m_file, *m_branch, nav::shownIn(target, options), options,
+                                piece && m_anthology ? m_anthology() : nullptr);
 }
 
 void LibraryBranch::makeChildren(const QString& key) {

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -13,8 +14,9 @@ namespace library {
 class LibraryFile;
 }
 namespace nav {
+class AnthologyLinks;
 class LibraryTree;
-}
+} // namespace nav
 namespace platform {
 class NodeTree;
 }
@@ -40,6 +42,11 @@ class LibraryBranch final : public QObject {
     void load();
     // The library, opened now if it was not yet; null without a usable one.
     const library::LibraryFile* file();
+    // Whether a library was found at start, whether or not it is open yet.
+    bool installed() const { return m_file != nullptr || !m_unopened.isEmpty(); }
+    // Where the pages of pieces learn which of them are the anthology's poems.
+    using AnthologySource = std::function<const nav::AnthologyLinks*()>;
+    void setAnthology(AnthologySource source) { m_anthology = std::move(source); }
 
     bool owns(const QString& key);
     // Writes the node's page and returns the file to show.
@@ -59,6 +66,7 @@ class LibraryBranch final : public QObject {
     QString m_unopened; // the library found at start, until it is opened
     std::unique_ptr<library::LibraryFile> m_file;
     std::unique_ptr<nav::LibraryTree> m_branch;
+    AnthologySource m_anthology;
 };
 
 } // namespace shell

@@ -1,6 +1,7 @@
 #include "Mainform.h"
 
 #include "CardActions.h"
+#include "EditionsActions.h"
 #include "ErrorReport.h"
 #include "FavouritesActions.h"
 #include "HitMarker.h"
@@ -15,6 +16,7 @@
 
 #include "find/Search.h"
 #include "nav/Classify.h"
+#include "nav/FavouriteNodes.h"
 #include "nav/ReaderKeys.h"
 #include "nav/Selection.h"
 #include "nav/TraditionalText.h"
@@ -51,7 +53,8 @@ Mainform::Mainform(QWidget* parent)
       m_marker(new HitMarker(Ie, this)), m_comfort(new ReadingActions(this, BtTree, Ie, m_reading)),
       m_favourites(new FavouritesActions(this, BtTree)), m_library(new LibraryBranch(BtTree, this)),
       m_print(new PrintActions(this, BtTree, Ie, m_reading, [this] { return m_content.get(); })),
-      m_cards(new CardActions(this, BtTree, m_reading, [this] { return m_content.get(); })) {
+      m_cards(new CardActions(this, BtTree, m_reading, [this] { return m_content.get(); })),
+      m_editions(new EditionsActions(BtTree, m_library, [this] { return m_content.get(); }, this)) {
     setWindowTitle(QStringLiteral("Vellumbra"));
     BtTree->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(BtTree, &platform::NodeTree::nodeChosen, this, &Mainform::choose);
@@ -83,6 +86,8 @@ void Mainform::wireComfort() {
             showSelectedAgain();
     });
     connect(m_comfort, &ReadingActions::keysPageRequested, this, &Mainform::showKeysPage);
+    connect(m_comfort, &ReadingActions::editionsPageRequested, this, &Mainform::showEditionsPage);
+    connect(m_editions, &EditionsActions::pageRequested, this, &Mainform::showEditionsPage);
     m_search->setDisplay([this](const QString& html) { return nav::lineShownIn(html, m_reading); });
 }
 
@@ -90,9 +95,37 @@ void Mainform::showKeysPage() {
     try {
         m_folder.keepAlive();
         const pages::Target target = nav::shownIn(pageFiles().target, m_reading);
-        pages::Keys(target, nav::keyRows());
+        pages::Keys(target, nav::keyRows(m_library->installed()));
         Ie->Navigate(target.page);
+        m_editionsShown.clear();
         m_comfort->keysPageShown();
+    } catch (const platform::Error& error) {
+        reportError(this, error);
+    }
+}
+
+// The poem stays chosen in the tree while its comparison is shown (or the
+// node under 我的收藏 that leads to it), so that Back from the comparison,
+// or a click on the node, shows the poem again.
+void Mainform::showEditionsPage(const QString& key) {
+    if (!BtTree->contains(key))
+        return;
+    try {
+        m_folder.keepAlive();
+        const std::optional<QString> page =
+            m_editions->showPage(key, nav::shownIn(pageFiles().target, m_reading));
+        if (!page)
+            return;
+        const QString chosen = BtTree->selectedKey();
+        if (chosen != key && chosen != nav::favouriteNodes::nodeKey(key)) {
+            const QSignalBlocker quiet(BtTree);
+            BtTree->reveal(key);
+        }
+        m_editions->follow(BtTree->selectedKey());
+        Ie->Navigate(*page);
+        m_shownKey = BtTree->selectedKey();
+        m_editionsShown = key;
+        m_comfort->editionsPageShown(key);
     } catch (const platform::Error& error) {
         reportError(this, error);
     }
@@ -114,6 +147,8 @@ void Mainform::openResult(const QString& key, const QString& highlight) {
 
 // The page on show follows a switch that changes pages at once.
 void Mainform::showSelectedAgain() {
+    if (!m_editionsShown.isEmpty())
+        return showEditionsPage(m_editionsShown);
     const QString current = BtTree->selectedKey();
     if (!current.isEmpty())
         choose(BtTree->info(current));
@@ -157,6 +192,8 @@ void Mainform::load() {
     nav::buildTree(*BtTree, *m_content);
     m_library->load();
     m_search->setLibrary([this] { return m_library->file(); });
+    m_library->setAnthology([this] { return m_editions->links(); });
+    m_editions->install(this);
     m_comfort->setLibraryRandom(
         [this](const QString& shown) { return m_library->randomPiece(shown); });
     // After 书库, so that 我的收藏 stands last.
@@ -189,6 +226,7 @@ void Mainform::choose(const platform::NodeInfo& node) {
             m_favourites->pageOf(node, pageFiles(), m_reading, pageOfNode);
         Ie->Navigate(kept ? *kept : pageOfNode(node));
         m_shownKey = node.key;
+        m_editionsShown.clear();
         // Only a node whose page went in is a step to come back to.
         m_comfort->chosen(node.key);
     } catch (const platform::Error& error) {

@@ -22,6 +22,7 @@ class ContentStore;
 namespace shell {
 
 class CardActions;
+class EditionsActions;
 class FavouritesActions;
 class HitMarker;
 class LibraryBranch;
@@ -57,6 +58,7 @@ class Mainform final : public QWidget {
     FavouritesActions* favourites() const { return m_favourites; }
     PrintActions* printing() const { return m_print; }
     CardActions* cards() const { return m_cards; }
+    EditionsActions* editions() const { return m_editions; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -72,6 +74,7 @@ class Mainform final : public QWidget {
     void showSelectedAgain();
     void wireComfort();
     void showKeysPage();
+    void showEditionsPage(const QString& key);
     void wireSearch();
     void openResult(const QString& key, const QString& highlight);
     void layOut();
@@ -93,9 +96,11 @@ class Mainform final : public QWidget {
     LibraryBranch* m_library;
     PrintActions* m_print;
     CardActions* m_cards;
+    EditionsActions* m_editions;
     std::unique_ptr<store::ContentStore> m_content;
     WorkingFolder m_folder;
-    QString m_shownKey; // the node whose page the view shows
+    QString m_shownKey;      // the node whose page the view shows
+    QString m_editionsShown; // the poem whose comparison page the view shows, if any
     int m_treeWidth = kDesignTreeWidth;
     QSize m_savedOuterSize;        // the saved size, window frame included
     bool m_frameCorrected = false; // the first show took the frame off it

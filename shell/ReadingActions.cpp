@@ -46,6 +46,8 @@ const std::array<std::pair<const char16_t*, nav::Script>, 3> kVariants{
 
 // The keys page's step in the history: no node's key looks like it.
 const QString kKeysPageStep = QStringLiteral("<keys>");
+// A comparison page's step: this, then the poem's key.
+const QString kEditionsStep = QStringLiteral("<editions>");
 
 } // namespace
 
@@ -136,6 +138,10 @@ void ReadingActions::keysPageShown() {
     m_history.visit(kKeysPageStep);
 }
 
+void ReadingActions::editionsPageShown(const QString& key) {
+    m_history.visit(kEditionsStep + key);
+}
+
 void ReadingActions::zoomTo(int percent) {
     const bool changed = percent != m_options.zoom;
     m_options.zoom = percent;
@@ -154,6 +160,8 @@ void ReadingActions::step(bool forward) {
     const std::optional<QString> key = forward ? m_history.forward() : m_history.back();
     if (key == kKeysPageStep)
         emit keysPageRequested();
+    else if (key && key->startsWith(kEditionsStep))
+        emit editionsPageRequested(key->mid(kEditionsStep.size()));
     else if (key && m_tree->contains(*key))
         m_tree->reveal(*key);
 }

@@ -42,6 +42,8 @@ class ReadingActions final : public QObject {
     // The keys page went in: a step too, so that Back from it returns to the
     // node shown before it, and Forward comes back to it.
     void keysPageShown();
+    // The comparison of an anthology poem's editions went in: a step too.
+    void editionsPageShown(const QString& key);
 
     QList<QAction*> actions() const { return m_actions; }
     QAction* action(const QString& id) const;
@@ -56,6 +58,8 @@ class ReadingActions final : public QObject {
     // is to be built again.
     void optionsChanged(bool pageChanges);
     void keysPageRequested();
+    // Back or forward came to the comparison page of that poem.
+    void editionsPageRequested(const QString& key);
 
   private:
     QAction* make(const QString& id);

@@ -23,6 +23,14 @@ QAction* named(const QList<QAction*>& actions, const QString& id) {
     return nullptr;
 }
 
+qsizetype placeInTable(const QString& id) {
+    const QList<nav::ReaderKey>& table = nav::readerKeys();
+    for (qsizetype i = 0; i < table.size(); ++i)
+        if (table[i].id == id)
+            return i;
+    return table.size();
+}
+
 } // namespace
 
 QAction* tableAction(const QString& id, QObject* parent) {
@@ -51,6 +59,21 @@ void installActions(QWidget* window, QWidget* tree, const QList<QAction*>& actio
             QObject::connect(shortcut, &QShortcut::activated, action, &QAction::trigger);
         }
     }
+}
+
+void installLateAction(QWidget* window, QWidget* tree, QAction* action) {
+    window->addAction(action);
+    if (!nav::readerKey(action->objectName()).menu)
+        return;
+    const qsizetype place = placeInTable(action->objectName());
+    QAction* before = nullptr;
+    for (QAction* shown : tree->actions()) {
+        if (placeInTable(shown->objectName()) > place) {
+            before = shown;
+            break;
+        }
+    }
+    tree->insertAction(before, action);
 }
 
 } // namespace shell

@@ -17,5 +17,8 @@ QAction* tableAction(const QString& id, QObject* parent);
 // table keeps to the tree act there alone, and the table's menu entries go
 // into the tree's right-click menu, in the table's order.
 void installActions(QWidget* window, QWidget* tree, const QList<QAction*>& actions);
+// The same for one action made after the others (it depends on what the
+// start found): its menu entry goes where the table puts it.
+void installLateAction(QWidget* window, QWidget* tree, QAction* action);
 
 } // namespace shell

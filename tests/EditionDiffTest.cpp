@@ -69,6 +69,21 @@ TEST_F(EditionDiff, LongLinesAndCharactersBeyondTheBasicPlaneStayWhole) {
     EXPECT_EQ(marked(long_[0].theirs), prose + u"[字]"_s);
 }
 
+// Editions of one poem, not two poems: seven in ten characters shared in
+// order, wherever a character was added or dropped.
+TEST_F(EditionDiff, EditionsOfOnePoemAreNearlyAlikeAndTwoPoemsAreNot) {
+    const library::Folding fold = folding();
+    EXPECT_TRUE(
+        library::nearlyAlike(fold, {u"床前明月光，疑是地上霜。"_s, u"举头望明月，低头思故乡。"_s},
+                             {u"牀前看月光，疑是地上霜。"_s, u"舉頭望山月，低頭思故鄉。"_s}));
+    // One character more at the start throws every place off, not the order.
+    EXPECT_TRUE(
+        library::nearlyAlike(fold, {u"白日依山尽，黄河入海流。"_s}, {u"一白日依山尽黄河入海流"_s}));
+    EXPECT_FALSE(library::nearlyAlike(fold, {u"昨夜雨疏风骤，浓睡不消残酒。"_s},
+                                      {u"常记溪亭日暮，沉醉不知归路。"_s}));
+    EXPECT_FALSE(library::nearlyAlike(fold, {u"，。"_s}, {u"、"_s}));
+}
+
 TEST_F(EditionDiff, FoundTextIsWhereTheFoldedTermOccursAsWritten) {
     const QString line = u"舉頭望山月，低頭思故鄉。"_s;
     const library::Found found = library::findFolded(folding(), line, {u"低头"_s.toStdU16String()});

@@ -1,12 +1,15 @@
 // The library in the real window: 书库 › 全唐诗 › an author › a piece, a
 // line of the library searched and opened, back and forward across the
 // anthology and the library, and Traditional on a library page.
+#include "shell/EditionsActions.h"
 #include "shell/FavouritesActions.h"
 #include "shell/Mainform.h"
+#include "shell/Paths.h"
 #include "shell/ReadingActions.h"
 #include "shell/SearchPane.h"
 
 #include "nav/LibraryNode.h"
+#include "platform/Files.h"
 #include "platform/NodeTree.h"
 #include "platform/PageView.h"
 
@@ -50,6 +53,25 @@ class LibraryWindow : public ::testing::Test {
         return nullptr;
     }
     QString keyOf(QTreeWidgetItem* item) { return item->data(0, Qt::UserRole).toString(); }
+    QByteArray pageBytes() const {
+        return platform::files::read(shell::paths::inWorkingFolder(shell::paths::kPage));
+    }
+    QStringList menu() const {
+        QStringList ids;
+        for (const QAction* action : tree->actions())
+            ids << action->objectName();
+        return ids;
+    }
+    // The key of an anthology's shi, by poet and title.
+    QString poemKey(const QString& poet, const QString& title) {
+        QTreeWidgetItem* shi = tree->topLevelItem(0)->child(0);
+        for (int i = 0; i < shi->childCount(); ++i)
+            if (shi->child(i)->text(0) == poet)
+                for (int j = 0; j < shi->child(i)->childCount(); ++j)
+                    if (shi->child(i)->child(j)->text(0) == title)
+                        return keyOf(shi->child(i)->child(j));
+        return {};
+    }
 
     std::unique_ptr<shell::Mainform> form;
     platform::NodeTree* tree = nullptr;
@@ -156,6 +178,102 @@ TEST_F(LibraryWindow, AFavouriteOfALibraryPieceIsFoundAtTheNextStart) {
     form->close();
     qputenv("XDG_DATA_HOME", saved);
     window_support::open(form);
+}
+
+// 其他版本 on the anthology's side: the poem's own page stays as it is; the
+// comparison is a page of its own, and a step of Back and Forward.
+TEST_F(LibraryWindow, AnAnthologyPoemIsComparedWithTheLibrarysEditionsOnAPageOfItsOwn) {
+    const QString night = poemKey(u"李白"_s, u"静夜思"_s);
+    ASSERT_EQ(night, u"R0.19.9"_s);
+    // Nothing is worked out at start, nor for a node that is no poem.
+    andWait([&] { tree->reveal(u"R0.19"_s); });
+    EXPECT_FALSE(form->editions()->linked());
+    andWait([&] { tree->reveal(night); });
+    EXPECT_TRUE(form->editions()->linked());
+    const QByteArray poemPage = pageBytes();
+    auto* editions = form->findChild<QAction*>(u"editions"_s);
+    ASSERT_NE(editions, nullptr);
+    EXPECT_TRUE(editions->isEnabled());
+    // In the menu where the key table puts it, before 收藏.
+    const QStringList entries = menu();
+    ASSERT_TRUE(entries.contains(u"editions"_s));
+    EXPECT_EQ(entries.value(entries.indexOf(u"editions"_s) + 1), u"favourite"_s);
+
+    andWait([&] {
+        window_support::press(*form, tree, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+    });
+    QString shown = pageText();
+    EXPECT_TRUE(shown.contains(u"其他版本"_s)) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(u"本书"_s));
+    EXPECT_TRUE(shown.contains(u"牀前看月光"_s));
+    EXPECT_TRUE(shown.contains(u"床前明月光"_s));
+    EXPECT_EQ(tree->selectedKey(), night);
+
+    andWait([&] { form->reading()->action(u"back"_s)->trigger(); });
+    EXPECT_EQ(tree->selectedKey(), night);
+    EXPECT_EQ(pageBytes(), poemPage);
+    andWait([&] { form->reading()->action(u"forward"_s)->trigger(); });
+    EXPECT_TRUE(pageText().contains(u"牀前看月光"_s));
+    // The poem's node under 我的收藏 offers it too, and stays chosen.
+    form->favourites()->toggle();
+    const QString kept = u"Wdsc:"_s + night;
+    ASSERT_TRUE(tree->contains(kept));
+    andWait([&] { tree->reveal(kept); });
+    EXPECT_TRUE(editions->isEnabled());
+    andWait([&] { editions->trigger(); });
+    EXPECT_TRUE(pageText().contains(u"牀前看月光"_s));
+    EXPECT_EQ(tree->selectedKey(), kept);
+    andWait([&] { tree->reveal(night); });
+    form->favourites()->toggle();
+    andWait([&] { editions->trigger(); });
+    // A switch that changes pages builds the comparison anew, not the poem.
+    andWait([&] { form->reading()->action(u"script"_s)->setChecked(true); });
+    EXPECT_TRUE(pageText().contains(u"其他版本"_s)) << pageText().toStdString();
+    andWait([&] { form->reading()->action(u"script"_s)->setChecked(false); });
+
+    // The library's own page of the poem names the anthology and compares it.
+    QTreeWidgetItem* libraryPoem = childStarting(
+        childStarting(childStarting(tree->topLevelItem(4), u"全唐诗"_s), u"李白（"_s), u"靜夜思"_s);
+    ASSERT_TRUE(libraryPoem);
+    andWait([&] { tree->setCurrentItem(libraryPoem); });
+    EXPECT_FALSE(editions->isEnabled());
+    shown = pageText();
+    EXPECT_TRUE(shown.contains(u"又见本书"_s)) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(u"床前明月光"_s));
+
+    // Alike but for script: said in plain words.
+    andWait([&] { tree->reveal(poemKey(u"王之涣"_s, u"登鹳雀楼"_s)); });
+    ASSERT_TRUE(editions->isEnabled());
+    andWait([&] { editions->trigger(); });
+    EXPECT_TRUE(pageText().contains(u"与本书文字相同"_s)) << pageText().toStdString();
+    // A poem the library lacks, and a node that is no poem.
+    andWait([&] { tree->reveal(poemKey(u"李白"_s, u"怨情"_s)); });
+    EXPECT_FALSE(editions->isEnabled());
+    andWait([&] { tree->reveal(u"Rdm"_s); });
+    EXPECT_FALSE(editions->isEnabled());
+}
+
+// With the library installed, the anthology's pages are the same to the
+// byte; without it there is no 其他版本 anywhere, and the menu is as it was.
+TEST_F(LibraryWindow, TheAnthologysPagesAreTheSameWithTheLibraryAndTheMenuWithoutIt) {
+    const QStringList withLibrary = menu();
+    QByteArray pages[2];
+    andWait([&] { tree->reveal(u"R0.19.9"_s); });
+    pages[0] = pageBytes();
+    form->close();
+    qputenv("QUILLORA_LIBRARY", "/nonexistent/library.qll");
+    window_support::open(form);
+    tree = form->tree();
+    andWait([&] { tree->reveal(u"R0.19.9"_s); });
+    pages[1] = pageBytes();
+    EXPECT_EQ(pages[0], pages[1]);
+    EXPECT_FALSE(pages[0].isEmpty());
+    EXPECT_EQ(form->findChild<QAction*>(u"editions"_s), nullptr);
+    QStringList without = withLibrary;
+    without.removeAll(u"editions"_s);
+    EXPECT_EQ(menu(), without);
+    andWait([&] { window_support::press(*form, tree, Qt::Key_F1); });
+    EXPECT_FALSE(pageText().contains(u"其他版本"_s));
 }
 
 } // namespace
