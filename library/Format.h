@@ -11,7 +11,7 @@ namespace library::format {
 inline constexpr char kMagic[8] = {'Q', 'L', 'L', 'I', 'B', 'R', 'Y', '\0'};
 // Raised whenever the meaning of any byte changes: an older reader then
 // says the library is from another version instead of giving wrong rows.
-inline constexpr uint32_t kVersion = 2;
+inline constexpr uint32_t kVersion = 3;
 
 struct Header {
     char magic[8];
@@ -40,8 +40,10 @@ enum class SectionId : uint32_t {
     InitialsDirectory, // uint32_t[kInitialKeys + 1]: lists in Postings, keyed by initials (initialKey)
     TextReadingDirectory, // TextReadingEntry[]: the pieces with text readings, ascending
     TextReadings,    // char16_t: per piece of a study collection, a syllable per Han character of its text
+    NoteDirectory,   // NoteEntry[]: the pieces the source annotates, ascending
+    Notes,           // char16_t: per annotated piece, the source's notes, one a line, split by '\n'
 };
-inline constexpr uint32_t kSectionCount = 16;
+inline constexpr uint32_t kSectionCount = 18;
 
 struct SectionEntry {
     uint32_t id;
@@ -95,11 +97,14 @@ inline uint32_t bigramBucket(char16_t first, char16_t second) {
 }
 
 // A piece's text readings run from its entry's offset (in TextReadings) to
-// the next entry's; a last entry with piece kNoPiece closes the run.
-struct TextReadingEntry {
+// the next entry's, and its notes likewise in Notes; a last entry with
+// piece kNoPiece closes the runs.
+struct PieceRunEntry {
     uint32_t piece;
     uint32_t offset;
 };
+using TextReadingEntry = PieceRunEntry;
+using NoteEntry = PieceRunEntry;
 inline constexpr uint32_t kNoPiece = 0xffffffffu;
 
 // Han characters, as the readings count them: one syllable for each.

@@ -54,6 +54,8 @@ constexpr SectionRule kRules[kSectionCount] = {
     {SectionId::InitialsDirectory, (uint64_t(kInitialKeys) + 1) * 4, 4, true},
     {SectionId::TextReadingDirectory, 0, sizeof(TextReadingEntry), true},
     {SectionId::TextReadings, 0, 2, false},
+    {SectionId::NoteDirectory, 0, sizeof(NoteEntry), true},
+    {SectionId::Notes, 0, 2, false},
 };
 
 // A directory of offsets: ascending, and the last within `size`.
@@ -173,6 +175,8 @@ bool LibraryFile::readSections(QString* error) {
     m_names = recordsOf<uint16_t>(section(SectionId::NameReadings));
     m_textDirectory = recordsOf<TextReadingEntry>(section(SectionId::TextReadingDirectory));
     m_textReadings = recordsOf<char16_t>(section(SectionId::TextReadings));
+    m_noteDirectory = recordsOf<NoteEntry>(section(SectionId::NoteDirectory));
+    m_notes = recordsOf<char16_t>(section(SectionId::Notes));
     const std::span<const char16_t> syllables = recordsOf<char16_t>(section(SectionId::Syllables));
     m_syllables.clear();
     for (size_t begin = 0, i = 0; i < syllables.size(); ++i)
@@ -219,26 +223,30 @@ bool LibraryFile::checkRecords(QString* error) const {
         !ascendingWithin({m_titleStarts, 65536 + 1}, m_postings.size()) ||
         !ascendingWithin({m_initials, size_t(kInitialKeys) + 1}, m_postings.size()) ||
         m_nameDirectory.size() != size_t(documentCount()) + 1 ||
-        !ascendingWithin(m_nameDirectory, m_names.size()) || !textDirectoryInBounds())
+        !ascendingWithin(m_nameDirectory, m_names.size()) ||
+        !runDirectoryInBounds(m_textDirectory, m_textReadings.size()) ||
+        !runDirectoryInBounds(m_noteDirectory, m_notes.size()))
         return damaged();
     return true;
 }
 
-bool LibraryFile::textDirectoryInBounds() const {
-    if (m_textDirectory.empty() || m_textDirectory.back().piece != kNoPiece ||
-        m_textDirectory.back().offset > m_textReadings.size())
+// Pieces ascending and below the count, offsets ascending, closed by an
+// entry of kNoPiece whose offset is within the runs.
+bool LibraryFile::runDirectoryInBounds(std::span<const PieceRunEntry> directory,
+                                       size_t runSize) const {
+    if (directory.empty() || directory.back().piece != kNoPiece ||
+        directory.back().offset > runSize)
         return false;
-    for (size_t i = 0; i + 1 < m_textDirectory.size(); ++i)
-        if (m_textDirectory[i].piece >= m_pieces.size() ||
-            m_textDirectory[i].piece >= m_textDirectory[i + 1].piece ||
-            m_textDirectory[i].offset > m_textDirectory[i + 1].offset)
+    for (size_t i = 0; i + 1 < directory.size(); ++i)
+        if (directory[i].piece >= m_pieces.size() || directory[i].piece >= directory[i + 1].piece ||
+            directory[i].offset > directory[i + 1].offset)
             return false;
     return true;
 }
 
 bool LibraryFile::verifyAll(QString* error) const {
-    for (SectionId id :
-         {SectionId::Text, SectionId::Postings, SectionId::NameReadings, SectionId::TextReadings}) {
+    for (SectionId id : {SectionId::Text, SectionId::Postings, SectionId::NameReadings,
+                         SectionId::TextReadings, SectionId::Notes}) {
         const std::span<const unsigned char> bytes = section(id);
         if (checksum(bytes.data(), bytes.size()) != m_table[size_t(id) - 1].checksum)
             return fail(error, m_file.fileName(),
@@ -287,16 +295,24 @@ QStringView LibraryFile::syllable(uint16_t number) const {
 }
 
 QStringView LibraryFile::pieceReadings(const PieceRecord& piece) const {
+    return pieceRun(m_textDirectory, m_textReadings, piece);
+}
+
+QStringView LibraryFile::pieceNotes(const PieceRecord& piece) const {
+    return pieceRun(m_noteDirectory, m_notes, piece);
+}
+
+QStringView LibraryFile::pieceRun(std::span<const PieceRunEntry> directory,
+                                  std::span<const char16_t> runs, const PieceRecord& piece) const {
     if (&piece < m_pieces.data() || &piece >= m_pieces.data() + m_pieces.size())
         return {};
     const uint32_t index = uint32_t(&piece - m_pieces.data());
-    const auto entry = std::lower_bound(
-        m_textDirectory.begin(), m_textDirectory.end() - 1, index,
-        [](const TextReadingEntry& e, uint32_t wanted) { return e.piece < wanted; });
-    if (entry == m_textDirectory.end() - 1 || entry->piece != index)
+    const auto entry =
+        std::lower_bound(directory.begin(), directory.end() - 1, index,
+                         [](const PieceRunEntry& e, uint32_t wanted) { return e.piece < wanted; });
+    if (entry == directory.end() - 1 || entry->piece != index)
         return {};
-    return QStringView(m_textReadings.data() + entry->offset,
-                       qsizetype((entry + 1)->offset - entry->offset));
+    return QStringView(runs.data() + entry->offset, qsizetype((entry + 1)->offset - entry->offset));
 }
 
 } // namespace library

@@ -52,6 +52,9 @@ class LibraryFile final {
     // known. The line breaks of the text are not repeated. Empty for the
     // other pieces. The readings are generated, not reviewed.
     QStringView pieceReadings(const format::PieceRecord& piece) const;
+    // The notes the source gives a piece (花间集, 南唐二主词), as the source
+    // writes them, one note a line split by '\n'; empty for a piece without.
+    QStringView pieceNotes(const format::PieceRecord& piece) const;
 
     // Gives the file's pages back to the system: they stay in its cache, so
     // the next read costs a page fault rather than a disk read, but no longer
@@ -71,7 +74,10 @@ class LibraryFile final {
     bool map(const QString& path, QString* error);
     bool readSections(QString* error);
     bool checkRecords(QString* error) const;
-    bool textDirectoryInBounds() const;
+    bool runDirectoryInBounds(std::span<const format::PieceRunEntry> directory,
+                              size_t runSize) const;
+    QStringView pieceRun(std::span<const format::PieceRunEntry> directory,
+                         std::span<const char16_t> runs, const format::PieceRecord& piece) const;
     std::span<const unsigned char> section(format::SectionId id) const;
     std::span<const unsigned char> list(const uint32_t* directory, size_t index) const;
 
@@ -93,6 +99,8 @@ class LibraryFile final {
     std::span<const uint16_t> m_names;
     std::span<const format::TextReadingEntry> m_textDirectory;
     std::span<const char16_t> m_textReadings;
+    std::span<const format::NoteEntry> m_noteDirectory;
+    std::span<const char16_t> m_notes;
     std::vector<QStringView> m_syllables;
 };
 

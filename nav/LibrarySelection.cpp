@@ -2,6 +2,7 @@
 
 #include "LibraryEditions.h"
 #include "LibraryMetre.h"
+#include "LibraryReadings.h"
 #include "LibraryTree.h"
 #include "TraditionalText.h"
 
@@ -62,13 +63,25 @@ std::optional<pages::MetreView> metreOf(const QString& collection, const QString
     return view;
 }
 
+// The pinyin of a study collection's piece, when the reader asks for pinyin.
+void addReadings(const library::LibraryFile& file, const fmt::PieceRecord& record,
+                 const QStringList& parts, const ReadingOptions& options,
+                 pages::LibraryPiece& piece) {
+    if (!options.pinyin)
+        return;
+    piece.pinyin = libraryReadings(file.pieceReadings(record), parts);
+    if (piece.pinyin)
+        piece.readingsNote = QStringLiteral("拼音由程序生成，未经逐字审校。");
+}
+
 void piecePage(const library::LibraryFile& file, const Node& node, const pages::Target& target,
                const ReadingOptions& options, const AnthologyLinks* anthology) {
     const fmt::CollectionRecord& collection = file.collections()[size_t(node.collection)];
     const fmt::AuthorRecord& author =
         file.authors()[collection.firstAuthor + uint32_t(node.author)];
     const uint32_t index = author.firstPiece + uint32_t(node.piece);
-    const QString text = file.pieceText(file.pieces()[index]).toString();
+    const fmt::PieceRecord& record = file.pieces()[index];
+    const QString text = file.pieceText(record).toString();
     const QStringList parts = text.split(u'\n');
     pages::LibraryPiece piece;
     piece.title = parts.value(0);
@@ -82,6 +95,8 @@ void piecePage(const library::LibraryFile& file, const Node& node, const pages::
     piece.inAnthology = editions.inAnthology;
     piece.alsoIn = editions.alsoIn;
     piece.editions = editions.differing;
+    piece.notes = file.pieceNotes(record).toString();
+    addReadings(file, record, parts, options, piece);
     const bool traditional = looksTraditional(file, text);
     const bool keepSource = traditionalShown(options) && traditional;
     if (keepSource)

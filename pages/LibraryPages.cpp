@@ -2,6 +2,7 @@
 
 #include "RubyText.h"
 #include "SourceText.h"
+#include "SyllableWidth.h"
 
 namespace pages {
 namespace {
@@ -65,6 +66,17 @@ void editionTables(PageFile& page, const QString& mineName,
     }
 }
 
+// The piece's lines as the page writes them: with their pinyin when given,
+// all in one cell width so that the columns line up.
+// The source's lines (notes, the paragraphs of a biography), one a line as
+// the source breaks them: split before sourceHtml, which joins them.
+QStringList sourceParagraphs(const QString& text) {
+    QStringList lines;
+    for (const QString& line : text.split(u'\n'))
+        lines << sourceHtml(line);
+    return lines;
+}
+
 QString sourceLine(const LibraryPiece& piece) {
     QString line = QStringLiteral("收于") + quoted(sourceHtml(piece.collection));
     if (!piece.section.isEmpty())
@@ -84,16 +96,25 @@ QString sourceLine(const LibraryPiece& piece) {
 // The lines of the text; with the metre view, each character in a cell
 // with its mark under it, the cells of a line in a box of their own.
 QStringList textLines(const LibraryPiece& piece) {
+    const std::vector<QStringList> readings =
+        piece.pinyin ? piece.pinyin->lines : std::vector<QStringList>{};
     if (piece.metre) {
         const QStringList cells =
-            sourceCellText(piece.lines.join(QStringLiteral("\r\n")), piece.metre->marks)
+            sourceCellText(piece.lines.join(QStringLiteral("\r\n")), readings, piece.metre->marks)
                 .split(QStringLiteral("\r\n"));
         if (cells.size() == piece.lines.size())
             return cells;
     }
     QStringList lines;
-    for (const QString& line : piece.lines)
-        lines << sourceHtml(line);
+    if (!piece.pinyin) {
+        for (const QString& line : piece.lines)
+            lines << sourceHtml(line);
+        return lines;
+    }
+    const double cell = cellEms(readings);
+    for (size_t i = 0; i < size_t(piece.lines.size()); ++i)
+        lines << sourceRubyLine(piece.lines[qsizetype(i)],
+                                i < readings.size() ? readings[i] : QStringList(), cell);
     return lines;
 }
 
@@ -120,20 +141,22 @@ PageFile libraryPiecePage(const QString& bullet, const LibraryPiece& piece,
     PageFile page;
     headBlock(page, QStringLiteral("<title>") + title + QStringLiteral("</title>"));
     bodyTag(page);
-    if (piece.metre) {
+    // In the body, as on the anthology's pages: the head stays the one every page shares.
+    if (piece.pinyin || piece.metre)
         page.line(rubyStyleLine());
+    if (piece.metre)
         page.line(metreStyleLine());
-    }
     if (sourceLines)
         *sourceLines << int(page.lines().size());
-    heading(page, bullet, title);
+    heading(page, bullet,
+            piece.pinyin ? sourceRubyHeading(piece.title, piece.pinyin->title) : title);
     QString byline = sourceHtml(piece.author);
     if (!piece.dynasty.isEmpty())
         byline = QStringLiteral("〔") + piece.dynasty + QStringLiteral("〕") + byline;
     QStringList lines;
     if (!piece.author.isEmpty())
         lines << byline;
-    lines += textLines(piece);
+    lines << textLines(piece);
     block(page, lines, sourceLines);
     if (piece.metre)
         verdictLines(page, *piece.metre);
@@ -142,7 +165,7 @@ PageFile libraryPiecePage(const QString& bullet, const LibraryPiece& piece,
                   QStringLiteral("</font><br>"));
     if (!piece.notes.isEmpty()) {
         heading(page, bullet, QStringLiteral("注解"));
-        block(page, sourceHtml(piece.notes).split(u'\n'), sourceLines);
+        block(page, sourceParagraphs(piece.notes), sourceLines);
     }
     heading(page, bullet, QStringLiteral("出处"));
     block(page, {sourceLine(piece)});
@@ -167,7 +190,7 @@ PageFile libraryAuthorPage(const QString& bullet, const LibraryAuthor& author,
                 : name + QStringLiteral("〔") + author.dynasty + QStringLiteral("〕"));
     if (!author.biography.isEmpty()) {
         heading(page, bullet, QStringLiteral("小传"));
-        block(page, sourceHtml(author.biography).split(u'\n'), sourceLines);
+        block(page, sourceParagraphs(author.biography), sourceLines);
         page.line(QStringLiteral(R"(<font size="2" color="#808080">——录自)") +
                   author.biographySource + QStringLiteral("</font><br>"));
     }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // The pages of the library, in the anthology's style: the same head, bullet,
@@ -34,6 +35,13 @@ struct OtherEdition {
 // How the library's pages name the reader's own anthology.
 inline const QString kAnthologyName = QStringLiteral("本书");
 
+// The pinyin over a piece: a syllable for each Han character of the title,
+// and of each line, per line ("" for a character without a known reading).
+struct LibraryReadings {
+    QStringList title;
+    std::vector<QStringList> lines;
+};
+
 struct LibraryPiece {
     QString title;
     QString author;
@@ -49,6 +57,7 @@ struct LibraryPiece {
     // With the metre view: a mark under each Han character of the lines, in
     // order, and the verdict under them. Borrowed for the page's building.
     const MetreView* metre = nullptr;
+    std::optional<LibraryReadings> pinyin; // shown over the title and the lines when given
 };
 
 struct CountRow {

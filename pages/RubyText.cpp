@@ -16,14 +16,14 @@ namespace {
 const QStringList kNoSyllables;
 constexpr double kMarkCell = 2.0;
 
-// How a character other than ruby markup is written: as AddH writes it, or
-// as sourceHtml does for the library's text.
-using Append = void (*)(QString& out, QStringView character, int code);
-
-// Writes text as ruby and marks, line by line, from one pass over its codes.
+// Writes text as ruby and marks, line by line, from one pass over its codes;
+// each character as `append` writes it.
 class RubyWriter {
   public:
-    RubyWriter(QStringView text, Append append) : m_text(text), m_append(append) {
+    using Append = void (*)(QString& out, QStringView character, int code);
+
+    explicit RubyWriter(QStringView text, Append append = appendMarked)
+        : m_text(text), m_append(append) {
         m_out.reserve(text.size() * 24);
     }
 
@@ -74,9 +74,48 @@ class RubyWriter {
     qsizetype m_han = 0;
 };
 
+// One line in a span that opens with `tag`.
+QString spanLine(QStringView line, const QStringList& syllables, const QString& tag,
+                 RubyWriter::Append append) {
+    RubyWriter writer(line, append);
+    writer.out() += tag;
+    const std::vector<platform::cp936::CharCode> codes = platform::cp936::codes(line);
+    writer.write(codes, 0, codes.size(), syllables);
+    writer.out() += QStringLiteral("</span>");
+    return std::move(writer.out());
+}
+
+QString headingTag(const QStringList& syllables) {
+    return QStringLiteral("<span") + cellStyle(cellEms({syllables})) + u'>';
+}
+
+QString textLineTag(double cell) {
+    return QStringLiteral("<span class=\"py\"") + cellStyle(cell) + u'>';
+}
+
+} // namespace
+
+QString rubyLine(QStringView line, const QStringList& syllables) {
+    return spanLine(line, syllables, headingTag(syllables), appendMarked);
+}
+
+QString sourceRubyHeading(QStringView heading, const QStringList& syllables) {
+    return spanLine(heading, syllables, headingTag(syllables), appendSource);
+}
+
+QString sourceRubyLine(QStringView line, const QStringList& syllables, double cell) {
+    return spanLine(line, syllables, textLineTag(cell), appendSource);
+}
+
+QString rubyText(QStringView text, const std::vector<QStringList>& lines) {
+    return cellText(text, lines, nullptr);
+}
+
+namespace {
+
 // The text's lines as cells, each line a box of its own.
 QString cells(QStringView text, const std::vector<QStringList>& lines, const QStringList* marks,
-              Append append) {
+              RubyWriter::Append append) {
     RubyWriter writer(text, append);
     writer.setMarks(marks);
     const std::vector<platform::cp936::CharCode> codes = platform::cp936::codes(text);
@@ -86,7 +125,7 @@ QString cells(QStringView text, const std::vector<QStringList>& lines, const QSt
     // line up from one line to the next as in a printed edition.
     // Marks alone need room for a rhyme group's name under a character.
     const double cell = marks ? std::max(kMarkCell, cellEms(lines)) : cellEms(lines);
-    const QString lineTag = QStringLiteral("<span class=\"py\"") + cellStyle(cell) + u'>';
+    const QString lineTag = textLineTag(cell);
     // Each line a box of its own, so that the engine lays out only the lines
     // in view: a long text with ruby loads in a fraction of the time.
     const auto writeLine = [&](size_t end) {
@@ -109,26 +148,14 @@ QString cells(QStringView text, const std::vector<QStringList>& lines, const QSt
 
 } // namespace
 
-QString rubyLine(QStringView line, const QStringList& syllables) {
-    RubyWriter writer(line, appendMarked);
-    writer.out() += QStringLiteral("<span") + cellStyle(cellEms({syllables})) + u'>';
-    const std::vector<platform::cp936::CharCode> codes = platform::cp936::codes(line);
-    writer.write(codes, 0, codes.size(), syllables);
-    writer.out() += QStringLiteral("</span>");
-    return std::move(writer.out());
-}
-
-QString rubyText(QStringView text, const std::vector<QStringList>& lines) {
-    return cellText(text, lines, nullptr);
-}
-
 QString cellText(QStringView text, const std::vector<QStringList>& lines,
                  const QStringList* marks) {
     return cells(text, lines, marks, appendMarked);
 }
 
-QString sourceCellText(QStringView text, const QStringList& marks) {
-    return cells(text, {}, &marks, appendSource);
+QString sourceCellText(QStringView text, const std::vector<QStringList>& lines,
+                       const QStringList& marks) {
+    return cells(text, lines, &marks, appendSource);
 }
 
 QString rubyStyleLine() {

@@ -31,10 +31,18 @@ QString rubyText(QStringView text, const std::vector<QStringList>& lines);
 // under each Han character of the whole text in order (empty for none), and
 // lines may be empty for marks alone.
 QString cellText(QStringView text, const std::vector<QStringList>& lines, const QStringList* marks);
-// As cellText with marks alone, for text from the library: every other
-// character is written as sourceHtml writes it, markup escaped and the
-// characters code page 936 lacks kept as references.
-QString sourceCellText(QStringView text, const QStringList& marks);
+// As cellText with marks, for text from the library: every other character
+// is written as sourceHtml writes it, markup escaped and the characters code
+// page 936 lacks kept as references. Lines may be empty for marks alone.
+QString sourceCellText(QStringView text, const std::vector<QStringList>& lines,
+                       const QStringList& marks);
+// Text from the library with its syllables, the characters written as
+// sourceHtml writes them (escaped, and a rare character as a numeric
+// reference that keeps its syllable). A heading is marked up as rubyLine
+// marks up a line; a line of the text as each line of rubyText, in the
+// given cell width, so that all lines of a piece share one.
+QString sourceRubyHeading(QStringView heading, const QStringList& syllables);
+QString sourceRubyLine(QStringView line, const QStringList& syllables, double cell);
 // The head line that sets the syllables small and grey above the text.
 QString rubyStyleLine();
 

@@ -158,7 +158,8 @@ TEST_F(LibraryMetre, AnOldStylePieceHasItsRhymesMarkedOnly) {
 
 // In Traditional the source's lines stay as written and the marks under
 // them are shown as the page's own words are; pinyin beside the view
-// changes nothing on a library page, and a book of ci has no view.
+// changes nothing on a piece of no study collection, and a book of ci has
+// no view.
 TEST_F(LibraryMetre, TraditionalPinyinAndCiPagesKeepTheirOwnRules) {
     const auto [key, lines] = piece(u"全唐诗"_s, u"詠雪"_s, u"潔野凝晨曜，裝墀帶夕暉。"_s);
     nav::ReadingOptions traditional = withMetre();
@@ -176,8 +177,25 @@ TEST_F(LibraryMetre, TraditionalPinyinAndCiPagesKeepTheirOwnRules) {
     EXPECT_EQ(page(ci, withMetre()), page(ci, {}));
 }
 
+// A study collection's regulated poem with pinyin and the view: the
+// syllable over each character and its mark under it, in one cell.
+TEST_F(LibraryMetre, PinyinAboveAndMarksBelowOnAStudyCollectionsPoem) {
+    const auto [key, lines] = piece(u"唐诗三百首"_s, u"登鸛雀樓"_s, u"白日依山盡，黃河入海流。"_s);
+    nav::ReadingOptions both = withMetre();
+    both.pinyin = true;
+    const QString html = page(key, both);
+    EXPECT_EQ(marksOf(html), marksOf(page(key, withMetre())));
+    EXPECT_EQ(marksOf(html).size(), 20);
+    EXPECT_TRUE(html.contains(
+        uR"(<ruby class="m">流<rt>liú</rt><span class="mk">○<br>下平十一尤</span></ruby>)"_s))
+        << html.toStdString();
+    EXPECT_TRUE(html.contains(u"拼音由程序生成"_s));
+    EXPECT_TRUE(html.contains(kUnreviewed));
+}
+
 // With the view off, whatever else is on, every piece page of the fixture
-// is what the reader wrote before the library had the view.
+// is what the reader wrote before the library had the view (its notes and
+// pinyin included).
 TEST_F(LibraryMetre, WithTheViewOffEveryPiecePageIsByteForByteAsBefore) {
     nav::LibraryTree tree(*file);
     nav::ReadingOptions plain;
@@ -193,7 +211,7 @@ TEST_F(LibraryMetre, WithTheViewOffEveryPiecePageIsByteForByteAsBefore) {
     }
     EXPECT_GT(keys.size(), 1000);
     EXPECT_EQ(digest.result().toHex().toStdString(),
-              "caa20c807c7f8ca25f9da2bf0beabd581f64dc1b5f24f20676acb7fda40ed532");
+              "b263947f5048c1ba2a312ec6019c974b036a65e31d3cf121b7481099fe503491");
 }
 
 // A poem lost but for its places (□ where a character was) has nothing to

@@ -124,3 +124,16 @@ TEST(RealLibrary, TitlesAndNamesAreFoundByPinyinAndStudyTextsHaveReadings) {
     }
     EXPECT_GT(studied, 1500); // 诗经 305, 楚辞 65, 唐诗三百首 320, 千家诗 219, 古文观止 222 …
 }
+
+TEST(RealLibrary, TheAnnotatedCollectionsCarryTheSourcesNotes) {
+    const auto file = openReal();
+    if (!file)
+        GTEST_SKIP() << "no real library was built (npm unreachable)";
+    QMap<QString, int> annotated;
+    for (const library::format::PieceRecord& piece : file->pieces())
+        if (!file->pieceNotes(piece).isEmpty()) {
+            const auto& c = file->collections()[piece.collection];
+            ++annotated[file->string(c.nameOffset, c.nameLength).toString()];
+        }
+    EXPECT_EQ(annotated, (QMap<QString, int>{{u"花间集"_s, 466}, {u"南唐二主词"_s, 45}}));
+}

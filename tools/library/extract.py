@@ -6,7 +6,8 @@ library keeps them. The builder (mklibrary) folds, groups and indexes them.
     extract.py PACKAGE_DIR OUTPUT.jsonl
 
 Each piece: {"c": collection, "t": title, "a": author, "s": section,
-"l": [lines], "f": fame}, all pieces first. Each author: {"c": collection, "a": name,
+"l": [lines], "f": fame}, and "n": [notes] where the source annotates it,
+all pieces first. Each author: {"c": collection, "a": name,
 "b": biography}. A collection the package lacks (a fixture slice) is left
 out; anything else malformed stops the build with the file's name.
 """
@@ -49,18 +50,26 @@ def fame(entry):
     return round(1000 * sum(math.log1p(max(0, c)) for c in counts) / len(engines))
 
 
+def kept_lines(lines):
+    """The lines that hold text, trimmed."""
+    return [line.strip() for line in lines if isinstance(line, str) and line.strip()]
+
+
 class Output:
     def __init__(self):
         self.pieces = {name: [] for name in COLLECTIONS}
         self.authors = {name: [] for name in COLLECTIONS}
 
-    def piece(self, collection, title, author, lines, section="", fame_value=0):
-        lines = [line.strip() for line in lines if isinstance(line, str) and line.strip()]
+    def piece(self, collection, title, author, lines, section="", fame_value=0, notes=None):
+        lines = kept_lines(lines)
         if not lines and not title:
             return
-        self.pieces[collection].append({"c": collection, "t": (title or "").strip(),
-                                        "a": (author or "").strip(), "s": section or "",
-                                        "l": lines, "f": fame_value})
+        record = {"c": collection, "t": (title or "").strip(), "a": (author or "").strip(),
+                  "s": section or "", "l": lines, "f": fame_value}
+        notes = kept_lines(notes if isinstance(notes, list) else [notes])
+        if notes:
+            record["n"] = notes
+        self.pieces[collection].append(record)
 
     def author(self, collection, name, bio):
         if name:
@@ -195,11 +204,11 @@ def five_dynasties(out, root):
     for path in sorted(glob.glob(os.path.join(root, "wudaishici", "huajianji", "*-juan.json"))):
         for poem in load(path):
             out.piece("花间集", poem.get("title"), poem.get("author"), poem.get("paragraphs", []),
-                      os.path.basename(path).split("-")[1] + "卷")
+                      os.path.basename(path).split("-")[1] + "卷", notes=poem.get("notes"))
     nantang = os.path.join(root, "wudaishici", "nantang")
     for poem in load_if(os.path.join(nantang, "poetrys.json")) or []:
         out.piece("南唐二主词", poem.get("title") or poem.get("rhythmic"), poem.get("author"),
-                  poem.get("paragraphs", []))
+                  poem.get("paragraphs", []), notes=poem.get("notes"))
     for author in load_if(os.path.join(nantang, "authors.json")) or []:
         out.author("南唐二主词", author.get("name"), author.get("desc"))
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Cuts the test fixture from the unpacked package: the same layout with a
 few hundred pieces per collection, chosen as the first of each collection
-plus the pieces the tests look for by name, and the licence.
+plus the pieces the tests look for by name, and the licence. A piece keeps
+its notes whole; the slice must hold pieces of 花间集 with notes and without,
+and of 南唐二主词 with notes, for the tests of the notes.
 
     make_fixture.py PACKAGE_DIR FIXTURE_DIR
 """
@@ -73,6 +75,15 @@ def slice_list(src, dst, path, count=FIRST):
     save(trimmed(data, count), os.path.join(dst, path))
 
 
+def check_notes(dst):
+    """Stops when the slice lacks what the tests of the notes read."""
+    flower = load(os.path.join(dst, "wudaishici", "huajianji", "huajianji-1-juan.json"))
+    kings = load(os.path.join(dst, "wudaishici", "nantang", "poetrys.json"))
+    annotated = [bool(poem.get("notes")) for poem in flower]
+    if not (any(annotated) and not all(annotated) and any(poem.get("notes") for poem in kings)):
+        sys.exit("make_fixture.py: the slice lacks annotated pieces of 花间集 or 南唐二主词")
+
+
 def main():
     src, dst = sys.argv[1], sys.argv[2]
     if os.path.isdir(os.path.join(src, "dist")):
@@ -93,6 +104,7 @@ def main():
     for path in glob.glob(os.path.join(src, "sishuwujing", "*.json")) + glob.glob(
             os.path.join(src, "mengxue", "*.json")):
         slice_list(src, dst, os.path.relpath(path, src))
+    check_notes(dst)
 
 
 if __name__ == "__main__":

@@ -7,13 +7,18 @@
 namespace mklibrary {
 namespace {
 
+// Lines joined by '\n', each kept to one line.
+QString joinedLines(const QStringList& lines) {
+    QStringList clean = lines;
+    for (QString& line : clean)
+        line.replace(u'\n', u' ');
+    return clean.join(u'\n');
+}
+
 QString textOf(const PieceIn& piece) {
     QString text = piece.title + u'\n' + piece.section;
-    for (const QString& line : piece.lines) {
-        QString clean = line;
-        clean.replace(u'\n', u' ');
-        text += u'\n' + clean;
-    }
+    if (!piece.lines.isEmpty())
+        text += u'\n' + joinedLines(piece.lines);
     return text;
 }
 
@@ -61,7 +66,8 @@ Layout arrange(Records records) {
             for (const PieceIn* piece : byAuthor.value(authorName)) {
                 layout.pieces.push_back({c, uint32_t(layout.authors.size()), textOf(*piece),
                                          piece->fame, uint32_t(layout.pieces.size()),
-                                         piece->titleReading, textReadingOf(*piece)});
+                                         piece->titleReading, textReadingOf(*piece),
+                                         joinedLines(piece->notes)});
                 if (author.nameReading.isEmpty())
                     author.nameReading = piece->authorReading;
                 ++author.pieceCount;

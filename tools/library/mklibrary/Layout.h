@@ -29,6 +29,7 @@ struct Piece {
     uint32_t nextEdition = 0;
     QString titleReading; // toned syllables, one per Han character
     QString textReading;  // the same for all of the text; empty when not studied
+    QString notes;        // the source's notes joined by '\n'; empty when it has none
 };
 
 struct Collection {

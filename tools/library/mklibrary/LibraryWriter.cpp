@@ -37,7 +37,8 @@ class Strings {
 };
 
 std::vector<std::string> sections(const Layout& layout, const FoldTable& fold,
-                                  const IndexSections& index, const ReadingSections& readings) {
+                                  const IndexSections& index, const ReadingSections& readings,
+                                  const NoteSections& notes) {
     Strings strings;
     std::vector<CollectionRecord> collections;
     for (const Collection& c : layout.collections) {
@@ -59,13 +60,24 @@ std::vector<std::string> sections(const Layout& layout, const FoldTable& fold,
                           uint32_t(p.collection), p.fame, p.nextEdition});
         text += p.text;
     }
-    return {bytesOf(std::vector<uint16_t>(fold.begin(), fold.end())), strings.bytes(),
-            bytesOf(collections), bytesOf(authors), bytesOf(pieces), units(text),
-            bytesOf(index.unigramDirectory), bytesOf(index.bigramDirectory), index.postings,
-            bytesOf(index.titleStartDirectory), units(readings.syllables),
-            bytesOf(readings.nameDirectory), bytesOf(readings.names),
-            bytesOf(index.initialsDirectory), bytesOf(readings.textDirectory),
-            units(readings.text)};
+    return {bytesOf(std::vector<uint16_t>(fold.begin(), fold.end())),
+            strings.bytes(),
+            bytesOf(collections),
+            bytesOf(authors),
+            bytesOf(pieces),
+            units(text),
+            bytesOf(index.unigramDirectory),
+            bytesOf(index.bigramDirectory),
+            index.postings,
+            bytesOf(index.titleStartDirectory),
+            units(readings.syllables),
+            bytesOf(readings.nameDirectory),
+            bytesOf(readings.names),
+            bytesOf(index.initialsDirectory),
+            bytesOf(readings.textDirectory),
+            units(readings.text),
+            bytesOf(notes.directory),
+            units(notes.text)};
 }
 
 uint64_t aligned(uint64_t offset) {
@@ -75,8 +87,9 @@ uint64_t aligned(uint64_t offset) {
 } // namespace
 
 void writeLibrary(const QString& path, const Layout& layout, const FoldTable& fold,
-                  const IndexSections& index, const ReadingSections& readings) {
-    const std::vector<std::string> parts = sections(layout, fold, index, readings);
+                  const IndexSections& index, const ReadingSections& readings,
+                  const NoteSections& notes) {
+    const std::vector<std::string> parts = sections(layout, fold, index, readings, notes);
     std::vector<SectionEntry> table;
     uint64_t offset = aligned(sizeof(Header) + sizeof(SectionEntry) * parts.size());
     for (size_t i = 0; i < parts.size(); ++i) {

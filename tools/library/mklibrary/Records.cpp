@@ -32,10 +32,20 @@ Records readRecords(const QString& path, const QString& readingsPath) {
         if (!records.collections.contains(collection))
             records.collections << collection;
         if (object.contains(u"l")) {
-            PieceIn piece{collection, object.value(u"t").toString(), object.value(u"a").toString(),
-                          object.value(u"s").toString(), {}, uint32_t(object.value(u"f").toInt()), {}, {}, {}};
+            PieceIn piece{collection,
+                          object.value(u"t").toString(),
+                          object.value(u"a").toString(),
+                          object.value(u"s").toString(),
+                          {},
+                          uint32_t(object.value(u"f").toInt()),
+                          {},
+                          {},
+                          {},
+                          {}};
             for (const QJsonValue& value : object.value(u"l").toArray())
                 piece.lines << value.toString();
+            for (const QJsonValue& value : object.value(u"n").toArray())
+                piece.notes << value.toString();
             readings.attach(piece);
             records.pieces.push_back(std::move(piece));
         } else {

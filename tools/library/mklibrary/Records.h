@@ -18,6 +18,7 @@ struct PieceIn {
     QString titleReading;
     QString authorReading;
     QStringList textReadings; // section, then each line; empty when not studied
+    QStringList notes;        // the source's notes, where it annotates the piece
 };
 
 struct AuthorIn {

@@ -7,6 +7,7 @@
 #include "IndexBuilder.h"
 #include "Layout.h"
 #include "LibraryWriter.h"
+#include "NoteSections.h"
 #include "ReadingSections.h"
 #include "Records.h"
 
@@ -41,7 +42,7 @@ void build(const QStringList& args) {
     mklibrary::linkEditions(layout, fold);
     const mklibrary::ReadingSections readings = mklibrary::buildReadings(layout);
     const mklibrary::IndexSections index = mklibrary::buildIndex(layout, fold, readings);
-    mklibrary::writeLibrary(args[3], layout, fold, index, readings);
+    mklibrary::writeLibrary(args[3], layout, fold, index, readings, mklibrary::buildNotes(layout));
     std::printf("mklibrary: %zu pieces, %zu authors, %zu collections in %.1f s\n",
                 layout.pieces.size(), layout.authors.size(), layout.collections.size(),
                 double(clock.elapsed()) / 1000);
