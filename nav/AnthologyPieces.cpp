@@ -1,6 +1,6 @@
 #include "AnthologyPieces.h"
 
-#include "platform/Cp936.h"
+#include "pages/NoteMarks.h"
 #include "platform/Recordset.h"
 #include "store/Categories.h"
 #include "store/ContentNames.h"
@@ -21,14 +21,7 @@ namespace col = store::columns;
 QString withoutMarkers(QString text) {
     static const QRegularExpression raised(QStringLiteral("<sup>[^<]*</sup>"));
     text.remove(raised);
-    constexpr int kFirstMark = 0xA2A7;
-    constexpr int kLastMark = 0xA2E2;
-    QString out;
-    out.reserve(text.size());
-    for (const auto& c : platform::cp936::codes(text))
-        if (c.code < kFirstMark || c.code > kLastMark)
-            out += QStringView(text).mid(c.position, c.length);
-    return out;
+    return pages::withoutNoteMarks(text);
 }
 
 // A category's texts by ID, read once: the walk gives the titles in the

@@ -1,6 +1,6 @@
 #include "CardPage.h"
 
-#include "platform/Cp936.h"
+#include "NoteMarks.h"
 
 #include <QStringList>
 
@@ -15,20 +15,8 @@ constexpr int kSmallestVerse = 10;
 constexpr int kColumnsRoom = kCardWidth - 2 * 44;
 constexpr double kColumnPitch = 1.9; // line height, in ems
 
-// Code page 936's annotation marks (⑴ and its kin) point into the notes.
-QString withoutMarkers(const QString& text) {
-    constexpr int kFirstMark = 0xA2A7;
-    constexpr int kLastMark = 0xA2E2;
-    QString out;
-    out.reserve(text.size());
-    for (const auto& c : platform::cp936::codes(text))
-        if (c.code < kFirstMark || c.code > kLastMark)
-            out += QStringView(text).mid(c.position, c.length);
-    return out;
-}
-
 QStringList linesOf(const QString& text) {
-    QStringList lines = withoutMarkers(text).split(QStringLiteral("\r\n"));
+    QStringList lines = withoutNoteMarks(text).split(QStringLiteral("\r\n"));
     for (QString& line : lines)
         line = line.trimmed();
     lines.removeAll(QString());
@@ -36,7 +24,7 @@ QStringList linesOf(const QString& text) {
 }
 
 QString escaped(const QString& text) {
-    return withoutMarkers(text).toHtmlEscaped();
+    return withoutNoteMarks(text).toHtmlEscaped();
 }
 
 // The seal of the reader's icon, drawn from the same shapes.
@@ -53,28 +41,29 @@ int columnHeight(const Card& card, int size) {
     for (const QString& line : linesOf(card.text))
         longest = std::max(longest, line.size());
     const int poetSize = std::max(kSmallestVerse, size - 5);
-    return int(std::max({longest * size, withoutMarkers(card.title).size() * (size + 6),
-                         (withoutMarkers(card.poet).size() + 3) * poetSize})) +
+    return int(std::max({longest * size, withoutNoteMarks(card.title).size() * (size + 6),
+                         (withoutNoteMarks(card.poet).size() + 3) * poetSize})) +
            size;
 }
 
 QString style(const Card& card) {
     const int size = cardFontSize(card);
-    QString css = QStringLiteral(
-                      "html, body { margin: 0; padding: 0; } html { overflow: hidden; background: #e4dac4; } "
-                      "body { width: %1px; "
-                      "background: linear-gradient(#f4eee0, #e4dac4); color: #1c1b1a; "
-                      "font-family: \"LXGW WenKai\", \"Noto Serif CJK SC\", \"Noto Serif CJK TC\", "
-                      "serif; } .card { padding: 48px 44px 36px; } "
-                      "h1 { font-size: %2px; margin: 0 0 0.3em; letter-spacing: 0.1em; } "
-                      ".poet { font-size: %3px; color: #5a5650; margin: 0 0 1.2em; } "
-                      ".verse { font-size: %4px; line-height: %5; margin: 0; } "
-                      ".seal { display: block; margin: 28px 0 0 auto; }")
-                      .arg(kCardWidth)
-                      .arg(size + 6)
-                      .arg(std::max(kSmallestVerse, size - 5))
-                      .arg(size)
-                      .arg(kColumnPitch);
+    QString css =
+        QStringLiteral(
+            "html, body { margin: 0; padding: 0; } html { overflow: hidden; background: #e4dac4; } "
+            "body { width: %1px; "
+            "background: linear-gradient(#f4eee0, #e4dac4); color: #1c1b1a; "
+            "font-family: \"LXGW WenKai\", \"Noto Serif CJK SC\", \"Noto Serif CJK TC\", "
+            "serif; } .card { padding: 48px 44px 36px; } "
+            "h1 { font-size: %2px; margin: 0 0 0.3em; letter-spacing: 0.1em; } "
+            ".poet { font-size: %3px; color: #5a5650; margin: 0 0 1.2em; } "
+            ".verse { font-size: %4px; line-height: %5; margin: 0; } "
+            ".seal { display: block; margin: 28px 0 0 auto; }")
+            .arg(kCardWidth)
+            .arg(size + 6)
+            .arg(std::max(kSmallestVerse, size - 5))
+            .arg(size)
+            .arg(kColumnPitch);
     if (card.vertical)
         css += QStringLiteral(" .columns { writing-mode: vertical-rl; margin-left: auto; "
                               "width: fit-content; height: %1px; } .poet { padding-top: 3em; }")
@@ -104,8 +93,8 @@ QString cardHtml(const Card& card) {
            QStringLiteral("</style></head><body><div class=\"card\"><div class=\"columns\">"
                           "<h1>") +
            escaped(card.title) + QStringLiteral("</h1><p class=\"poet\">") + escaped(card.poet) +
-           QStringLiteral("</p><p class=\"verse\">") + verse +
-           QStringLiteral("</p></div>") + kSeal + QStringLiteral("</div></body></html>");
+           QStringLiteral("</p><p class=\"verse\">") + verse + QStringLiteral("</p></div>") +
+           kSeal + QStringLiteral("</div></body></html>");
 }
 
 } // namespace pages
