@@ -362,3 +362,17 @@ TEST(Metre, AWordKeepsTheOldObliqueReadingTodaysSyllableLost) {
     EXPECT_EQ(toil.marks[5].tone, Tone::Level);
     EXPECT_EQ(toil.marks[6].tone, Tone::Level);
 }
+
+TEST(Metre, VariantFormsOfTheLibrarysSourcesRhymeInTheirStandardFormsGroups) {
+    // 王勃's couplet as old prints write it, 隣 for 鄰, and 疎 for 疏: the
+    // variant rhymes where its standard form does, not as unknown.
+    const Analysis wang = Poem{
+        u"城阙辅三秦，风烟望五津。\r\n与君离别意，同是宦游人。\r\n"
+        u"海内存知己，天涯若比隣。\r\n无为在歧路，儿女共沾巾。"_s,
+        {},
+        {}}.analysis();
+    EXPECT_EQ(groups(wang), QStringList(5, u"上平十一真"_s));
+    EXPECT_EQ(table().groups(U'疎', 0), table().groups(U'疏', 0));
+    EXPECT_EQ(table().groups(U'葱', 0), table().groups(U'蔥', 0));
+    EXPECT_FALSE(table().groups(U'葱', 0).isEmpty());
+}
