@@ -6,6 +6,7 @@
 // With --library the Downs go through the pieces of 李白 in the library's
 // 全唐诗 (QUILLORA_LIBRARY names the library), made as their branch opened.
 #include "Timing.h"
+#include "TreeItems.h"
 #include "TreeWalk.h"
 
 #include "platform/NodeTree.h"
@@ -71,27 +72,16 @@ Round holdDown(shell::Mainform& form) {
     return round;
 }
 
-QTreeWidgetItem* childStarting(QTreeWidgetItem* parent, const QStringList& texts) {
-    for (int i = 0; parent && i < parent->childCount(); ++i)
-        for (const QString& text : texts)
-            if (parent->child(i)->text(0).startsWith(text))
-                return parent->child(i);
-    return nullptr;
-}
-
 // Opens 书库 › 全唐诗 › 李白 and gives the key of his first piece.
 QString openLibraryPoet(platform::NodeTree& tree) {
-    QTreeWidgetItem* shelf = nullptr;
-    for (int i = 0; i < tree.topLevelItemCount(); ++i)
-        if (tree.topLevelItem(i)->text(0) == QStringLiteral("书库"))
-            shelf = tree.topLevelItem(i);
+    QTreeWidgetItem* shelf = bench::topLevel(tree, QStringLiteral("书库"));
     if (!shelf)
         return {};
     shelf->setExpanded(true);
-    QTreeWidgetItem* tang = childStarting(shelf, {QStringLiteral("全唐诗")});
+    QTreeWidgetItem* tang = bench::childStarting(shelf, {QStringLiteral("全唐诗")});
     if (tang)
         tang->setExpanded(true);
-    QTreeWidgetItem* li = childStarting(tang, {QStringLiteral("李白（")});
+    QTreeWidgetItem* li = bench::childStarting(tang, {QStringLiteral("李白（")});
     if (!li)
         return {};
     li->setExpanded(true);

@@ -302,6 +302,18 @@ QStringView LibraryFile::pieceNotes(const PieceRecord& piece) const {
     return pieceRun(m_noteDirectory, m_notes, piece);
 }
 
+std::vector<uint32_t> LibraryFile::otherEditions(uint32_t piece) const {
+    constexpr size_t kMostEditions = 64;
+    std::vector<uint32_t> editions;
+    if (piece >= m_pieces.size())
+        return editions;
+    for (uint32_t next = m_pieces[piece].nextEdition;
+         next != piece && next < m_pieces.size() && editions.size() < kMostEditions;
+         next = m_pieces[next].nextEdition)
+        editions.push_back(next);
+    return editions;
+}
+
 QStringView LibraryFile::pieceRun(std::span<const PieceRunEntry> directory,
                                   std::span<const char16_t> runs, const PieceRecord& piece) const {
     if (&piece < m_pieces.data() || &piece >= m_pieces.data() + m_pieces.size())

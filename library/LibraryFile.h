@@ -56,6 +56,11 @@ class LibraryFile final {
     // writes them, one note a line split by '\n'; empty for a piece without.
     QStringView pieceNotes(const format::PieceRecord& piece) const;
 
+    // The other pieces of the same text (its editions in other collections),
+    // in the order of their ring; at most 64, so that a damaged ring cannot
+    // hold a page or a search up.
+    std::vector<uint32_t> otherEditions(uint32_t piece) const;
+
     // Gives the file's pages back to the system: they stay in its cache, so
     // the next read costs a page fault rather than a disk read, but no longer
     // count as this process's memory. For when the reader falls idle after

@@ -57,8 +57,7 @@ void fill(const LibraryFile& file, Row& row) {
         row.key = keys::piece(int(piece.collection), int(piece.author - collection.firstAuthor),
                               int(row.document - author.firstPiece));
     }
-    for (uint32_t next = piece.nextEdition, steps = 0; next != row.document && steps < 64;
-         next = file.pieces()[next].nextEdition, ++steps) {
+    for (const uint32_t next : file.otherEditions(row.document)) {
         const QString other = collectionName(file, file.pieces()[next].collection);
         if (other != row.collection && !row.editions.contains(other))
             row.editions << other;

@@ -101,17 +101,12 @@ void AnthologyLinks::link(const library::LibraryFile& file) {
 // The other editions the library links to a piece found (a title of
 // another wording, a collection under another poet's name) hold the poem too.
 void AnthologyLinks::addEditions(const library::LibraryFile& file) {
-    constexpr int kMostEditions = 64;
-    const auto pieces = file.pieces();
     for (int i = 0; i < int(m_library.size()); ++i) {
         std::vector<uint32_t>& found = m_library[size_t(i)];
         const std::vector<uint32_t> direct = found;
         for (const uint32_t first : direct) {
-            int steps = 0;
-            for (uint32_t next = pieces[first].nextEdition;
-                 next != first && next < pieces.size() && steps < kMostEditions;
-                 next = pieces[next].nextEdition, ++steps)
-                found.push_back(next);
+            const std::vector<uint32_t> others = file.otherEditions(first);
+            found.insert(found.end(), others.begin(), others.end());
         }
         std::sort(found.begin(), found.end());
         found.erase(std::unique(found.begin(), found.end()), found.end());

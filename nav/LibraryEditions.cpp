@@ -80,12 +80,7 @@ LibraryEditions editionsOf(const library::LibraryFile& file, uint32_t piece,
         if (differing.add(pages::kAnthologyName, poem->lines))
             differing.editions.back().anthology = true;
     }
-    // The editions form a ring; a damaged ring must not hold the page up.
-    constexpr int kMostEditions = 64;
-    int steps = 0;
-    for (uint32_t next = file.pieces()[piece].nextEdition;
-         next != piece && next < file.pieces().size() && steps < kMostEditions;
-         next = file.pieces()[next].nextEdition, ++steps) {
+    for (const uint32_t next : file.otherEditions(piece)) {
         const QString where = whereOf(file, next);
         if (!editions.alsoIn.contains(where))
             editions.alsoIn << where;

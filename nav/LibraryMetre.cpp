@@ -89,15 +89,23 @@ QString analysedText(const QStringList& lines) {
     return text;
 }
 
-metre::Analysis analyse(const QStringList& lines, const Source& source) {
-    const QString text = analysedText(lines);
+namespace {
+
+metre::Analysis analyseText(const QString& text, const Source& source) {
     return metre::analyse(text, {rhymeForms(text, source), {}}, metre::RhymeTable::shipped());
 }
 
+} // namespace
+
+metre::Analysis analyse(const QStringList& lines, const Source& source) {
+    return analyseText(analysedText(lines), source);
+}
+
 std::optional<pages::MetreView> view(const QStringList& lines, const Source& source) {
-    if (metre::hanCount(analysedText(lines)) == 0)
+    const QString text = analysedText(lines);
+    if (metre::hanCount(text) == 0)
         return std::nullopt;
-    return pages::metreView(analyse(lines, source), metre::RhymeTable::shipped());
+    return pages::metreView(analyseText(text, source), metre::RhymeTable::shipped());
 }
 
 } // namespace nav::libraryMetre

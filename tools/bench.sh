@@ -33,6 +33,13 @@ pss_tree() {  # PSS in MB of a process and all its descendants
     awk '{s+=$1} END {printf "%.1f", s/1024}'
 }
 
+floor_memory() {  # PSS in MB of a bare page view showing the About page, at rest
+  coproc F { $b/floor_probe "$work/readme.htm" stay 2>/dev/null; }
+  read -r _ <&"${F[0]}"; sleep 2
+  pss_tree $F_PID
+  echo >&"${F[1]}"; wait $F_PID 2>/dev/null || true
+}
+
 startup() {  # $1 = display mode label; the platform comes from the environment
   local reader floor
   reader=$(for i in $(seq $runs); do $b/startup_probe 2>/dev/null | head -1; done | tee "$work/r" | stats)
@@ -52,10 +59,7 @@ memory() {
   sleep 8  # and once the engine's own periodic clean-ups have run
   local later=$(pss_tree $R_PID)
   echo >&"${R[1]}"; wait $R_PID 2>/dev/null || true
-  coproc F { $b/floor_probe "$work/readme.htm" stay 2>/dev/null; }
-  read -r _ <&"${F[0]}"; sleep 2
-  local floor=$(pss_tree $F_PID)
-  echo >&"${F[1]}"; wait $F_PID 2>/dev/null || true
+  local floor=$(floor_memory)
   echo "memory (PSS, process and helpers), $1: reader after start $start MB, after 1000 choices $after MB (10 s later $later MB); floor $floor MB"
 }
 
@@ -66,10 +70,7 @@ library_memory() {  # PSS at rest with the library found, and after 300 library 
   echo >&"${L[1]}"; read -r _ <&"${L[0]}"; sleep 2
   local used=$(pss_tree $L_PID)
   echo >&"${L[1]}"; wait $L_PID 2>/dev/null || true
-  coproc F { $b/floor_probe "$work/readme.htm" stay 2>/dev/null; }
-  read -r _ <&"${F[0]}"; sleep 2
-  local floor=$(pss_tree $F_PID)
-  echo >&"${F[1]}"; wait $F_PID 2>/dev/null || true
+  local floor=$(floor_memory)
   echo "memory with the library, $1: at rest $rest MB, after 300 library searches $used MB; floor $floor MB"
 }
 
